@@ -1,0 +1,57 @@
+#pragma once
+
+#include "DialogTemplate.h"
+#include "Messages.h"
+
+#include <string>
+#include <vector>
+
+class CControlState;
+
+// What changed in a control, so that a window system can mirror it in its widget.
+enum class ControlChange { Text, Entries, Selection, Enabled, Visible, Font, ToolTip };
+
+class IControlObserver {
+public:
+    virtual void OnControlChanged(const CControlState& control, ControlChange change) = 0;
+
+protected:
+    ~IControlObserver() = default;
+};
+
+// A font as a dialog asks for it; the window system picks the closest it has.
+struct CFontSpec {
+    int nHeight = 0; // character cell height in pixels
+    int nWeight = 0; // 400 normal, 700 bold
+    std::string faceName;
+};
+
+// One control of a dialog: the state a window system would hold for it. The dialog's refresh steps
+// change it through the CWnd family; an observer (the window front end) mirrors every change.
+class CControlState {
+public:
+    explicit CControlState(const CDialogItemTemplate& item);
+
+    const CDialogItemTemplate& Template() const { return *m_pTemplate; }
+    int GetID() const { return m_pTemplate->nID; }
+    ControlKind GetKind() const { return m_pTemplate->kind; }
+
+    void SetObserver(IControlObserver* pObserver) { m_pObserver = pObserver; }
+
+    // The fields below are reached through CWnd and its subclasses.
+    std::string m_strText;
+    bool m_bEnabled = true;
+    bool m_bVisible = true;
+    std::vector<std::string> m_entries; // list entries, in list order
+    int m_nCurSel = CB_ERR;             // selected list entry
+    bool m_bHasFont = false;
+    CFontSpec m_font;
+    std::string m_strToolTip; // empty: no tooltip
+    bool m_bToolTipActive = false;
+
+    void Notify(ControlChange change) const;
+
+private:
+    const CDialogItemTemplate* m_pTemplate;
+    IControlObserver* m_pObserver = nullptr;
+};

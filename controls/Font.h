@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ControlState.h"
+
+#include <string>
+
+// The fields of a logical font that the dialogs fill in; the window system maps the rest.
+struct LOGFONT {
+    int lfHeight = 0;
+    int lfWidth = 0;
+    int lfEscapement = 0;
+    int lfOrientation = 0;
+    int lfWeight = 0;
+    unsigned char lfItalic = 0;
+    unsigned char lfUnderline = 0;
+    unsigned char lfStrikeOut = 0;
+    unsigned char lfCharSet = 0;
+    unsigned char lfOutPrecision = 0;
+    unsigned char lfClipPrecision = 0;
+    unsigned char lfQuality = 0;
+    unsigned char lfPitchAndFamily = 0;
+    std::string lfFaceName;
+};
+
+constexpr int FW_BOLD = 700;
+constexpr unsigned char DEFAULT_CHARSET = 1;
+constexpr unsigned char OUT_DEFAULT_PRECIS = 0;
+constexpr unsigned char CLIP_STROKE_PRECIS = 2;
+constexpr unsigned char DRAFT_QUALITY = 1;
+constexpr unsigned char FF_MODERN = 0x30;
+constexpr unsigned char VARIABLE_PITCH = 0x02;
+
+// A font object of a dialog: holds no font until created from a LOGFONT.
+class CFont {
+public:
+    bool CreateFontIndirect(const LOGFONT& lf);
+    bool IsCreated() const { return m_bCreated; }
+    const CFontSpec& GetSpec() const { return m_spec; }
+
+private:
+    bool m_bCreated = false;
+    CFontSpec m_spec;
+};

@@ -1,0 +1,102 @@
+#include "DialogTemplates.h"
+
+#include "Resource.h"
+#include "controls/Messages.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr unsigned kLabel = kStyleLeft | kStyleGroup;
+constexpr unsigned kList = kStyleDropDownList | kStyleVScroll | kStyleTabStop;
+constexpr unsigned kResult =
+    kStyleCenter | kStyleCenterImage | kStyleNoPrefix | kStyleStaticEdge | kStyleGroup;
+constexpr const char* kDialogFont = "ＭＳ Ｐゴシック";
+
+// clang-format off
+const CDialogItemTemplate kRecordingCalcItems[] = {
+    // id                        kind                        caption                        x    y    cx   cy   style
+    { IDC_LBL_MODEL,             ControlKind::Static,        "Model Number",                10,  22,  64,   8, kLabel, 0 },
+    { IDC_MODEL,                 ControlKind::ComboBox,      "",                            75,  20,  80, 110, kList, 0 },
+    { IDC_LBL_MEMORY,            ControlKind::Static,        "Internal Memory",             10,  43,  64,   8, kLabel, 0 },
+    { IDC_MEMORY,                ControlKind::ComboBox,      "",                            75,  41,  80,  95, kList, 0 },
+    { IDC_LBL_FUNCTION,          ControlKind::Static,        "Function",                    10,  64,  64,   8, kLabel, 0 },
+    { IDC_FUNCTION,              ControlKind::ComboBox,      "",                            75,  62,  80,  95, kList, 0 },
+    { IDC_LBL_SAMPLING,          ControlKind::Static,        "Sampling",                    10,  85,  64,   8, kLabel, 0 },
+    { IDC_SAMPLING,              ControlKind::ComboBox,      "",                            75,  83,  80,  95, kList, 0 },
+    { IDC_LBL_SCANNER,           ControlKind::Static,        "Sable Scanner Unit",          10, 106,  64,   8, kLabel, 0 },
+    { IDC_SCANNER,               ControlKind::ComboBox,      "",                            75, 104,  80,  95, kList, 0 },
+    { IDC_LBL_CHANNELS,          ControlKind::Static,        "Channels",                    10, 127,  64,   8, kLabel, 0 },
+    { IDC_CHANNELS,              ControlKind::ComboBox,      "",                            75, 125,  80,  95, kList, 0 },
+    { IDC_STATIC,                ControlKind::GroupBox,      "[Select Conditions]",          5,   5, 155, 140, kStyleNone, 0 },
+    { IDC_RECORDING_LENGTH,      ControlKind::Static,        "",                           180,  20,  95,  12, kResult, 0 },
+    { IDC_GRP_RECORDING_LENGTH,  ControlKind::GroupBox,      "[Maximum Recording Length]", 169,   5, 115,  35, kStyleNone, 0 },
+    { IDC_LBL_TIME_RANGE,        ControlKind::Static,        "Time-axis Range",            177,  64,  32,  20, kLabel, 0 },
+    { IDC_TIME_RANGE,            ControlKind::ComboBox,      "",                           209,  64,  65, 260, kList, 0 },
+    { IDC_SAMPLING_PERIOD,       ControlKind::Static,        "",                           180,  84,  95,   8, kStyleRight | kStyleGroup, 0 },
+    { IDC_RECORDING_TIME,        ControlKind::Static,        "",                           180,  99,  95,  12, kResult, 0 },
+    { IDC_GRP_RECORDING_TIME,    ControlKind::GroupBox,      "[Maximum Recording Time]",   169,  49, 115,  72, kStyleNone, 0 },
+    { IDC_COPY,                  ControlKind::PushButton,    "Copy",                       169, 131,  54,  14, kStyleTabStop, 0 },
+    { IDOK,                      ControlKind::DefPushButton, "Exit",                       230, 131,  54,  14, kStyleTabStop, 0 },
+};
+
+const char* const kModelEntries[] = {
+    "Alder/Alder-W", "Birch/Birch-W", "Cedar", "Damson", "Elm/Elm-2", "Fir",
+    "Gum/Gum-2", "Hazel", "Ivy", "Juniper", "Kauri",
+};
+const char* const kMemoryEntries[]    = { "32M", "128M", "512M", "1G" };
+const char* const kFunctionEntries[]  = { "MEM", "REC" };
+const char* const kSamplingEntries[]  = { "Single-axis Sampling", "Dual-axis Sampling" };
+const char* const kScannerEntries[]   = { "No Sable", "Sable equipped", "Sable only" };
+const char* const kChannelsEntries[]  = { "1", "2", "4", "8", "16", "16+logic" };
+const char* const kTimeRangeEntries[] = { "5us/div", "10us/div" };
+
+const CListInitData kRecordingCalcLists[] = {
+    { IDC_MODEL,      kModelEntries,     std::size(kModelEntries) },
+    { IDC_MEMORY,     kMemoryEntries,    std::size(kMemoryEntries) },
+    { IDC_FUNCTION,   kFunctionEntries,  std::size(kFunctionEntries) },
+    { IDC_SAMPLING,   kSamplingEntries,  std::size(kSamplingEntries) },
+    { IDC_SCANNER,    kScannerEntries,   std::size(kScannerEntries) },
+    { IDC_CHANNELS,   kChannelsEntries,  std::size(kChannelsEntries) },
+    { IDC_TIME_RANGE, kTimeRangeEntries, std::size(kTimeRangeEntries) },
+};
+
+const CDialogItemTemplate kAboutBoxItems[] = {
+    // id         kind                        caption                                         x    y    cx   cy  style
+    { IDC_STATIC, ControlKind::Icon,          "",                                              9,  15,  20, 20, kStyleNone, IDR_MAINFRAME },
+    { IDC_STATIC, ControlKind::Static,        "Spanwise Version 1.02",                        40,  12, 119,  8, kStyleLeft | kStyleNoPrefix | kStyleGroup, 0 },
+    { IDC_STATIC, ControlKind::Static,        "Copyright (C) 2026 The Spanwise developers.\n"
+                                              "Free to use; provided as is, without warranty.", 40,  28, 190, 20, kStyleLeft | kStyleGroup, 0 },
+    { IDOK,       ControlKind::DefPushButton, "OK",                                          176,   7,  50, 14, kStyleTabStop | kStyleGroup, 0 },
+};
+// clang-format on
+
+} // namespace
+
+const CDialogTemplate kRecordingCalcTemplate = {
+    IDD_RECORDINGCALC_DIALOG,
+    "NORVAK MEMORY Loomgraphs Maximum Recording Calculator(Test Version)",
+    289,
+    150,
+    kDlgCaption | kDlgSysMenu | kDlgModalFrame | kDlgVisible | kDlgAppWindow,
+    kDialogFont,
+    9,
+    kRecordingCalcItems,
+    std::size(kRecordingCalcItems),
+    kRecordingCalcLists,
+    std::size(kRecordingCalcLists),
+};
+
+const CDialogTemplate kAboutBoxTemplate = {
+    IDD_ABOUTBOX,
+    "About Spanwise",
+    235,
+    55,
+    kDlgCaption | kDlgSysMenu | kDlgModalFrame,
+    kDialogFont,
+    9,
+    kAboutBoxItems,
+    std::size(kAboutBoxItems),
+    nullptr,
+    0,
+};

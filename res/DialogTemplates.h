@@ -1,0 +1,7 @@
+#pragma once
+
+#include "controls/DialogTemplate.h"
+
+// The built-in dialog templates: the calculator (102) and the About box (100).
+extern const CDialogTemplate kRecordingCalcTemplate;
+extern const CDialogTemplate kAboutBoxTemplate;

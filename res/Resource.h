@@ -1,0 +1,40 @@
+#pragma once
+
+// Resource ids: dialogs, controls, strings, icon.
+
+// Dialog templates
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_RECORDINGCALC_DIALOG = 102;
+
+// Icon
+constexpr int IDR_MAINFRAME = 128;
+
+// Controls of the main dialog
+constexpr int IDC_MODEL = 1000;
+constexpr int IDC_MEMORY = 1001;
+constexpr int IDC_FUNCTION = 1002;
+constexpr int IDC_SCANNER = 1003;
+constexpr int IDC_SAMPLING = 1004;
+constexpr int IDC_CHANNELS = 1005;
+constexpr int IDC_RECORDING_LENGTH = 1006;
+constexpr int IDC_RECORDING_TIME = 1007;
+constexpr int IDC_TIME_RANGE = 1008;
+constexpr int IDC_SAMPLING_PERIOD = 1009;
+constexpr int IDC_GRP_RECORDING_LENGTH = 1010;
+constexpr int IDC_GRP_RECORDING_TIME = 1011;
+constexpr int IDC_COPY = 1012;
+constexpr int IDC_LBL_TIME_RANGE = 1013;
+constexpr int IDC_LBL_MODEL = 1014;
+constexpr int IDC_LBL_MEMORY = 1015;
+constexpr int IDC_LBL_FUNCTION = 1016;
+constexpr int IDC_LBL_SAMPLING = 1017;
+constexpr int IDC_LBL_SCANNER = 1018;
+constexpr int IDC_LBL_CHANNELS = 1019;
+
+// Strings
+constexpr unsigned IDS_ABOUTBOX = 101;
+constexpr unsigned IDS_RESULT_FONT_FACE = 1010;
+constexpr unsigned IDS_COPY_TOOLTIP = 1107;
+
+// System-menu command of the About item
+constexpr unsigned IDM_ABOUTBOX = 0x0010;

@@ -1,0 +1,32 @@
+#include "StringTable.h"
+
+#include <iterator>
+
+namespace {
+
+struct CStringEntry {
+    unsigned nID;
+    const char* text;
+};
+
+// clang-format off
+const CStringEntry kStringTable[] = {
+    {  101, "&About..." },
+    { 1000, "Sable Not Installed" },
+    { 1001, "Sable Installed" },
+    { 1002, "Only Sable Installed" },
+    { 1010, "MS UI Gothic" },
+    { 1107, "The calculation result is copied to the clipboard." },
+};
+// clang-format on
+
+} // namespace
+
+std::string LoadString(unsigned nID) {
+    for (const CStringEntry& entry : kStringTable) {
+        if (entry.nID == nID) {
+            return entry.text;
+        }
+    }
+    return {};
+}
