@@ -1,0 +1,11 @@
+#pragma once
+
+#include "controls/WinApp.h"
+
+// The application: runs the calculator dialog until it closes, then ends.
+class CRecordingCalcApp : public CWinApp {
+public:
+    bool InitInstance() override;
+};
+
+extern CRecordingCalcApp theApp;

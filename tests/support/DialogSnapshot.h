@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/RecordingCalcDlg.h"
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace spanwise::test {
+
+// Everything a user can see of one control.
+struct CControlSnapshot {
+    std::string text;
+    std::vector<std::string> entries;
+    int nCurSel = -1;
+    bool bEnabled = true;
+    bool bVisible = true;
+
+    bool operator==(const CControlSnapshot& other) const {
+        return text == other.text && entries == other.entries && nCurSel == other.nCurSel &&
+               bEnabled == other.bEnabled && bVisible == other.bVisible;
+    }
+};
+
+// The whole dialog: every control by id (the unnamed group box under id -1) and the selection
+// state.
+struct CDialogSnapshot {
+    std::map<int, CControlSnapshot> controls;
+    std::array<int, 7> selection{};
+
+    bool operator==(const CDialogSnapshot& other) const {
+        return controls == other.controls && selection == other.selection;
+    }
+    bool operator!=(const CDialogSnapshot& other) const { return !(*this == other); }
+};
+
+inline std::array<int, 7> SelectionOf(const CRecordingCalcDlg& dlg) {
+    return {dlg.m_nModel,   dlg.m_nMemory,   dlg.m_nFunction, dlg.m_nSampling,
+            dlg.m_nScanner, dlg.m_nChannels, dlg.m_nTimeRange};
+}
+
+inline CDialogSnapshot TakeSnapshot(const CRecordingCalcDlg& dlg) {
+    CDialogSnapshot snapshot;
+    for (const auto& pControl : dlg.Controls()) {
+        snapshot.controls[pControl->GetID()] = {pControl->m_strText, pControl->m_entries,
+                                                pControl->m_nCurSel, pControl->m_bEnabled,
+                                                pControl->m_bVisible};
+    }
+    snapshot.selection = SelectionOf(dlg);
+    return snapshot;
+}
+
+// The entries a list shows, in order.
+inline std::vector<std::string> EntriesOf(const CRecordingCalcDlg& dlg, int nID) {
+    return dlg.FindControl(nID)->m_entries;
+}
+
+} // namespace spanwise::test

@@ -1,0 +1,150 @@
+#include "RecordingCalcDlg.h"
+
+#include "AboutDlg.h"
+#include "controls/DC.h"
+#include "res/DialogTemplates.h"
+#include "res/StringTable.h"
+
+namespace {
+
+using Handler = void (CRecordingCalcDlg::*)();
+
+struct CCommandMapEntry {
+    int nID;
+    int nCode;
+    Handler pfn;
+};
+
+// The dialog's command map: which handler serves which notification of which control. The
+// Internal Memory and Channels lists share one handler.
+// clang-format off
+const CCommandMapEntry kCommandMap[] = {
+    { IDC_MODEL,      CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeModel },
+    { IDC_MEMORY,     CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeMemory },
+    { IDC_FUNCTION,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeFunction },
+    { IDC_SAMPLING,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeSampling },
+    { IDC_SCANNER,    CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeScanner },
+    { IDC_CHANNELS,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeMemory },
+    { IDC_TIME_RANGE, CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeTimeRange },
+    { IDC_COPY,       BN_CLICKED,    &CRecordingCalcDlg::OnCopy },
+};
+// clang-format on
+
+constexpr int kStandardIconSize = 32;
+constexpr int kSmallIconSize = 16;
+constexpr COLORREF kResultColour = RGB(0, 0, 255);
+
+} // namespace
+
+CRecordingCalcDlg::CRecordingCalcDlg(CDialog* pParent)
+    : CDialog(kRecordingCalcTemplate, pParent), m_hIcon{IDR_MAINFRAME, kStandardIconSize},
+      m_hIconSmall{IDR_MAINFRAME, kSmallIconSize} {}
+
+void CRecordingCalcDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnExit);
+    DDX_Control(pDX, IDC_COPY, m_btnCopy);
+    DDX_Control(pDX, IDC_MODEL, m_cbModel);
+    DDX_Control(pDX, IDC_MEMORY, m_cbMemory);
+    DDX_Control(pDX, IDC_FUNCTION, m_cbFunction);
+    DDX_Control(pDX, IDC_SAMPLING, m_cbSampling);
+    DDX_Control(pDX, IDC_SCANNER, m_cbScanner);
+    DDX_Control(pDX, IDC_CHANNELS, m_cbChannels);
+    DDX_Control(pDX, IDC_TIME_RANGE, m_cbTimeRange);
+    DDX_Control(pDX, IDC_RECORDING_LENGTH, m_stRecordingLength);
+    DDX_Control(pDX, IDC_SAMPLING_PERIOD, m_stSamplingPeriod);
+    DDX_Control(pDX, IDC_RECORDING_TIME, m_stRecordingTime);
+    DDX_CBIndex(pDX, IDC_MODEL, m_nModel);
+    DDX_CBIndex(pDX, IDC_MEMORY, m_nMemory);
+    DDX_CBIndex(pDX, IDC_FUNCTION, m_nFunction);
+    DDX_CBIndex(pDX, IDC_SAMPLING, m_nSampling);
+    DDX_CBIndex(pDX, IDC_SCANNER, m_nScanner);
+    DDX_CBIndex(pDX, IDC_CHANNELS, m_nChannels);
+    DDX_CBIndex(pDX, IDC_TIME_RANGE, m_nTimeRange);
+    DDX_Control(pDX, IDC_GRP_RECORDING_LENGTH, m_grpRecordingLength);
+    DDX_Control(pDX, IDC_GRP_RECORDING_TIME, m_grpRecordingTime);
+}
+
+bool CRecordingCalcDlg::OnCommand(int nID, int nCode) {
+    for (const CCommandMapEntry& entry : kCommandMap) {
+        if (entry.nID == nID && entry.nCode == nCode) {
+            (this->*entry.pfn)();
+            return true;
+        }
+    }
+    return CDialog::OnCommand(nID, nCode);
+}
+
+bool CRecordingCalcDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    CMenu* pSysMenu = GetSystemMenu(false);
+    if (pSysMenu != nullptr) {
+        const std::string strAboutMenu = LoadString(IDS_ABOUTBOX);
+        if (!strAboutMenu.empty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIconSmall, false);
+
+    LOGFONT lf;
+    InitLogFont(lf, 12, FW_BOLD, nullptr);
+    m_fontResult.CreateFontIndirect(lf);
+    m_stRecordingLength.SetFont(m_fontResult, true);
+    m_stRecordingTime.SetFont(m_fontResult, true);
+
+    if (m_tooltip.Create(this)) {
+        m_tooltip.AddTool(&m_btnCopy, IDS_COPY_TOOLTIP);
+        m_tooltip.Activate(true);
+    }
+
+    RunFullChain();
+    return true;
+}
+
+void CRecordingCalcDlg::RunFullChain() {
+    FillMemoryList();
+    SelectFunction();
+    SelectSampling();
+    FillScannerList();
+    FillChannelList();
+    ShowRecordingLength();
+    FillTimeRangeList();
+    ShowSamplingPeriod();
+    ShowRecordingTime();
+    UpdateControlStates();
+}
+
+void CRecordingCalcDlg::InitLogFont(LOGFONT& lf, int height, int weight, const char* faceName) {
+    lf = LOGFONT();
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_STROKE_PRECIS;
+    lf.lfQuality = DRAFT_QUALITY;
+    lf.lfPitchAndFamily = FF_MODERN | VARIABLE_PITCH;
+    lf.lfFaceName = faceName != nullptr ? std::string(faceName) : LoadString(IDS_RESULT_FONT_FACE);
+}
+
+void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
+    if ((nID & 0xFFF0U) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout(this);
+        dlgAbout.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(nID, lParam);
+}
+
+void CRecordingCalcDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, unsigned nCtlColor) {
+    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (pWnd != nullptr) {
+        const int nID = pWnd->GetDlgCtrlID();
+        if (nID >= IDC_RECORDING_LENGTH && nID <= IDC_RECORDING_TIME) {
+            pDC->SetTextColor(kResultColour);
+        }
+    }
+}

@@ -1,0 +1,69 @@
+// Refresh steps of the results: the maximum recording length, the Time-axis Range list with its
+// sampling period, and the maximum recording time.
+
+#include "RecordingCalcDlg.h"
+
+#include "calc/DurationFormat.h"
+#include "calc/RecordingLength.h"
+#include "calc/TimeAxisTable.h"
+
+#include <string>
+
+namespace {
+
+// The recording time is shown to the microsecond, four digits after the point at most, in a
+// field that holds 20 characters.
+constexpr double kTimeResolution = 0.000001;
+constexpr int kTimePrecision = 4;
+constexpr int kTimeMaxLength = 20;
+
+} // namespace
+
+int CRecordingCalcDlg::GetRecordingLengthDivs() const {
+    return spanwise::GetRecordingLengthDivs(m_nModel, m_nMemory, m_nFunction, m_nSampling,
+                                            m_nScanner, m_nChannels);
+}
+
+int CRecordingCalcDlg::GetChannelDivisor() const {
+    return spanwise::GetChannelDivisor(m_nModel, m_nChannels);
+}
+
+int CRecordingCalcDlg::GetFirstTimeRangeIndex() const {
+    return spanwise::GetFirstTimeRangeIndex(m_nModel, m_nFunction, m_nSampling, m_nScanner);
+}
+
+int CRecordingCalcDlg::GetLastTimeRangeIndex() const {
+    return spanwise::GetLastTimeRangeIndex(m_nModel, m_nFunction);
+}
+
+void CRecordingCalcDlg::ShowRecordingLength() {
+    m_stRecordingLength.SetWindowText(std::to_string(GetRecordingLengthDivs()) + " div");
+}
+
+void CRecordingCalcDlg::FillTimeRangeList() {
+    const int nLast = GetLastTimeRangeIndex();
+    const int nFirst = GetFirstTimeRangeIndex();
+    const int nRow = spanwise::TimeAxisRow(m_nModel);
+    m_cbTimeRange.ResetContent();
+    for (int nColumn = nFirst; nColumn <= nLast; ++nColumn) {
+        m_cbTimeRange.InsertString(-1, spanwise::GetTimeAxisCell(nRow, nColumn).label);
+    }
+    if (nFirst + m_nTimeRange > nLast) {
+        m_nTimeRange = nLast - nFirst;
+    }
+    m_cbTimeRange.SetCurSel(m_nTimeRange);
+}
+
+void CRecordingCalcDlg::ShowSamplingPeriod() {
+    const spanwise::CTimeAxisCell& cell = spanwise::GetTimeAxisCell(
+        spanwise::TimeAxisRow(m_nModel), GetFirstTimeRangeIndex() + m_nTimeRange);
+    m_stSamplingPeriod.SetWindowText(std::string("( ") + cell.period + " )");
+}
+
+void CRecordingCalcDlg::ShowRecordingTime() {
+    const spanwise::CTimeAxisCell& cell = spanwise::GetTimeAxisCell(
+        spanwise::TimeAxisRow(m_nModel), GetFirstTimeRangeIndex() + m_nTimeRange);
+    const double dSeconds = static_cast<double>(GetRecordingLengthDivs()) * cell.secondsPerDiv;
+    m_stRecordingTime.SetWindowText(
+        spanwise::FormatDuration(dSeconds, kTimeResolution, kTimePrecision, kTimeMaxLength));
+}
