@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+struct CFontSpec;
+
+// Fonts named by the dialogs, matched to what this system has installed: the face itself where it
+// exists, else the closest Japanese Gothic face, else the desktop's own user-interface font.
+
+// The family to use for face; empty when only the desktop's default font is left.
+QString ResolveFontFamily(const QString& face);
+
+// The font of a dialog: face at nPointSize points.
+QFont DialogFont(const QString& face, int nPointSize);
+
+// A font as a dialog's control asks for it: the cell height in pixels, the weight and the face.
+QFont ControlFont(const CFontSpec& spec, const QFont& dialogFont);

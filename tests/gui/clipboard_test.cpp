@@ -1,0 +1,98 @@
+// Copy in the window: the report on Qt's clipboard, and each refusal of the clipboard answered by
+// its message box while the dialog carries on unchanged.
+
+#include "gui_test_support.h"
+
+#include "controls/DialogHost.h"
+#include "res/Resource.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTest>
+
+namespace {
+
+const char* const kOpeningReport = "Model Number Alder/Alder-W\r\n"
+                                   "Internal Memory 32MW\r\n"
+                                   "Function MEM\r\n"
+                                   "Sampling Single-axis Sampling\r\n"
+                                   "Sable Scanner Unit Sable Not Installed\r\n"
+                                   "Channels 1ch\r\n"
+                                   "Time-axis Range 5us/div\r\n"
+                                   "\r\n"
+                                   "[Maximum Recording Length] 320000 div\r\n"
+                                   "[Maximum Recording Time] 1.6s\r\n";
+
+} // namespace
+
+TEST_F(CalculatorWindowTest, CopyPutsTheReportOnTheClipboard) {
+    QClipboard* pClipboard = QGuiApplication::clipboard();
+    pClipboard->setText("something else");
+    const std::vector<CWidgetView> before = Views();
+
+    for (int nPress = 0; nPress < 2; ++nPress) {
+        QTest::mouseClick(Button(IDC_COPY), Qt::LeftButton);
+        EXPECT_EQ(pClipboard->text().toStdString(), kOpeningReport) << "press " << nPress;
+        EXPECT_EQ(pClipboard->mimeData()->data("text/plain").toStdString(), kOpeningReport);
+    }
+    EXPECT_TRUE(ChangedIds(m_dlg, before, Views()).empty());
+    EXPECT_TRUE(m_pWindow->isVisible());
+}
+
+struct CRefusalCase {
+    const char* name;
+    bool bOpen;
+    bool bEmpty;
+    bool bSet;
+    const char* message;
+    int nCloses;
+};
+
+void PrintTo(const CRefusalCase& row, std::ostream* pOut) {
+    *pOut << row.name;
+}
+
+class ClipboardRefusalTest : public CalculatorWindowTest,
+                             public ::testing::WithParamInterface<CRefusalCase> {};
+
+TEST_P(ClipboardRefusalTest, ShowsItsMessageAndCarriesOn) {
+    const CRefusalCase& row = GetParam();
+    CScriptedClipboard clipboard;
+    clipboard.bOpenSucceeds = row.bOpen;
+    clipboard.bEmptySucceeds = row.bEmpty;
+    clipboard.bSetSucceeds = row.bSet;
+    m_host.SetClipboard(&clipboard);
+    const std::vector<CWidgetView> before = Views();
+
+    bool bShown = false;
+    WhenModalOpens([&](QWidget* pModal) {
+        auto* pBox = qobject_cast<QMessageBox*>(pModal);
+        ASSERT_NE(pBox, nullptr);
+        bShown = true;
+        EXPECT_EQ(pBox->text(), row.message);
+        EXPECT_EQ(pBox->windowTitle().toStdString(), AfxGetAppName());
+        EXPECT_EQ(pBox->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(pBox->standardButtons(), QMessageBox::Ok);
+        EXPECT_EQ(pBox->parentWidget(), m_pWindow.get());
+        QTest::mouseClick(pBox->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(Button(IDC_COPY), Qt::LeftButton);
+
+    EXPECT_TRUE(bShown);
+    EXPECT_EQ(clipboard.nCloses, row.nCloses);
+    EXPECT_TRUE(clipboard.placed.empty());
+    EXPECT_TRUE(ChangedIds(m_dlg, before, Views()).empty());
+    EXPECT_TRUE(m_pWindow->isVisible());
+    EXPECT_EQ(m_dlg.GetModalResult(), 0);
+    m_host.SetClipboard(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, ClipboardRefusalTest,
+    ::testing::Values(CRefusalCase{"Open", false, true, true, "Cannot open the Clipboard", 0},
+                      CRefusalCase{"Empty", true, false, true, "Cannot empty the Clipboard", 1},
+                      CRefusalCase{"SetData", true, true, false, "Unable to set Clipboard data",
+                                   1}),
+    [](const auto& info) { return std::string(info.param.name); });

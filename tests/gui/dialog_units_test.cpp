@@ -1,0 +1,42 @@
+// Dialog units to pixels: a quarter of the horizontal base unit, an eighth of the vertical one,
+// rounded to the nearest pixel with halves going up.
+
+#include "DialogUnits.h"
+
+#include <gtest/gtest.h>
+
+struct CMappingCase {
+    int nBaseX, nBaseY;
+    int x, y, cx, cy;
+    QRect expected;
+};
+
+void PrintTo(const CMappingCase& row, std::ostream* pOut) {
+    *pOut << "base " << row.nBaseX << "x" << row.nBaseY << ", " << row.x << "," << row.y << ","
+          << row.cx << "," << row.cy;
+}
+
+class DialogUnitsTest : public ::testing::TestWithParam<CMappingCase> {};
+
+TEST_P(DialogUnitsTest, MapsEachCoordinateOnItsOwn) {
+    const CMappingCase& row = GetParam();
+    const CDialogBaseUnits units{row.nBaseX, row.nBaseY};
+    EXPECT_EQ(MapDialogRect(row.x, row.y, row.cx, row.cy, units), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rounding, DialogUnitsTest,
+    ::testing::Values(
+        // The calculator at base units 6 x 12: 289 x 150 units; 433.5 and 225 pixels.
+        CMappingCase{6, 12, 0, 0, 289, 150, QRect(0, 0, 434, 225)},
+        // At 7 x 13: 505.75 -> 506 and 243.75 -> 244; a label at 10, 22: 17.5 -> 18, 35.75 -> 36.
+        CMappingCase{7, 13, 10, 22, 289, 150, QRect(18, 36, 506, 244)},
+        // Quarters that round down: 1 unit at base 5 is 1.25 pixels, 3 units at base 9 is 3.375.
+        CMappingCase{5, 9, 1, 3, 1, 3, QRect(1, 3, 1, 3)},
+        // The Copy button at 8 x 16: 169, 131, 54, 14 -> 338, 262, 108, 28.
+        CMappingCase{8, 16, 169, 131, 54, 14, QRect(338, 262, 108, 28)}));
+
+TEST(MulDivTest, RoundsHalvesAwayFromZero) {
+    EXPECT_EQ(MulDiv(-289, 6, 4), -434);
+    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+}

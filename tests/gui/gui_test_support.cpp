@@ -1,0 +1,162 @@
+#include "gui_test_support.h"
+
+#include "controls/DialogHost.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kPollMs = 10;
+constexpr int kGiveUpMs = 5000;
+
+void WhenWidgetAppears(const std::function<QWidget*()>& find, std::function<void(QWidget*)> act,
+                       const char* what) {
+    auto* pTimer = new QTimer;
+    auto nWaited = std::make_shared<int>(0);
+    QObject::connect(pTimer, &QTimer::timeout, [pTimer, nWaited, find, act, what] {
+        if (QWidget* pWidget = find(); pWidget != nullptr) {
+            pTimer->stop();
+            pTimer->deleteLater();
+            act(pWidget);
+            return;
+        }
+        *nWaited += kPollMs;
+        if (*nWaited >= kGiveUpMs) {
+            pTimer->stop();
+            pTimer->deleteLater();
+            ADD_FAILURE() << "no " << what << " opened";
+        }
+    });
+    pTimer->start(kPollMs);
+}
+
+} // namespace
+
+void WhenModalOpens(std::function<void(QWidget*)> act) {
+    WhenWidgetAppears([] { return QApplication::activeModalWidget(); }, std::move(act),
+                      "modal window");
+}
+
+void WhenPopupOpens(std::function<void(QWidget*)> act) {
+    WhenWidgetAppears([] { return QApplication::activePopupWidget(); }, std::move(act),
+                      "popup menu");
+}
+
+CWidgetView ViewOf(const QWidget* pWidget) {
+    CWidgetView view;
+    view.bEnabled = pWidget->isEnabled();
+    view.bHidden = pWidget->isHidden();
+    if (const auto* pCombo = qobject_cast<const QComboBox*>(pWidget); pCombo != nullptr) {
+        view.text = pCombo->currentText();
+        view.nCurrent = pCombo->currentIndex();
+        for (int i = 0; i < pCombo->count(); ++i) {
+            view.entries.append(pCombo->itemText(i));
+        }
+    } else if (const auto* pLabel = qobject_cast<const QLabel*>(pWidget); pLabel != nullptr) {
+        view.text = pLabel->text();
+    } else if (const auto* pGroup = qobject_cast<const QGroupBox*>(pWidget); pGroup != nullptr) {
+        view.text = pGroup->title();
+    } else if (const auto* pButton = qobject_cast<const QPushButton*>(pWidget);
+               pButton != nullptr) {
+        view.text = pButton->text();
+    }
+    return view;
+}
+
+void CalculatorWindowTest::SetUp() {
+    AfxSetDialogHost(&m_host);
+    m_pWindow = m_host.BuildWindow(m_dlg);
+    m_pWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
+}
+
+void CalculatorWindowTest::TearDown() {
+    m_pWindow.reset();
+    AfxSetDialogHost(nullptr);
+}
+
+QWidget* CalculatorWindowTest::Widget(int nID) const {
+    QWidget* pWidget = m_pWindow->ControlWidget(nID);
+    EXPECT_NE(pWidget, nullptr) << "no widget for control " << nID;
+    return pWidget;
+}
+
+QComboBox* CalculatorWindowTest::List(int nID) const {
+    return qobject_cast<QComboBox*>(Widget(nID));
+}
+
+QLabel* CalculatorWindowTest::Label(int nID) const {
+    return qobject_cast<QLabel*>(Widget(nID));
+}
+
+QPushButton* CalculatorWindowTest::Button(int nID) const {
+    return qobject_cast<QPushButton*>(Widget(nID));
+}
+
+QString CalculatorWindowTest::Shown(int nID) const {
+    return ViewOf(Widget(nID)).text;
+}
+
+std::vector<CWidgetView> CalculatorWindowTest::Views() const {
+    std::vector<CWidgetView> views;
+    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
+        views.push_back(ViewOf(m_pWindow->ControlWidgetAt(i)));
+    }
+    return views;
+}
+
+std::vector<int> CalculatorWindowTest::ChangedIds(const CDialog& dlg,
+                                                  const std::vector<CWidgetView>& before,
+                                                  const std::vector<CWidgetView>& after) {
+    std::vector<int> ids;
+    for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+        if (!(before[i] == after[i])) {
+            ids.push_back(dlg.Controls()[i]->GetID());
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void CalculatorWindowTest::PressDown(int nID, int nTimes) {
+    QComboBox* pList = List(nID);
+    ASSERT_NE(pList, nullptr);
+    for (int i = 0; i < nTimes; ++i) {
+        QTest::keyClick(pList, Qt::Key_Down);
+    }
+}
+
+void CalculatorWindowTest::ExpectWidgetsMirrorDialog() const {
+    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
+        const CControlState& state = *m_dlg.Controls()[i];
+        const CWidgetView view = ViewOf(m_pWindow->ControlWidgetAt(i));
+        SCOPED_TRACE("control " + std::to_string(state.GetID()));
+        EXPECT_EQ(view.bEnabled, state.m_bEnabled);
+        EXPECT_EQ(view.bHidden, !state.m_bVisible);
+        if (state.GetKind() == ControlKind::ComboBox) {
+            QStringList entries;
+            for (const std::string& entry : state.m_entries) {
+                entries.append(QString::fromStdString(entry));
+            }
+            EXPECT_EQ(view.entries, entries);
+            EXPECT_EQ(view.nCurrent, state.m_nCurSel);
+        } else if (state.GetKind() != ControlKind::Icon) {
+            EXPECT_EQ(view.text.toStdString(), state.m_strText);
+        }
+    }
+}
+
+QStringList LabelTexts(const QWidget* pWindow) {
+    QStringList texts;
+    for (const QLabel* pLabel : pWindow->findChildren<QLabel*>()) {
+        if (!pLabel->text().isEmpty()) {
+            texts.append(pLabel->text());
+        }
+    }
+    return texts;
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+// Shared pieces of the window tests: the calculator dialog shown in its window on the offscreen
+// platform, a scripted clipboard, and a way to act inside a modal loop (message boxes, menus,
+// the About box) while the code under test waits in it.
+
+#include "DialogWindow.h"
+#include "QtDialogHost.h"
+
+#include "controls/Clipboard.h"
+#include "ui/RecordingCalcDlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A clipboard whose answers a test chooses; it records what it is asked.
+class CScriptedClipboard final : public IClipboard {
+public:
+    bool bOpenSucceeds = true;
+    bool bEmptySucceeds = true;
+    bool bSetSucceeds = true;
+
+    int nOpens = 0;
+    int nCloses = 0;
+    std::vector<std::string> placed;
+
+    bool Open() override {
+        ++nOpens;
+        return bOpenSucceeds;
+    }
+    bool Empty() override { return bEmptySucceeds; }
+    bool SetText(const std::string& text) override {
+        if (bSetSucceeds) {
+            placed.push_back(text);
+        }
+        return bSetSucceeds;
+    }
+    void Close() override { ++nCloses; }
+};
+
+// What a user sees of one control.
+struct CWidgetView {
+    QString text; // caption, shown text, or a list's shown entry
+    QStringList entries;
+    int nCurrent = -1;
+    bool bEnabled = true;
+    bool bHidden = false;
+
+    bool operator==(const CWidgetView& other) const {
+        return text == other.text && entries == other.entries && nCurrent == other.nCurrent &&
+               bEnabled == other.bEnabled && bHidden == other.bHidden;
+    }
+};
+
+CWidgetView ViewOf(const QWidget* pWidget);
+
+// The main dialog in its window, shown, with the Qt host installed.
+class CalculatorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QWidget* Widget(int nID) const;
+    QComboBox* List(int nID) const;
+    QLabel* Label(int nID) const;
+    QPushButton* Button(int nID) const;
+
+    // The shown texts of lists and fields, for comparison with what a user expects.
+    QString Shown(int nID) const;
+
+    // Views of all controls, in template order.
+    std::vector<CWidgetView> Views() const;
+    // Indexes (template order) of the controls whose view differs.
+    static std::vector<int> ChangedIds(const CDialog& dlg, const std::vector<CWidgetView>& before,
+                                       const std::vector<CWidgetView>& after);
+
+    // A user picks the next entry of list nID with the Down key (nTimes times).
+    void PressDown(int nID, int nTimes = 1);
+
+    // Every widget shows what its control holds.
+    void ExpectWidgetsMirrorDialog() const;
+
+    CQtDialogHost m_host;
+    CRecordingCalcDlg m_dlg;
+    std::unique_ptr<CDialogWindow> m_pWindow;
+};
+
+// Calls act with the next modal window (or popup menu) that opens, from inside its event loop.
+// Fails the test if none opens within the time allowed.
+void WhenModalOpens(std::function<void(QWidget*)> act);
+void WhenPopupOpens(std::function<void(QWidget*)> act);
+
+// The texts of the labels of a window, in creation order.
+QStringList LabelTexts(const QWidget* pWindow);
