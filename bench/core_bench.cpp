@@ -1,0 +1,222 @@
+// Speed of the calculator's core: each change handler, the two calculations behind the results,
+// the Copy report and a walk over every state a user can reach.
+
+#include "ReachableStates.h"
+
+#include "calc/DurationFormat.h"
+#include "calc/RecordingLength.h"
+#include "calc/TimeAxisTable.h"
+#include "conditions/ModelCatalogue.h"
+#include "ui/RecordingCalcDlg.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using spanwise::bench::Selection;
+
+// How the dialog writes the maximum recording time: to the microsecond, four digits after the
+// point at most, in 20 characters.
+constexpr double kTimeResolution = 0.000001;
+constexpr int kTimePrecision = 4;
+constexpr int kTimeMaxLength = 20;
+
+// Every reachable selection, walked once for the whole program.
+const std::vector<Selection>& ReachableSelections() {
+    static const std::vector<Selection> selections = [] {
+        CRecordingCalcDlg dlg;
+        dlg.Create();
+        std::vector<Selection> found;
+        for (const spanwise::bench::CReachedState& state :
+             spanwise::bench::WalkReachableStates(dlg)) {
+            found.push_back(state.selection);
+        }
+        return found;
+    }();
+    return selections;
+}
+
+double RecordingSeconds(const Selection& s) {
+    const spanwise::CTimeAxisCell& cell =
+        spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(s[0]),
+                                  spanwise::GetFirstTimeRangeIndex(s[0], s[2], s[3], s[4]) + s[6]);
+    const int nDivs = spanwise::GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]);
+    return static_cast<double>(nDivs) * cell.secondsPerDiv;
+}
+
+// The maximum recording times the dialog shows, each once: the recording length of every
+// reachable state times the length of a division at its range.
+const std::vector<double>& ShownDurations() {
+    static const std::vector<double> durations = [] {
+        std::set<double> distinct;
+        for (const Selection& s : ReachableSelections()) {
+            distinct.insert(RecordingSeconds(s));
+        }
+        return std::vector<double>(distinct.begin(), distinct.end());
+    }();
+    return durations;
+}
+
+// Wider: every reachable recording length times every division length of the table, each
+// product once, whether or not one state pairs the two.
+const std::vector<double>& AllProducts() {
+    static const std::vector<double> durations = [] {
+        std::set<int> lengths;
+        for (const Selection& s : ReachableSelections()) {
+            lengths.insert(spanwise::GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]));
+        }
+        std::set<double> divisions;
+        for (const auto& row : spanwise::TimeAxisTable) {
+            for (const spanwise::CTimeAxisCell& cell : row) {
+                if (cell.secondsPerDiv > 0.0) {
+                    divisions.insert(cell.secondsPerDiv);
+                }
+            }
+        }
+        std::set<double> distinct;
+        for (const int nDivs : lengths) {
+            for (const double dDiv : divisions) {
+                distinct.insert(static_cast<double>(nDivs) * dDiv);
+            }
+        }
+        return std::vector<double>(distinct.begin(), distinct.end());
+    }();
+    return durations;
+}
+
+// Opening the dialog: its controls, the template's entries and the opening chain. spanwise-cli
+// does this once for every scenario.
+void BM_OpenDialog(benchmark::State& state) {
+    for (auto _ : state) {
+        CRecordingCalcDlg dlg;
+        dlg.Create();
+        benchmark::DoNotOptimize(dlg.m_nTimeRange);
+    }
+}
+BENCHMARK(BM_OpenDialog);
+
+using Handler = void (CRecordingCalcDlg::*)();
+
+// One handler, run after its list's selection has moved to the next entry, round the list: each
+// iteration is a real change. The dialog first shows nModel with the function nFunction, so that
+// the list is enabled and has more than one entry.
+void RunHandler(benchmark::State& state, int nListID, Handler handler, int nModel, int nFunction) {
+    CRecordingCalcDlg dlg;
+    dlg.Create();
+    dlg.OnUserPick(IDC_MODEL, nModel);
+    dlg.OnUserPick(IDC_FUNCTION, nFunction);
+    CComboBox list;
+    list.Attach(dlg.FindControl(nListID));
+    const int nCount = list.GetCount();
+    if (dlg.m_nModel != nModel || dlg.m_nFunction != nFunction || nCount < 2 ||
+        !list.IsWindowEnabled()) {
+        state.SkipWithError("the list does not offer a choice in this state");
+        return;
+    }
+    int nIndex = list.GetCurSel();
+    for (auto _ : state) {
+        nIndex = nIndex + 1 < nCount ? nIndex + 1 : 0;
+        list.SetCurSel(nIndex);
+        (dlg.*handler)();
+        benchmark::DoNotOptimize(dlg.m_nTimeRange);
+    }
+    state.SetLabel(std::to_string(nCount) + " entries");
+}
+
+using namespace spanwise;
+
+// The full chain, round all eleven models.
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeModel, IDC_MODEL, &CRecordingCalcDlg::OnSelchangeModel,
+                  kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory, IDC_MEMORY, &CRecordingCalcDlg::OnSelchangeMemory,
+                  kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory_Channels, IDC_CHANNELS,
+                  &CRecordingCalcDlg::OnSelchangeMemory, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeFunction, IDC_FUNCTION,
+                  &CRecordingCalcDlg::OnSelchangeFunction, kCedar, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeSampling, IDC_SAMPLING,
+                  &CRecordingCalcDlg::OnSelchangeSampling, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeScanner, IDC_SCANNER,
+                  &CRecordingCalcDlg::OnSelchangeScanner, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeTimeRange, IDC_TIME_RANGE,
+                  &CRecordingCalcDlg::OnSelchangeTimeRange, kAlder, kFunctionMem);
+
+// A user's pick as the window delivers it: the list's lookup, the selection and the command
+// dispatch to OnSelchangeModel.
+void BM_UserPickModel(benchmark::State& state) {
+    CRecordingCalcDlg dlg;
+    dlg.Create();
+    int nIndex = 0;
+    for (auto _ : state) {
+        nIndex = nIndex + 1 < kModelCount ? nIndex + 1 : 0;
+        benchmark::DoNotOptimize(dlg.OnUserPick(IDC_MODEL, nIndex));
+    }
+}
+BENCHMARK(BM_UserPickModel);
+
+// The recording length of every reachable selection; the time is per call.
+void BM_GetRecordingLengthDivs(benchmark::State& state) {
+    const std::vector<Selection>& selections = ReachableSelections();
+    for (auto _ : state) {
+        for (const Selection& s : selections) {
+            benchmark::DoNotOptimize(GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(selections.size()));
+    state.counters["selections"] = static_cast<double>(selections.size());
+}
+BENCHMARK(BM_GetRecordingLengthDivs);
+
+// Durations written as the dialog writes the maximum recording time; the time is per call.
+void BM_FormatDuration(benchmark::State& state, const std::vector<double>& (*durationsOf)()) {
+    const std::vector<double>& durations = durationsOf();
+    for (auto _ : state) {
+        for (const double dSeconds : durations) {
+            benchmark::DoNotOptimize(
+                FormatDuration(dSeconds, kTimeResolution, kTimePrecision, kTimeMaxLength));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(durations.size()));
+    state.counters["durations"] = static_cast<double>(durations.size());
+}
+BENCHMARK_CAPTURE(BM_FormatDuration, Shown, &ShownDurations);
+BENCHMARK_CAPTURE(BM_FormatDuration, AllProducts, &AllProducts);
+
+// The Copy report, with every list enabled (Alder under MEM) and with four of them shown as "-"
+// (Cedar under REC).
+void BM_BuildReport(benchmark::State& state, int nModel, int nFunction) {
+    CRecordingCalcDlg dlg;
+    dlg.Create();
+    dlg.OnUserPick(IDC_MODEL, nModel);
+    dlg.OnUserPick(IDC_FUNCTION, nFunction);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(dlg.BuildReport());
+    }
+}
+BENCHMARK_CAPTURE(BM_BuildReport, AlderMem, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(BM_BuildReport, CedarRec, kCedar, kFunctionRec);
+
+// From the opening state, every pick in every enabled list of every reachable state, each from a
+// dialog restored to the state it starts from. items_per_second counts picks.
+void BM_WalkReachableStates(benchmark::State& state) {
+    CRecordingCalcDlg dlg;
+    dlg.Create();
+    long nPicks = 0;
+    std::size_t nStates = 0;
+    for (auto _ : state) {
+        nStates = spanwise::bench::WalkReachableStates(dlg, &nPicks).size();
+    }
+    state.SetItemsProcessed(state.iterations() * nPicks);
+    state.counters["states"] = static_cast<double>(nStates);
+    state.counters["picks"] = static_cast<double>(nPicks);
+}
+BENCHMARK(BM_WalkReachableStates)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,361 @@
+// Start-up of the calculator window: from constructing the dialog to its first frame on screen,
+// beside the same for a bare Qt dialog with one plain widget of the same kind for each of the
+// template's 22 controls. The ratio of the two is the cost of our own work above the toolkit's.
+//
+// What counts as whose: the bare dialog is written in the same dialog font as the window (the
+// family found for the template's face, at its point size), because laying out and drawing text in
+// that font is the toolkit's work whichever program asks for it. Finding that family among the
+// installed fonts, the result fields' font, the lists' entries, the colours, the tooltip, the icon
+// and the dialog's own logic are ours and are timed on the window's side only. The work done once
+// per process (reading the icon's images, searching the font database) happens before the timing
+// starts, for both kinds of window alike; BM_OncePerProcess_* time it on its own. The window is
+// drawn in the application's style as CQtDialogHost sets it (a proxy over the toolkit's style),
+// the bare dialog in the toolkit's style itself, so what the proxy costs is counted as ours.
+//
+// A third figure, the bare dialog showing the window's opening content through plain Qt calls,
+// tells how much of the ratio is the toolkit's work on that content rather than our code's.
+//
+// Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, so it needs no display.
+
+#include "ComboStyle.h"
+#include "DialogUnits.h"
+#include "DialogWindow.h"
+#include "Fonts.h"
+#include "Icons.h"
+#include "QtDialogHost.h"
+
+#include "controls/DC.h"
+#include "controls/Dialog.h"
+#include "controls/DialogHost.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "ui/RecordingCalcDlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Notes the first paint of a top-level window. Qt paints the window and all its children in one
+// pass, so once the event that brought it has been processed the frame is complete.
+class CFirstFrameWatcher final : public QObject {
+public:
+    explicit CFirstFrameWatcher(QWidget& window) : m_window(window) {
+        m_window.installEventFilter(this);
+    }
+    ~CFirstFrameWatcher() override { m_window.removeEventFilter(this); }
+    CFirstFrameWatcher(const CFirstFrameWatcher&) = delete;
+    CFirstFrameWatcher& operator=(const CFirstFrameWatcher&) = delete;
+
+    // Shows the window and returns once its first frame is drawn.
+    void ShowAndWait() {
+        m_window.show();
+        while (!m_bPainted) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        if (pWatched == &m_window && pEvent->type() == QEvent::Paint) {
+            m_bPainted = true;
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    bool m_bPainted = false;
+};
+
+// Closing a window and letting Qt finish with it is not part of start-up.
+void Dispose(benchmark::State& state, std::unique_ptr<QWidget> pWindow) {
+    state.PauseTiming();
+    pWindow.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+// The name of the toolkit's own style, the application's style before any window opens.
+QString& ToolkitStyleName() {
+    static QString name;
+    return name;
+}
+
+bool HasOurStyle() {
+    return qobject_cast<CComboStyle*>(QApplication::style()) != nullptr;
+}
+
+void OpenCalculatorWindowOnce(CQtDialogHost& host) {
+    CRecordingCalcDlg dlg;
+    const std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(dlg);
+    CFirstFrameWatcher(*pWindow).ShowAndWait();
+}
+
+// The calculator window as the program opens it: the dialog with its opening chain, its window
+// with one widget for each control, and the first frame.
+void BM_CalculatorWindowFirstFrame(benchmark::State& state) {
+    const bool bStyleChanges = !HasOurStyle();
+    CQtDialogHost host;
+    AfxSetDialogHost(&host);
+    if (bStyleChanges) {
+        // The first window after a change of style pays for the change.
+        OpenCalculatorWindowOnce(host);
+    }
+    for (auto _ : state) {
+        auto pDlg = std::make_unique<CRecordingCalcDlg>();
+        std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(*pDlg);
+        CFirstFrameWatcher(*pWindow).ShowAndWait();
+        Dispose(state, std::move(pWindow));
+        state.PauseTiming();
+        pDlg.reset();
+        state.ResumeTiming();
+    }
+    AfxSetDialogHost(nullptr);
+}
+BENCHMARK(BM_CalculatorWindowFirstFrame)->Unit(benchmark::kMillisecond);
+
+// The font the calculator's window is written in, looked up once.
+const QFont& CalculatorDialogFont() {
+    static const QFont font = DialogFont(QString::fromUtf8(kRecordingCalcTemplate.fontFace),
+                                         kRecordingCalcTemplate.nFontPointSize);
+    return font;
+}
+
+// What the calculator's window shows as it opens, read once from an opened dialog, by control in
+// template order: the text, a list's entries and selection, a font and a text colour of its own.
+struct COpeningContent {
+    std::vector<QString> texts;
+    std::vector<QStringList> entries;
+    std::vector<int> selections;
+    std::vector<std::optional<QFont>> fonts;
+    std::vector<std::optional<QColor>> colours;
+};
+
+const COpeningContent& OpeningContent() {
+    static const COpeningContent content = [] {
+        COpeningContent read;
+        CRecordingCalcDlg dlg;
+        dlg.Create();
+        for (const auto& pControl : dlg.Controls()) {
+            read.texts.push_back(QString::fromStdString(pControl->m_strText));
+            QStringList entries;
+            for (const std::string& entry : pControl->m_entries) {
+                entries.append(QString::fromStdString(entry));
+            }
+            read.entries.push_back(entries);
+            read.selections.push_back(pControl->m_nCurSel);
+            read.fonts.push_back(
+                pControl->m_bHasFont
+                    ? std::optional<QFont>(ControlFont(pControl->m_font, CalculatorDialogFont()))
+                    : std::nullopt);
+            CDC dc;
+            CWnd wnd(pControl.get());
+            dlg.OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
+            const COLORREF colour = dc.GetTextColor();
+            read.colours.push_back(
+                colour == kNoColour
+                    ? std::nullopt
+                    : std::optional<QColor>(QColor(static_cast<int>(colour & 0xFFU),
+                                                   static_cast<int>((colour >> 8) & 0xFFU),
+                                                   static_cast<int>((colour >> 16) & 0xFFU))));
+        }
+        return read;
+    }();
+    return content;
+}
+
+// A bare QDialog with a plain widget of the same kind, caption and place for each control of the
+// calculator's template: empty lists, the same dialog font, the toolkit's style, nothing
+// connected. The lists take their closed height, as in the calculator's window: a list as tall as
+// its template (the height it has dropped down) would make the toolkit draw a frame many times
+// the size and so flatter the ratio.
+//
+// Given pContent, the same dialog shows what the calculator's window shows, through plain Qt
+// calls: the texts, the lists' entries and selections, static text aligned, wrapped and edged as
+// the template says, and the result fields' font and colour. That is the toolkit's own cost of
+// the window's content, a second yardstick: how much of the ratio is the content, how much the
+// calculator's code.
+std::unique_ptr<QDialog> BuildBareDialog(const QFont& font,
+                                         const COpeningContent* pContent = nullptr) {
+    const CDialogTemplate& dlgTemplate = kRecordingCalcTemplate;
+    auto pDialog = std::make_unique<QDialog>();
+    pDialog->setWindowTitle(QString::fromUtf8(dlgTemplate.title));
+    pDialog->setFont(font);
+    const CDialogBaseUnits units = CDialogBaseUnits::FromFont(pDialog->font());
+    pDialog->setFixedSize(MapDialogSize(dlgTemplate.cx, dlgTemplate.cy, units));
+    for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
+        const CDialogItemTemplate& item = dlgTemplate.items[i];
+        const QString caption =
+            pContent != nullptr ? pContent->texts[i] : QString::fromUtf8(item.caption);
+        QWidget* pWidget = nullptr;
+        switch (item.kind) {
+        case ControlKind::Static:
+        case ControlKind::Icon: {
+            auto* pLabel = new QLabel(caption, pDialog.get());
+            if (pContent != nullptr && item.kind == ControlKind::Static) {
+                Qt::Alignment alignment = (item.style & kStyleCenter) != 0  ? Qt::AlignHCenter
+                                          : (item.style & kStyleRight) != 0 ? Qt::AlignRight
+                                                                            : Qt::AlignLeft;
+                const bool bCentredLine = (item.style & kStyleCenterImage) != 0;
+                alignment |= bCentredLine ? Qt::AlignVCenter : Qt::AlignTop;
+                pLabel->setAlignment(alignment);
+                pLabel->setWordWrap(!bCentredLine);
+                if ((item.style & kStyleStaticEdge) != 0) {
+                    pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                }
+            }
+            pWidget = pLabel;
+            break;
+        }
+        case ControlKind::GroupBox:
+            pWidget = new QGroupBox(caption, pDialog.get());
+            break;
+        case ControlKind::ComboBox:
+            pWidget = new QComboBox(pDialog.get());
+            break;
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton:
+            pWidget = new QPushButton(caption, pDialog.get());
+            break;
+        }
+        if (pContent != nullptr && pContent->fonts[i]) {
+            pWidget->setFont(*pContent->fonts[i]);
+        }
+        if (pContent != nullptr && pContent->colours[i]) {
+            QPalette palette = pWidget->palette();
+            palette.setColor(QPalette::WindowText, *pContent->colours[i]);
+            pWidget->setPalette(palette);
+        }
+        QRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy, units);
+        if (item.kind == ControlKind::ComboBox) {
+            // A template gives a list the height it has dropped down; closed, as it is drawn,
+            // it has the height it asks for (as in the calculator's window).
+            rect.setHeight(pWidget->sizeHint().height());
+        }
+        pWidget->setGeometry(rect);
+        // Filled after its size is known, as in the calculator's window: a list keeps the size
+        // it first worked out, which with entries means measuring every one of them.
+        if (auto* pCombo = qobject_cast<QComboBox*>(pWidget);
+            pCombo != nullptr && pContent != nullptr) {
+            pCombo->addItems(pContent->entries[i]);
+            pCombo->setCurrentIndex(pContent->selections[i]);
+        }
+    }
+    return pDialog;
+}
+
+void OpenBareDialogOnce() {
+    const std::unique_ptr<QDialog> pDialog = BuildBareDialog(CalculatorDialogFont());
+    CFirstFrameWatcher(*pDialog).ShowAndWait();
+}
+
+// Puts the toolkit's own style back in place of ours, and opens a window in it untimed.
+void UseToolkitStyle() {
+    if (HasOurStyle()) {
+        QApplication::setStyle(ToolkitStyleName());
+        OpenBareDialogOnce();
+    }
+}
+
+void BM_BareDialogFirstFrame(benchmark::State& state) {
+    UseToolkitStyle();
+    const QFont& font = CalculatorDialogFont();
+    for (auto _ : state) {
+        std::unique_ptr<QDialog> pDialog = BuildBareDialog(font);
+        CFirstFrameWatcher(*pDialog).ShowAndWait();
+        Dispose(state, std::move(pDialog));
+    }
+    state.counters["widgets"] = static_cast<double>(kRecordingCalcTemplate.nItems);
+}
+BENCHMARK(BM_BareDialogFirstFrame)->Unit(benchmark::kMillisecond);
+
+void BM_BareDialogWithContentFirstFrame(benchmark::State& state) {
+    UseToolkitStyle();
+    const QFont& font = CalculatorDialogFont();
+    const COpeningContent& content = OpeningContent();
+    for (auto _ : state) {
+        std::unique_ptr<QDialog> pDialog = BuildBareDialog(font, &content);
+        CFirstFrameWatcher(*pDialog).ShowAndWait();
+        Dispose(state, std::move(pDialog));
+    }
+}
+BENCHMARK(BM_BareDialogWithContentFirstFrame)->Unit(benchmark::kMillisecond);
+
+// What the first window of a process pays and the later ones do not: reading the icon from the
+// resources (every image of it decoded) and searching the installed fonts for the dialog's face
+// and the result fields' face.
+void BM_OncePerProcess_ReadIcon(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadIconResource(IDR_MAINFRAME));
+    }
+}
+BENCHMARK(BM_OncePerProcess_ReadIcon)->Unit(benchmark::kMillisecond);
+
+void BM_OncePerProcess_FindFonts(benchmark::State& state) {
+    const QString dialogFace = QString::fromUtf8(kRecordingCalcTemplate.fontFace);
+    const QString resultFace = QString::fromStdString(LoadString(IDS_RESULT_FONT_FACE));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ResolveFontFamily(dialogFace));
+        benchmark::DoNotOptimize(ResolveFontFamily(resultFace));
+    }
+}
+BENCHMARK(BM_OncePerProcess_FindFonts)->Unit(benchmark::kMillisecond);
+
+// Each kind of window is opened once before any is timed: the first window of a process also
+// pays for the toolkit's own start (fonts, style, platform) and for what we keep once read (the
+// icon, the fonts found), which belong to neither figure.
+void WarmUp() {
+    ToolkitStyleName() = QApplication::style()->name();
+    OpenBareDialogOnce();
+    CQtDialogHost host;
+    AfxSetDialogHost(&host);
+    OpenCalculatorWindowOnce(host);
+    AfxSetDialogHost(nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+
+    // The figure is a ratio of two benchmarks: unless told otherwise, run their repetitions
+    // interleaved in random order, so that a change in the machine's load while they run weighs
+    // on both alike instead of on whichever ran at the time.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    const bool bInterleavingChosen = std::any_of(args.begin(), args.end(), [](const char* pArg) {
+        return std::strncmp(pArg, "--benchmark_enable_random_interleaving", 38) == 0;
+    });
+    if (!bInterleavingChosen) {
+        args.insert(args.begin() + (argc > 0 ? 1 : 0), interleave);
+    }
+    int nArgs = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    benchmark::Initialize(&nArgs, args.data());
+    if (benchmark::ReportUnrecognizedArguments(nArgs, args.data())) {
+        return 1;
+    }
+    WarmUp();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
