@@ -80,15 +80,16 @@ std::string DisabledReason(const CRecordingCalcDlg& dlg, int nID) {
     }
 }
 
-// "#N" with N a decimal position; false for anything else. A number too large for an int is
-// still a position, one that no list has.
+// "#N" with N a decimal position; false, with nPosition untouched, for anything else ("#2x" is
+// text, not position 2). A number too large for an int is still a position, one that no list has.
 bool ParsePosition(const std::string& value, int& nPosition) {
     if (value.size() < 2 || value[0] != '#') {
         return false;
     }
     const char* first = value.data() + 1;
     const char* last = value.data() + value.size();
-    const auto [ptr, ec] = std::from_chars(first, last, nPosition);
+    int nParsed = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, nParsed);
     if (ptr != last) {
         return false;
     }
@@ -97,7 +98,11 @@ bool ParsePosition(const std::string& value, int& nPosition) {
             value[1] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
         return true;
     }
-    return ec == std::errc();
+    if (ec != std::errc()) {
+        return false;
+    }
+    nPosition = nParsed;
+    return true;
 }
 
 } // namespace

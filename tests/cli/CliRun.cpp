@@ -1,0 +1,136 @@
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace spanwise::test {
+
+namespace {
+
+// A temporary file, open for reading and writing, removed again when the run is over.
+class CTempFile {
+public:
+    CTempFile() {
+        std::string path = ::testing::TempDir() + "spanwise-cli-XXXXXX";
+        m_fd = ::mkstemp(path.data());
+        if (m_fd < 0) {
+            throw std::runtime_error("cannot create a temporary file in " + ::testing::TempDir());
+        }
+        ::unlink(path.c_str());
+    }
+    ~CTempFile() { ::close(m_fd); }
+    CTempFile(const CTempFile&) = delete;
+    CTempFile& operator=(const CTempFile&) = delete;
+
+    int Fd() const { return m_fd; }
+
+    void Write(const std::string& text) const {
+        for (std::size_t nDone = 0; nDone < text.size();) {
+            const ssize_t n = ::write(m_fd, text.data() + nDone, text.size() - nDone);
+            if (n < 0 && errno != EINTR) {
+                throw std::runtime_error("cannot write a temporary file");
+            }
+            nDone += n > 0 ? static_cast<std::size_t>(n) : 0;
+        }
+        ::lseek(m_fd, 0, SEEK_SET);
+    }
+
+    std::string ReadAll() const {
+        std::string text;
+        char buffer[65536];
+        ::lseek(m_fd, 0, SEEK_SET);
+        for (;;) {
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            if (n == 0 || (n < 0 && errno != EINTR)) {
+                return text;
+            }
+            text.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+        }
+    }
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace
+
+const char* const kOpeningReport = "Model Number Alder/Alder-W\n"
+                                   "Internal Memory 32MW\n"
+                                   "Function MEM\n"
+                                   "Sampling Single-axis Sampling\n"
+                                   "Sable Scanner Unit Sable Not Installed\n"
+                                   "Channels 1ch\n"
+                                   "Time-axis Range 5us/div\n"
+                                   "\n"
+                                   "[Maximum Recording Length] 320000 div\n"
+                                   "[Maximum Recording Time] 1.6s\n";
+
+CCliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
+    const CTempFile in;
+    const CTempFile out;
+    const CTempFile err;
+    in.Write(input);
+
+    std::string program = SPANWISE_CLI_PATH;
+    std::vector<char*> argv{program.data()};
+    std::vector<std::string> copies(args);
+    for (std::string& arg : copies) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in.Fd(), STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out.Fd(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err.Fd(), STDERR_FILENO);
+    pid_t pid = 0;
+    const int nSpawn = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (nSpawn != 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
+    int nStatus = 0;
+    while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
+    }
+
+    CCliRun run;
+    run.nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    run.out = out.ReadAll();
+    run.err = err.ReadAll();
+    return run;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string WithCrLf(const std::string& text) {
+    std::string crlf;
+    for (const char c : text) {
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return crlf;
+}
+
+} // namespace spanwise::test

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace spanwise::test {
+
+// What one run of spanwise-cli left behind.
+struct CCliRun {
+    int nExit = -1; // the exit status, or -1 when the process did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the built spanwise-cli with the arguments, standard input read from a file holding input.
+CCliRun RunCli(const std::vector<std::string>& args, const std::string& input = "");
+
+// The text split at '\n'; a final line end opens no further line.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The text with every "\n" written as "\r\n".
+std::string WithCrLf(const std::string& text);
+
+// The report of the opening conditions, as the terminal shows it.
+extern const char* const kOpeningReport;
+
+} // namespace spanwise::test

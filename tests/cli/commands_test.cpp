@@ -1,0 +1,229 @@
+// report, state and table as a user runs them from a shell: single mode, one scenario per run.
+
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+namespace spanwise::test {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using Args = std::vector<std::string>;
+
+// Cedar at its opening conditions, then REC.
+const char* const kCedarRecReport = "Model Number Cedar\n"
+                                    "Internal Memory 32MW\n"
+                                    "Function REC\n"
+                                    "Sampling -\n"
+                                    "Sable Scanner Unit -\n"
+                                    "Channels -\n"
+                                    "Time-axis Range 10ms/div\n"
+                                    "\n"
+                                    "[Maximum Recording Length] 20000 div\n"
+                                    "[Maximum Recording Time] 3min20s\n";
+
+Json State(const Args& picks) {
+    Args args{"state"};
+    args.insert(args.end(), picks.begin(), picks.end());
+    const CCliRun run = RunCli(args);
+    EXPECT_EQ(run.nExit, 0) << run.err;
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one line";
+    return Json::parse(run.out);
+}
+
+std::vector<std::string> Keys(const Json& object) {
+    std::vector<std::string> keys;
+    for (const auto& item : object.items()) {
+        keys.push_back(item.key());
+    }
+    return keys;
+}
+
+TEST(CliReport, PrintsTheReportAfterThePicksInOrder) {
+    struct Case {
+        Args args;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{}, kOpeningReport},
+        {{"report"}, kOpeningReport},
+        {{"report", "model=Cedar", "function=REC"}, kCedarRecReport},
+        // the channel pick is made while the list is enabled; REC then shows it as "-"
+        {{"report", "model=Cedar", "channels=4ch", "function=REC"}, kCedarRecReport},
+        {{"report", "MODEL=cedar", "Function=rec"}, kCedarRecReport},
+        {{"report", "model=#2", "function=#1"}, kCedarRecReport},
+    };
+    for (const Case& c : cases) {
+        const CCliRun run = RunCli(c.args);
+        EXPECT_EQ(run.nExit, 0);
+        EXPECT_EQ(run.out, c.expected) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(CliReport, LaterPicksSeeTheListsAsEarlierPicksLeftThem) {
+    // The position carries across a change of model, not the label.
+    const CCliRun run = RunCli({"report", "memory=512MW", "model=Birch/Birch-W"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_NE(run.out.find("\nInternal Memory 1GW\n"), std::string::npos) << run.out;
+}
+
+TEST(CliState, HasExactlyTheDocumentedShape) {
+    const Json state = State({});
+    EXPECT_EQ(Keys(state), (Args{"lists", "recording_length", "sampling_period",
+                                 "sampling_period_visible", "recording_time", "report"}));
+    EXPECT_EQ(Keys(state["lists"]),
+              (Args{"model", "memory", "function", "sampling", "scanner", "channels", "range"}));
+    for (const auto& list : state["lists"].items()) {
+        SCOPED_TRACE(list.key());
+        const Json& l = list.value();
+        ASSERT_EQ(Keys(l), (Args{"entries", "selected", "enabled"}));
+        ASSERT_TRUE(l["entries"].is_array());
+        for (const Json& entry : l["entries"]) {
+            EXPECT_TRUE(entry.is_string());
+        }
+        EXPECT_TRUE(l["selected"].is_number_integer());
+        EXPECT_TRUE(l["enabled"].is_boolean());
+    }
+    EXPECT_EQ(state["recording_length"], "320000 div");
+    EXPECT_EQ(state["sampling_period"], "( 50ns/S )");
+    EXPECT_EQ(state["sampling_period_visible"], true);
+    EXPECT_EQ(state["recording_time"], "1.6s");
+    EXPECT_EQ(state["report"], WithCrLf(kOpeningReport));
+}
+
+TEST(CliState, CedarUnderRecNarrowsTheDialog) {
+    const Json state = State({"model=Cedar", "function=REC"});
+    const Json& lists = state["lists"];
+    EXPECT_EQ(lists["model"]["selected"], 2);
+    EXPECT_EQ(lists["function"]["selected"], 1);
+    EXPECT_EQ(lists["memory"]["enabled"], true);
+    EXPECT_EQ(lists["function"]["enabled"], true);
+    EXPECT_EQ(lists["sampling"]["enabled"], false);
+    EXPECT_EQ(lists["scanner"]["enabled"], false);
+    EXPECT_EQ(lists["channels"]["enabled"], false);
+    EXPECT_EQ(lists["channels"]["entries"], (Json{"2ch", "4ch", "8ch"}));
+    const Json& ranges = lists["range"]["entries"];
+    ASSERT_EQ(ranges.size(), 17U);
+    EXPECT_EQ(ranges.front(), "10ms/div");
+    EXPECT_EQ(ranges.back(), "1hour/div");
+    EXPECT_EQ(lists["range"]["selected"], 0);
+    EXPECT_EQ(state["recording_length"], "20000 div");
+    EXPECT_EQ(state["sampling_period"], "( 100us/S )");
+    EXPECT_EQ(state["sampling_period_visible"], false);
+    EXPECT_EQ(state["recording_time"], "3min20s");
+    EXPECT_EQ(state["report"], WithCrLf(kCedarRecReport));
+}
+
+TEST(CliState, ShowsEmptyAndPlaceholderEntriesInTheirPositions) {
+    const Json lists = State({"model=Gum/Gum-2"})["lists"];
+    EXPECT_EQ(lists["memory"],
+              (Json{{"entries", {"-", "", "", ""}}, {"selected", 0}, {"enabled", false}}));
+    EXPECT_EQ(lists["channels"],
+              (Json{{"entries", {"1ch/2ch", "", "", ""}}, {"selected", 0}, {"enabled", false}}));
+    EXPECT_EQ(lists["function"]["enabled"], false);
+}
+
+TEST(CliState, AnyCaseAndAPositionPickTheSameEntryAsItsText) {
+    const std::vector<Args> spellings[] = {
+        {{"model=Gum/Gum-2"}, {"model=gUM/gum-2"}, {"model=#6"}},
+        {{"channels=4ch"}, {"CHANNELS=4CH"}, {"channels=#2"}},
+        {{"range=5min/div"}, {"range=#25"}},
+        {{"sampling=Dual-axis Sampling", "scanner=Sable Installed"},
+         {"sampling=dual-axis sampling", "scanner=#1"}},
+    };
+    for (const std::vector<Args>& same : spellings) {
+        const Json expected = State(same.front());
+        for (const Args& picks : same) {
+            EXPECT_EQ(State(picks), expected) << ::testing::PrintToString(picks);
+        }
+    }
+}
+
+TEST(CliTable, JuniperInCsvGoesFrom100usTo5minPerDivision) {
+    const CCliRun run = RunCli({"table", "model=Juniper", "--csv"});
+    EXPECT_EQ(run.nExit, 0);
+    const std::vector<std::string> lines = SplitLines(run.out);
+    ASSERT_EQ(lines.size(), 21U);
+    EXPECT_EQ(lines[0], "range,sampling_period,recording_time");
+    EXPECT_EQ(lines[1], "100us/div,1us/S,2s");
+    EXPECT_EQ(lines[20], "5min/div,3s/S,69d10h40min");
+}
+
+std::vector<std::string> CsvCells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::istringstream stream(line);
+    for (std::string cell; std::getline(stream, cell, ',');) {
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream stream(line);
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+// One row per range the list offers, the plain table holding the same cells as the CSV, and the
+// row of the selected range agreeing with what the dialog shows.
+TEST(CliTable, HasOneRowPerOfferedRangeAgreeingWithTheDialog) {
+    const Args scenarios[] = {
+        {},
+        {"model=Juniper"},
+        {"model=Cedar", "function=REC"},
+        {"model=Birch/Birch-W", "sampling=Dual-axis Sampling", "range=#7"},
+    };
+    for (const Args& picks : scenarios) {
+        SCOPED_TRACE(::testing::PrintToString(picks));
+        const Json state = State(picks);
+        Args args{"table"};
+        args.insert(args.end(), picks.begin(), picks.end());
+        const std::vector<std::string> plain = SplitLines(RunCli(args).out);
+        args.push_back("--csv");
+        const std::vector<std::string> csv = SplitLines(RunCli(args).out);
+
+        const Json& ranges = state["lists"]["range"]["entries"];
+        ASSERT_EQ(csv.size(), ranges.size() + 1);
+        ASSERT_EQ(plain.size(), csv.size());
+        const bool bPeriodShown = state["sampling_period_visible"];
+        for (std::size_t i = 0; i < csv.size(); ++i) {
+            const std::vector<std::string> cells = CsvCells(csv[i]);
+            ASSERT_EQ(cells.size(), 3U) << csv[i];
+            EXPECT_EQ(Words(plain[i]), cells);
+            if (i == 0) {
+                continue;
+            }
+            EXPECT_EQ(cells[0], ranges[i - 1]);
+            EXPECT_EQ(cells[1] == "-", !bPeriodShown) << csv[i];
+            if (static_cast<int>(i - 1) == state["lists"]["range"]["selected"]) {
+                EXPECT_EQ(cells[2], state["recording_time"]);
+                if (bPeriodShown) {
+                    EXPECT_EQ("( " + cells[1] + " )", state["sampling_period"]);
+                }
+            }
+        }
+    }
+}
+
+TEST(CliHelp, ExplainsTheListsWithAnExampleAndGivesTheVersion) {
+    const CCliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.nExit, 0);
+    EXPECT_NE(help.out.find("model, memory, function, sampling, scanner, channels, range"),
+              std::string::npos);
+    EXPECT_NE(help.out.find("#N"), std::string::npos);
+    EXPECT_NE(help.out.find("spanwise-cli report model="), std::string::npos);
+
+    const CCliRun version = RunCli({"--version"});
+    EXPECT_EQ(version.nExit, 0);
+    EXPECT_EQ(version.out, "Spanwise V1.02\n");
+}
+
+} // namespace
+} // namespace spanwise::test
