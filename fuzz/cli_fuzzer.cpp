@@ -1,0 +1,332 @@
+// libFuzzer target for the only outside input of spanwise-cli: its arguments and the scenario
+// lines it reads with "-".
+//
+// An input that starts with 'A' is an argument vector: the bytes after the 'A' up to the first
+// line end are the arguments, each ended by a NUL as in /proc/PID/cmdline (a last argument needs
+// no NUL), and the bytes after that line end are standard input. It runs through the tool's own
+// command line, RunCommandLine. Any other input is one scenario line, split as the tool splits it
+// and answered by each command: report, state, table and table --csv.
+//
+// Every input must end in an answer or in a clear error; anything else aborts with a message,
+// which libFuzzer reports as a crash and saves the input.
+
+#include "cli/CliHost.h"
+#include "cli/CommandLine.h"
+#include "cli/Output.h"
+#include "cli/Picks.h"
+#include "cli/Scenario.h"
+#include "cli/ShellWords.h"
+#include "ui/RecordingCalcDlg.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace spanwise::cli;
+using Json = nlohmann::ordered_json;
+
+[[noreturn]] void Fail(const std::string& what, const std::string& detail) {
+    std::fprintf(stderr, "\nspanwise_cli_fuzzer: %s\n--- detail ---\n%s\n--------------\n",
+                 what.c_str(), detail.c_str());
+    std::abort();
+}
+
+void Check(bool bCondition, const char* what, const std::string& detail = "") {
+    if (!bCondition) {
+        Fail(what, detail);
+    }
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> KeysOf(const Json& object) {
+    std::vector<std::string> keys;
+    for (const auto& item : object.items()) {
+        keys.push_back(item.key());
+    }
+    return keys;
+}
+
+Json ParseJson(const std::string& text) {
+    try {
+        return Json::parse(text);
+    } catch (const Json::exception& e) {
+        Fail(std::string("output is not JSON: ") + e.what(), text);
+    }
+}
+
+// One answer of state: the whole dialog with exactly the documented keys, each selection inside
+// its list, and the report as the clipboard holds it.
+void CheckState(const Json& state, const std::string& text) {
+    const std::vector<std::string> keys{"lists",           "recording_length",
+                                        "sampling_period", "sampling_period_visible",
+                                        "recording_time",  "report"};
+    Check(state.is_object() && KeysOf(state) == keys, "state has other keys", text);
+    const Json& lists = state["lists"];
+    const std::vector<std::string> listKeys{"model",   "memory",   "function", "sampling",
+                                            "scanner", "channels", "range"};
+    Check(lists.is_object() && KeysOf(lists) == listKeys, "state.lists has other keys", text);
+    for (const auto& item : lists.items()) {
+        const Json& list = item.value();
+        Check(list.is_object() &&
+                  KeysOf(list) == std::vector<std::string>{"entries", "selected", "enabled"},
+              "a list has other keys", text);
+        Check(list["entries"].is_array() && !list["entries"].empty(), "a list has no entries",
+              text);
+        for (const Json& entry : list["entries"]) {
+            Check(entry.is_string(), "a list entry is not a string", text);
+        }
+        Check(list["selected"].is_number_integer(), "a selection is not a number", text);
+        const auto nSelected = list["selected"].get<long long>();
+        Check(nSelected >= 0 && nSelected < static_cast<long long>(list["entries"].size()),
+              "a selection lies outside its list", text);
+        Check(list["enabled"].is_boolean(), "enabled is not a boolean", text);
+    }
+    for (const char* key : {"recording_length", "sampling_period", "recording_time", "report"}) {
+        Check(state[key].is_string() && !state[key].get<std::string>().empty(),
+              "a shown text is empty", text);
+    }
+    Check(state["sampling_period_visible"].is_boolean(), "visibility is not a boolean", text);
+    const std::string length = state["recording_length"];
+    Check(length.size() > 4 && length.compare(length.size() - 4, 4, " div") == 0,
+          "the recording length is not in divisions", text);
+    Check(state["recording_time"].get<std::string>().size() <= 20,
+          "the recording time is longer than the window shows", text);
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// The entry a "LIST=VALUE" selection names on the dialog as it is now, worked out afresh from
+// what ApplyPick promises: -1 where the pick must fail.
+int ExpectedPick(const CRecordingCalcDlg& dlg, const std::string& selection, int& nID) {
+    static const std::pair<const char*, int> kLists[] = {
+        {"model", IDC_MODEL},       {"memory", IDC_MEMORY},   {"function", IDC_FUNCTION},
+        {"sampling", IDC_SAMPLING}, {"scanner", IDC_SCANNER}, {"channels", IDC_CHANNELS},
+        {"range", IDC_TIME_RANGE}};
+    const std::size_t equals = selection.find('=');
+    if (equals == std::string::npos) {
+        return -1;
+    }
+    const std::string name = Lower(selection.substr(0, equals));
+    const std::string value = selection.substr(equals + 1);
+    nID = 0;
+    for (const auto& [listName, nListID] : kLists) {
+        if (name == listName) {
+            nID = nListID;
+        }
+    }
+    if (nID == 0) {
+        return -1;
+    }
+    const CControlState& list = *dlg.FindControl(nID);
+    if (!list.m_bEnabled) {
+        return -1;
+    }
+    const long long nCount = static_cast<long long>(list.m_entries.size());
+    // "#N", N decimal with an optional minus sign
+    const std::size_t digits = value.size() > 1 && value[1] == '-' ? 2 : 1;
+    if (value.size() > digits && value[0] == '#' &&
+        std::all_of(value.begin() + static_cast<long>(digits), value.end(),
+                    [](char c) { return c >= '0' && c <= '9'; })) {
+        const std::string number = value.substr(digits);
+        const std::size_t first = std::min(number.find_first_not_of('0'), number.size());
+        const std::string significant = number.substr(first);
+        if (digits == 2 && !significant.empty()) {
+            return -1;
+        }
+        if (significant.size() > 9 || std::stoll("0" + significant) >= nCount) {
+            return -1;
+        }
+        return static_cast<int>(std::stoll("0" + significant));
+    }
+    for (long long i = 0; i < nCount; ++i) {
+        if (Lower(value) == Lower(list.m_entries[static_cast<std::size_t>(i)])) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The selections one by one: each that names an enabled list and one of its entries is applied
+// and selects that entry; any other fails with a message and leaves the dialog as it was.
+void CheckPicks(const std::vector<std::string>& selections) {
+    spanwise::cli::CCliHost host;
+    IDialogHost& previous = AfxGetDialogHost();
+    AfxSetDialogHost(&host);
+    {
+        CRecordingCalcDlg dlg;
+        dlg.Create();
+        for (const std::string& selection : selections) {
+            int nID = 0;
+            const int nExpected = ExpectedPick(dlg, selection, nID);
+            const std::string before = StateJson(dlg, host);
+            std::string error;
+            const bool bOk = ApplyPick(dlg, selection, error);
+            if (nExpected < 0) {
+                Check(!bOk, "a pick that names no enabled entry was applied", selection);
+                Check(!error.empty(), "a failing pick has no message", selection);
+                Check(StateJson(dlg, host) == before, "a failing pick changed the dialog",
+                      selection);
+            } else {
+                Check(bOk, "a pick of an enabled entry failed", selection + "\n" + error);
+                Check(dlg.FindControl(nID)->m_nCurSel == nExpected, "a pick selected another entry",
+                      selection);
+            }
+        }
+    }
+    AfxSetDialogHost(&previous);
+}
+
+// A scenario line, answered by every command: all four agree on whether the picks apply.
+void RunLine(const std::string& line) {
+    std::vector<std::string> words;
+    std::string error;
+    if (!SplitShellWords(line, words, error)) {
+        Check(!error.empty(), "a line that cannot be split has no message", line);
+        return;
+    }
+    CheckPicks(words);
+
+    CScenarioOptions options;
+    std::string report;
+    std::string reportError;
+    options.command = Command::Report;
+    const bool bOk = RunScenario(options, words, report, reportError);
+    if (!bOk) {
+        Check(!reportError.empty(), "a failing scenario has no message", line);
+        Check(report.empty(), "a failing scenario wrote an answer", line);
+    } else {
+        Check(!report.empty() && report.back() == '\n', "the report is not whole lines", report);
+        Check(report.find('\r') == std::string::npos, "the report keeps CR on a terminal", report);
+    }
+
+    std::string out;
+    error.clear();
+    options.command = Command::State;
+    Check(RunScenario(options, words, out, error) == bOk && error == reportError,
+          "state and report disagree on the picks", line + "\n" + error + "\n" + reportError);
+    if (bOk) {
+        Check(std::count(out.begin(), out.end(), '\n') == 1 && out.back() == '\n',
+              "state is not one line", out);
+        const Json state = ParseJson(out);
+        CheckState(state, out);
+        Check(ToTerminalLines(state["report"].get<std::string>()) == report,
+              "state's report differs from the report", out + "\n" + report);
+    }
+
+    std::vector<std::string> rows[2];
+    for (const bool bCsv : {false, true}) {
+        out.clear();
+        error.clear();
+        options.command = Command::Table;
+        options.bCsv = bCsv;
+        Check(RunScenario(options, words, out, error) == bOk && error == reportError,
+              "table and report disagree on the picks", line);
+        if (bOk) {
+            Check(!out.empty() && out.back() == '\n', "the table is not whole lines", out);
+            rows[bCsv] = SplitLines(out);
+        }
+    }
+    if (bOk) {
+        Check(rows[0].size() == rows[1].size() && rows[1].size() >= 2,
+              "the two tables have different rows", line);
+        Check(rows[1][0] == "range,sampling_period,recording_time", "the CSV header is wrong",
+              rows[1][0]);
+    }
+}
+
+// An argument vector through the tool's own command line.
+void RunArguments(const std::string& bytes) {
+    const std::size_t lineEnd = bytes.find('\n');
+    const std::string argBytes = bytes.substr(0, lineEnd);
+    const std::string input = lineEnd == std::string::npos ? "" : bytes.substr(lineEnd + 1);
+
+    std::vector<std::string> args{"spanwise-cli"};
+    std::size_t start = 0;
+    while (start < argBytes.size()) {
+        const std::size_t end = std::min(argBytes.find('\0', start), argBytes.size());
+        args.push_back(argBytes.substr(start, end - start));
+        start = end + 1;
+    }
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    argv.push_back(nullptr);
+
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int nExit = RunCommandLine(static_cast<int>(args.size()), argv.data(), in, out, err);
+    const std::string outText = out.str();
+    const std::string errText = err.str();
+    const std::string detail =
+        "exit " + std::to_string(nExit) + "\n--- out ---\n" + outText + "\n--- err ---\n" + errText;
+
+    const bool bReadsLines = std::find(args.begin() + 1, args.end(), "-") != args.end();
+    switch (nExit) {
+    case 0:
+        Check(errText.empty(), "a success wrote to standard error", detail);
+        Check(bReadsLines || !outText.empty(), "a success answered nothing", detail);
+        break;
+    case 1:
+        Check(bReadsLines, "exit status 1 without scenario lines", detail);
+        Check(!errText.empty() || outText.find("{\"error\":") != std::string::npos,
+              "failing lines were not reported", detail);
+        break;
+    case 2:
+        Check(!errText.empty(), "a usage error has no message", detail);
+        Check(outText.empty(), "a usage error also answered", detail);
+        break;
+    default:
+        Fail("unexpected exit status", detail);
+    }
+
+    // state answers are JSON Lines, each the dialog or an error.
+    if (!outText.empty() && outText.front() == '{') {
+        for (const std::string& line : SplitLines(outText)) {
+            const Json answer = ParseJson(line);
+            if (answer.is_object() && answer.contains("error")) {
+                Check(KeysOf(answer) == std::vector<std::string>{"error"} &&
+                          answer["error"].is_string() &&
+                          !answer["error"].get<std::string>().empty(),
+                      "an error answer is malformed", line);
+            } else {
+                CheckState(answer, line);
+            }
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    if (!bytes.empty() && bytes[0] == 'A') {
+        RunArguments(bytes.substr(1));
+    } else {
+        RunLine(bytes);
+    }
+    return 0;
+}
