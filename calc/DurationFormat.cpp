@@ -58,7 +58,7 @@ std::string FormatFixed(double value, bool bPlusSign, int nPrecision) {
     const std::to_chars_result result =
         std::to_chars(first, text.data() + text.size(), value, std::chars_format::fixed, precision);
     if (result.ec != std::errc()) {
-        return std::string(); // cannot happen with the room given above
+        return {}; // cannot happen with the room given above
     }
     text.resize(static_cast<std::size_t>(result.ptr - text.data()));
     return text;
@@ -67,7 +67,8 @@ std::string FormatFixed(double value, bool bPlusSign, int nPrecision) {
 // Appends piece to text if the result stays within nMaxLength; returns false (text unchanged)
 // when it would not.
 bool AppendPiece(std::string& text, const std::string& piece, int nMaxLength) {
-    if (static_cast<long long>(text.size() + piece.size()) > nMaxLength) {
+    const auto nLength = static_cast<long long>(text.size()) + static_cast<long long>(piece.size());
+    if (nLength > nMaxLength) {
         return false;
     }
     text += piece;
@@ -147,6 +148,8 @@ std::string FormatDuration(double dSeconds, double dResolution, int nPrecision, 
     if (bTenths) {
         // a is a whole number of tenths here, so tenths stays below 10.
         const double whole = std::trunc(r);
+        // Half a tenth and more rounds up, by adding one half and truncating.
+        // NOLINTNEXTLINE(bugprone-incorrect-roundings)
         const int tenths = r > 0.0 ? static_cast<int>((r - whole) * 10.0 + 0.5) : 0;
         if (tenths > 0) {
             AppendPiece(text, std::to_string(portions.seconds) + "." + std::to_string(tenths) + "s",

@@ -43,10 +43,10 @@ extern const unsigned kScannerIdTable[2][2];
 
 // Queries on the catalogue; a model outside 0..10 offers nothing and allows no choice.
 int GetMemoryEntryCount(int nModel);
-bool HasMemoryChoice(int nModel);       // false: the list shows only the placeholder "-"
-bool HasRecFunction(int nModel);        // false: MEM is forced
-bool HasDualAxisSampling(int nModel);   // false: single-axis is forced
-bool TakesScannerUnit(int nModel);      // false: "Sable Not Installed" is forced
+bool HasMemoryChoice(int nModel);     // false: the list shows only the placeholder "-"
+bool HasRecFunction(int nModel);      // false: MEM is forced
+bool HasDualAxisSampling(int nModel); // false: single-axis is forced
+bool TakesScannerUnit(int nModel);    // false: "Sable Not Installed" is forced
 int GetScannerRow(int nFunction, int nSampling);
 
 } // namespace spanwise

@@ -36,7 +36,7 @@ QString InstalledFamily(const QStringList& families, const QString& face) {
 
 QString JapaneseGothicFamily(const QStringList& families) {
     for (const char* face : kJapaneseGothicFaces) {
-        const QString family = InstalledFamily(families, QString::fromUtf8(face));
+        QString family = InstalledFamily(families, QString::fromUtf8(face));
         if (!family.isEmpty()) {
             return family;
         }
