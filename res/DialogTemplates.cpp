@@ -66,7 +66,7 @@ const CDialogItemTemplate kAboutBoxItems[] = {
     { IDC_STATIC, ControlKind::Icon,          "",                                              9,  15,  20, 20, kStyleNone, IDR_MAINFRAME },
     { IDC_STATIC, ControlKind::Static,        "Spanwise Version 1.02",                        40,  12, 119,  8, kStyleLeft | kStyleNoPrefix | kStyleGroup, 0 },
     { IDC_STATIC, ControlKind::Static,        "Copyright (C) 2026 The Spanwise developers.\n"
-                                              "Free to use; provided as is, without warranty.", 40,  28, 190, 20, kStyleLeft | kStyleGroup, 0 },
+                                              "MIT License: free to use, provided as is, without warranty.", 40,  28, 190, 20, kStyleLeft | kStyleGroup, 0 },
     { IDOK,       ControlKind::DefPushButton, "OK",                                          176,   7,  50, 14, kStyleTabStop | kStyleGroup, 0 },
 };
 // clang-format on
