@@ -5,32 +5,6 @@
 
 namespace spanwise::bench {
 
-Selection SelectionOf(const CRecordingCalcDlg& dlg) {
-    return {dlg.m_nModel,   dlg.m_nMemory,   dlg.m_nFunction, dlg.m_nSampling,
-            dlg.m_nScanner, dlg.m_nChannels, dlg.m_nTimeRange};
-}
-
-void Restore(CRecordingCalcDlg& dlg, const Selection& selection) {
-    dlg.m_nModel = selection[0];
-    dlg.m_nMemory = selection[1];
-    dlg.m_nFunction = selection[2];
-    dlg.m_nSampling = selection[3];
-    dlg.m_nScanner = selection[4];
-    dlg.m_nChannels = selection[5];
-    dlg.m_nTimeRange = selection[6];
-    dlg.m_cbModel.SetCurSel(dlg.m_nModel);
-    dlg.FillMemoryList();
-    dlg.SelectFunction();
-    dlg.SelectSampling();
-    dlg.FillScannerList();
-    dlg.FillChannelList();
-    dlg.ShowRecordingLength();
-    dlg.FillTimeRangeList();
-    dlg.ShowSamplingPeriod();
-    dlg.ShowRecordingTime();
-    dlg.UpdateControlStates();
-}
-
 std::vector<CReachedState> WalkReachableStates(CRecordingCalcDlg& dlg, long* pnPicks) {
     Restore(dlg, Selection{});
     std::vector<CReachedState> reached{CReachedState{SelectionOf(dlg)}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SelectionRestore.h"
 #include "ui/RecordingCalcDlg.h"
 
 #include <array>
@@ -7,18 +8,11 @@
 
 namespace spanwise::bench {
 
-// The seven positions, in the order model, memory, function, sampling, scanner, channels, range.
-using Selection = std::array<int, 7>;
+using spanwise::test::Restore;
+using spanwise::test::Selection;
+using spanwise::test::SelectionOf;
 
-// The list ids in the same order.
-constexpr int kLists[] = {IDC_MODEL,   IDC_MEMORY,   IDC_FUNCTION,  IDC_SAMPLING,
-                          IDC_SCANNER, IDC_CHANNELS, IDC_TIME_RANGE};
-
-Selection SelectionOf(const CRecordingCalcDlg& dlg);
-
-// Brings an open dialog to the state of a selection: the members as given, then every refresh
-// step in chain order.
-void Restore(CRecordingCalcDlg& dlg, const Selection& selection);
+inline constexpr const auto& kLists = spanwise::test::kSelectionLists;
 
 // A state the walk reached, and the pick that first led to it.
 struct CReachedState {

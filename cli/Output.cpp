@@ -1,6 +1,7 @@
 #include "Output.h"
 
 #include "CliHost.h"
+#include "Picks.h"
 #include "ui/RecordingCalcDlg.h"
 
 #include <nlohmann/json.hpp>
@@ -13,23 +14,6 @@ namespace spanwise::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-struct CJsonList {
-    const char* key;
-    int nID;
-};
-
-// clang-format off
-const CJsonList kJsonLists[] = {
-    { "model",    IDC_MODEL },
-    { "memory",   IDC_MEMORY },
-    { "function", IDC_FUNCTION },
-    { "sampling", IDC_SAMPLING },
-    { "scanner",  IDC_SCANNER },
-    { "channels", IDC_CHANNELS },
-    { "range",    IDC_TIME_RANGE },
-};
-// clang-format on
 
 std::string Dump(const Json& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -119,11 +103,11 @@ std::string StateJson(CRecordingCalcDlg& dlg, const CCliHost& host) {
     out += '{';
     AppendKey(out, "lists");
     out += '{';
-    for (const CJsonList& list : kJsonLists) {
-        if (&list != kJsonLists) {
+    for (const CListName& list : kListNames) {
+        if (&list != kListNames) {
             out += ',';
         }
-        AppendKey(out, list.key);
+        AppendKey(out, list.name);
         AppendList(out, *dlg.FindControl(list.nID));
     }
     out += "},";

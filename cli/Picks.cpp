@@ -10,15 +10,8 @@
 
 namespace spanwise::cli {
 
-namespace {
-
-struct CListName {
-    const char* name;
-    int nID;
-};
-
 // clang-format off
-const CListName kListNames[] = {
+const CListName kListNames[kListCount] = {
     { "model",    IDC_MODEL },
     { "memory",   IDC_MEMORY },
     { "function", IDC_FUNCTION },
@@ -28,6 +21,8 @@ const CListName kListNames[] = {
     { "range",    IDC_TIME_RANGE },
 };
 // clang-format on
+
+namespace {
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) {

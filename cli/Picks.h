@@ -6,6 +6,16 @@ class CRecordingCalcDlg;
 
 namespace spanwise::cli {
 
+// A list as the command line and the JSON state name it.
+struct CListName {
+    const char* name;
+    int nID;
+};
+
+constexpr int kListCount = 7;
+// In dialog order: model, memory, function, sampling, scanner, channels, range.
+extern const CListName kListNames[kListCount];
+
 // The names of the lists on the command line, in dialog order, separated by ", ".
 const char* ListNames();
 

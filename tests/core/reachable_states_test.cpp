@@ -14,40 +14,14 @@
 namespace spanwise::test {
 namespace {
 
-constexpr int kLists[] = {IDC_MODEL,   IDC_MEMORY,   IDC_FUNCTION,  IDC_SAMPLING,
-                          IDC_SCANNER, IDC_CHANNELS, IDC_TIME_RANGE};
-
-// Brings a dialog to the state of a selection: the members as given, then every refresh step in
-// chain order. The walk checks that this gives exactly the dialog the picks gave.
-void Restore(CRecordingCalcDlg& dlg, const std::array<int, 7>& selection) {
-    dlg.m_nModel = selection[0];
-    dlg.m_nMemory = selection[1];
-    dlg.m_nFunction = selection[2];
-    dlg.m_nSampling = selection[3];
-    dlg.m_nScanner = selection[4];
-    dlg.m_nChannels = selection[5];
-    dlg.m_nTimeRange = selection[6];
-    dlg.m_cbModel.SetCurSel(dlg.m_nModel);
-    dlg.FillMemoryList();
-    dlg.SelectFunction();
-    dlg.SelectSampling();
-    dlg.FillScannerList();
-    dlg.FillChannelList();
-    dlg.ShowRecordingLength();
-    dlg.FillTimeRangeList();
-    dlg.ShowSamplingPeriod();
-    dlg.ShowRecordingTime();
-    dlg.UpdateControlStates();
-}
-
 // Reads on the selected state only what the lists offered, never an empty cell or a zero.
 void ExpectConsistent(const CRecordingCalcDlg& dlg) {
     const std::array<int, 7> selection = SelectionOf(dlg);
-    for (std::size_t i = 0; i < std::size(kLists); ++i) {
-        const CControlState& list = *dlg.FindControl(kLists[i]);
-        ASSERT_GE(selection[i], 0) << kLists[i];
-        ASSERT_LT(selection[i], static_cast<int>(list.m_entries.size())) << kLists[i];
-        ASSERT_EQ(list.m_nCurSel, selection[i]) << kLists[i];
+    for (std::size_t i = 0; i < std::size(kSelectionLists); ++i) {
+        const CControlState& list = *dlg.FindControl(kSelectionLists[i]);
+        ASSERT_GE(selection[i], 0) << kSelectionLists[i];
+        ASSERT_LT(selection[i], static_cast<int>(list.m_entries.size())) << kSelectionLists[i];
+        ASSERT_EQ(list.m_nCurSel, selection[i]) << kSelectionLists[i];
     }
     const CTimeAxisCell& cell =
         GetTimeAxisCell(TimeAxisRow(dlg.m_nModel), dlg.GetFirstTimeRangeIndex() + dlg.m_nTimeRange);
@@ -88,7 +62,7 @@ TEST(ReachableStates, EveryStateIsConsistent) {
         ASSERT_EQ(TakeSnapshot(dlg), seen.at(from)) << "restoring a state gave another dialog";
         const CDialogSnapshot fromSnapshot = seen.at(from);
 
-        for (int nID : kLists) {
+        for (int nID : kSelectionLists) {
             const CControlSnapshot& list = fromSnapshot.controls.at(nID);
             if (!list.bEnabled) {
                 continue;

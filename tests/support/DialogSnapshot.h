@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RecordingCalcDlg.h"
+#include "SelectionRestore.h"
 
 #include <array>
 #include <map>
@@ -34,11 +34,6 @@ struct CDialogSnapshot {
     }
     bool operator!=(const CDialogSnapshot& other) const { return !(*this == other); }
 };
-
-inline std::array<int, 7> SelectionOf(const CRecordingCalcDlg& dlg) {
-    return {dlg.m_nModel,   dlg.m_nMemory,   dlg.m_nFunction, dlg.m_nSampling,
-            dlg.m_nScanner, dlg.m_nChannels, dlg.m_nTimeRange};
-}
 
 inline CDialogSnapshot TakeSnapshot(const CRecordingCalcDlg& dlg) {
     CDialogSnapshot snapshot;
