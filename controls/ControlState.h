@@ -20,7 +20,7 @@ protected:
 };
 
 // A font as a dialog asks for it; the window system picks the closest it has.
-struct CFontSpec {
+struct CFontRequest {
     int nHeight = 0; // character cell height in pixels
     int nWeight = 0; // 400 normal, 700 bold
     std::string faceName;
@@ -45,7 +45,7 @@ public:
     std::vector<std::string> m_entries; // list entries, in list order
     int m_nCurSel = CB_ERR;             // selected list entry
     bool m_bHasFont = false;
-    CFontSpec m_font;
+    CFontRequest m_font;
     std::string m_strToolTip; // empty: no tooltip
     bool m_bToolTipActive = false;
 

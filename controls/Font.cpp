@@ -1,9 +1,9 @@
 #include "Font.h"
 
 bool CFont::CreateFontIndirect(const LOGFONT& lf) {
-    m_spec.nHeight = lf.lfHeight;
-    m_spec.nWeight = lf.lfWeight;
-    m_spec.faceName = lf.lfFaceName;
+    m_request.nHeight = lf.lfHeight;
+    m_request.nWeight = lf.lfWeight;
+    m_request.faceName = lf.lfFaceName;
     m_bCreated = true;
     return true;
 }

@@ -35,9 +35,9 @@ class CFont {
 public:
     bool CreateFontIndirect(const LOGFONT& lf);
     bool IsCreated() const { return m_bCreated; }
-    const CFontSpec& GetSpec() const { return m_spec; }
+    const CFontRequest& GetRequest() const { return m_request; }
 
 private:
     bool m_bCreated = false;
-    CFontSpec m_spec;
+    CFontRequest m_request;
 };

@@ -61,6 +61,6 @@ void CWnd::SetFont(const CFont& font, bool /*bRedraw*/) {
         return;
     }
     m_pState->m_bHasFont = true;
-    m_pState->m_font = font.GetSpec();
+    m_pState->m_font = font.GetRequest();
     m_pState->Notify(ControlChange::Font);
 }

@@ -102,25 +102,25 @@ QFont DialogFont(const QString& face, int nPointSize) {
     return font;
 }
 
-QFont ControlFont(const CFontSpec& spec, const QFont& dialogFont) {
+QFont ControlFont(const CFontRequest& request, const QFont& dialogFont) {
     QFont font = dialogFont;
-    const QString family = CachedFontFamily(QString::fromUtf8(spec.faceName.c_str()));
+    const QString family = CachedFontFamily(QString::fromUtf8(request.faceName.c_str()));
     if (!family.isEmpty()) {
         font.setFamilies({family});
     }
-    if (spec.nWeight > 0) {
-        font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.nWeight, 1000)));
+    if (request.nWeight > 0) {
+        font.setWeight(static_cast<QFont::Weight>(qBound(1, request.nWeight, 1000)));
     }
-    if (spec.nHeight > 0) {
+    if (request.nHeight > 0) {
         // The height is that of the whole character cell, ascent and descent together: take the
         // largest size whose cell fits in it.
-        int nPixelSize = spec.nHeight;
+        int nPixelSize = request.nHeight;
         font.setPixelSize(nPixelSize);
-        while (nPixelSize > 1 && QFontMetricsF(font).height() > spec.nHeight + 0.01) {
+        while (nPixelSize > 1 && QFontMetricsF(font).height() > request.nHeight + 0.01) {
             font.setPixelSize(--nPixelSize);
         }
-    } else if (spec.nHeight < 0) {
-        font.setPixelSize(-spec.nHeight);
+    } else if (request.nHeight < 0) {
+        font.setPixelSize(-request.nHeight);
     }
     return font;
 }

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-struct CFontSpec;
+struct CFontRequest;
 
 // Fonts named by the dialogs, matched to what this system has installed: the face itself where it
 // exists, else the closest Japanese Gothic face, else the desktop's own user-interface font.
@@ -15,4 +15,4 @@ QString ResolveFontFamily(const QString& face);
 QFont DialogFont(const QString& face, int nPointSize);
 
 // A font as a dialog's control asks for it: the cell height in pixels, the weight and the face.
-QFont ControlFont(const CFontSpec& spec, const QFont& dialogFont);
+QFont ControlFont(const CFontRequest& request, const QFont& dialogFont);

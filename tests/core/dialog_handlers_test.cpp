@@ -334,7 +334,7 @@ TEST_F(DialogHandlers, OnlyResultFieldsGetTheResultFontAndBlue) {
         dlg.OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
         EXPECT_EQ(dc.GetTextColor(), bResult ? RGB(0, 0, 255) : kNoColour) << pControl->GetID();
     }
-    const CFontSpec& font = dlg.FindControl(IDC_RECORDING_TIME)->m_font;
+    const CFontRequest& font = dlg.FindControl(IDC_RECORDING_TIME)->m_font;
     EXPECT_EQ(font.nHeight, 12);
     EXPECT_EQ(font.nWeight, 700);
     EXPECT_EQ(font.faceName, "MS UI Gothic");
