@@ -19,52 +19,20 @@ std::string Dump(const Json& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// The state is written straight into text, in the form Dump gives: a document of nested objects
-// built for every scenario line cost more than the dialog's own work.
-
-// text as a JSON string. Texts with nothing to escape, which are nearly all, are copied as they
-// are; the others are written by the JSON library.
-void AppendString(std::string& out, const std::string& text) {
-    const bool bPlain = std::none_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte >= 0x80 || c == '"' || c == '\\';
-    });
-    if (bPlain) {
-        out += '"';
-        out += text;
-        out += '"';
-    } else {
-        out += Dump(Json(text));
-    }
+// An object with room for n members: the object is a vector of members that copies them, nested
+// objects and all, whenever it grows.
+Json ObjectOf(std::size_t n) {
+    Json object = Json::object();
+    object.get_ref<Json::object_t&>().reserve(n);
+    return object;
 }
 
-void AppendKey(std::string& out, const char* key) {
-    out += '"';
-    out += key;
-    out += "\":";
-}
-
-void AppendBool(std::string& out, bool bValue) {
-    out += bValue ? "true" : "false";
-}
-
-void AppendList(std::string& out, const CControlState& list) {
-    out += '{';
-    AppendKey(out, "entries");
-    out += '[';
-    for (std::size_t i = 0; i < list.m_entries.size(); ++i) {
-        if (i > 0) {
-            out += ',';
-        }
-        AppendString(out, list.m_entries[i]);
-    }
-    out += "],";
-    AppendKey(out, "selected");
-    out += std::to_string(list.m_nCurSel);
-    out += ',';
-    AppendKey(out, "enabled");
-    AppendBool(out, list.m_bEnabled);
-    out += '}';
+Json ListJson(const CControlState& list) {
+    Json json = ObjectOf(3);
+    json["entries"] = list.m_entries;
+    json["selected"] = list.m_nCurSel;
+    json["enabled"] = list.m_bEnabled;
+    return json;
 }
 
 // "( 50ns/S )" -> "50ns/S"
@@ -98,35 +66,18 @@ std::string ToTerminalLines(const std::string& report) {
 }
 
 std::string StateJson(CRecordingCalcDlg& dlg, const CCliHost& host) {
-    std::string out;
-    out.reserve(2048);
-    out += '{';
-    AppendKey(out, "lists");
-    out += '{';
+    Json lists = ObjectOf(kListCount);
     for (const CListName& list : kListNames) {
-        if (&list != kListNames) {
-            out += ',';
-        }
-        AppendKey(out, list.name);
-        AppendList(out, *dlg.FindControl(list.nID));
+        lists[list.name] = ListJson(*dlg.FindControl(list.nID));
     }
-    out += "},";
-    AppendKey(out, "recording_length");
-    AppendString(out, dlg.m_stRecordingLength.GetWindowText());
-    out += ',';
-    AppendKey(out, "sampling_period");
-    AppendString(out, dlg.m_stSamplingPeriod.GetWindowText());
-    out += ',';
-    AppendKey(out, "sampling_period_visible");
-    AppendBool(out, dlg.m_stSamplingPeriod.IsWindowVisible());
-    out += ',';
-    AppendKey(out, "recording_time");
-    AppendString(out, dlg.m_stRecordingTime.GetWindowText());
-    out += ',';
-    AppendKey(out, "report");
-    AppendString(out, CopyReport(dlg, host));
-    out += '}';
-    return out;
+    Json state = ObjectOf(6);
+    state["lists"] = std::move(lists);
+    state["recording_length"] = dlg.m_stRecordingLength.GetWindowText();
+    state["sampling_period"] = dlg.m_stSamplingPeriod.GetWindowText();
+    state["sampling_period_visible"] = dlg.m_stSamplingPeriod.IsWindowVisible();
+    state["recording_time"] = dlg.m_stRecordingTime.GetWindowText();
+    state["report"] = CopyReport(dlg, host);
+    return Dump(state);
 }
 
 std::string ErrorJson(const std::string& message) {
