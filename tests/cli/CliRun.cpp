@@ -63,17 +63,6 @@ private:
 
 } // namespace
 
-const char* const kOpeningReport = "Model Number Alder/Alder-W\n"
-                                   "Internal Memory 32MW\n"
-                                   "Function MEM\n"
-                                   "Sampling Single-axis Sampling\n"
-                                   "Sable Scanner Unit Sable Not Installed\n"
-                                   "Channels 1ch\n"
-                                   "Time-axis Range 5us/div\n"
-                                   "\n"
-                                   "[Maximum Recording Length] 320000 div\n"
-                                   "[Maximum Recording Time] 1.6s\n";
-
 CCliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
     const CTempFile in;
     const CTempFile out;

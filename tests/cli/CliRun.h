@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpeningReport.h"
+
 #include <string>
 #include <vector>
 
@@ -20,8 +22,5 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 // The text with every "\n" written as "\r\n".
 std::string WithCrLf(const std::string& text);
-
-// The report of the opening conditions, as the terminal shows it.
-extern const char* const kOpeningReport;
 
 } // namespace spanwise::test

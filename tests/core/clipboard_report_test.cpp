@@ -1,6 +1,7 @@
 // Copy: the report text, the clipboard protocol and its three failure messages.
 
 #include "DialogSnapshot.h"
+#include "OpeningReport.h"
 #include "Picking.h"
 #include "controls/Clipboard.h"
 #include "controls/DialogHost.h"
@@ -84,16 +85,7 @@ protected:
 
 TEST_F(ClipboardReport, OpeningReport) {
     ASSERT_TRUE(dlg.OnUserClick(IDC_COPY));
-    EXPECT_EQ(host.text, "Model Number Alder/Alder-W\r\n"
-                         "Internal Memory 32MW\r\n"
-                         "Function MEM\r\n"
-                         "Sampling Single-axis Sampling\r\n"
-                         "Sable Scanner Unit Sable Not Installed\r\n"
-                         "Channels 1ch\r\n"
-                         "Time-axis Range 5us/div\r\n"
-                         "\r\n"
-                         "[Maximum Recording Length] 320000 div\r\n"
-                         "[Maximum Recording Time] 1.6s\r\n");
+    EXPECT_EQ(host.text, kOpeningReportCrLf);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.nOpens, 1);
     EXPECT_EQ(host.nCloses, 1);

@@ -1,6 +1,7 @@
 // Copy in the window: the report on Qt's clipboard, and each refusal of the clipboard answered by
 // its message box while the dialog carries on unchanged.
 
+#include "OpeningReport.h"
 #include "gui_test_support.h"
 
 #include "controls/DialogHost.h"
@@ -14,16 +15,7 @@
 
 namespace {
 
-const char* const kOpeningReport = "Model Number Alder/Alder-W\r\n"
-                                   "Internal Memory 32MW\r\n"
-                                   "Function MEM\r\n"
-                                   "Sampling Single-axis Sampling\r\n"
-                                   "Sable Scanner Unit Sable Not Installed\r\n"
-                                   "Channels 1ch\r\n"
-                                   "Time-axis Range 5us/div\r\n"
-                                   "\r\n"
-                                   "[Maximum Recording Length] 320000 div\r\n"
-                                   "[Maximum Recording Time] 1.6s\r\n";
+using spanwise::test::kOpeningReportCrLf;
 
 } // namespace
 
@@ -34,8 +26,8 @@ TEST_F(CalculatorWindowTest, CopyPutsTheReportOnTheClipboard) {
 
     for (int nPress = 0; nPress < 2; ++nPress) {
         QTest::mouseClick(Button(IDC_COPY), Qt::LeftButton);
-        EXPECT_EQ(pClipboard->text().toStdString(), kOpeningReport) << "press " << nPress;
-        EXPECT_EQ(pClipboard->mimeData()->data("text/plain").toStdString(), kOpeningReport);
+        EXPECT_EQ(pClipboard->text().toStdString(), kOpeningReportCrLf) << "press " << nPress;
+        EXPECT_EQ(pClipboard->mimeData()->data("text/plain").toStdString(), kOpeningReportCrLf);
     }
     EXPECT_TRUE(ChangedIds(m_dlg, before, Views()).empty());
     EXPECT_TRUE(m_pWindow->isVisible());

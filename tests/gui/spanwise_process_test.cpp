@@ -3,6 +3,7 @@
 
 #include "DialogUnits.h"
 #include "Fonts.h"
+#include "OpeningReport.h"
 
 #include "res/DialogTemplates.h"
 
@@ -51,16 +52,7 @@ CRun RunSpanwise(const QStringList& args, bool bDisplay) {
 TEST(SpanwiseProcessTest, WithoutDisplayPrintsTheOpeningReport) {
     const CRun run = RunSpanwise({}, false);
     EXPECT_EQ(run.nExit, 0);
-    EXPECT_EQ(run.out.toStdString(), "Model Number Alder/Alder-W\n"
-                                     "Internal Memory 32MW\n"
-                                     "Function MEM\n"
-                                     "Sampling Single-axis Sampling\n"
-                                     "Sable Scanner Unit Sable Not Installed\n"
-                                     "Channels 1ch\n"
-                                     "Time-axis Range 5us/div\n"
-                                     "\n"
-                                     "[Maximum Recording Length] 320000 div\n"
-                                     "[Maximum Recording Time] 1.6s\n");
+    EXPECT_EQ(run.out.toStdString(), spanwise::test::kOpeningReport);
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("no display")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("spanwise-cli")) << run.err.toStdString();
