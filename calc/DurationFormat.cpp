@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -51,6 +52,7 @@ std::string FormatFixed(double value, bool bPlusSign, int nPrecision) {
     const int precision = nPrecision < 0 ? 6 : nPrecision;
     // Room for the 309 integer digits of the largest double, sign, point and the decimals.
     std::string text(static_cast<std::size_t>(precision) + 330, '\0');
+#if defined(__cpp_lib_to_chars)
     char* first = text.data();
     if (bPlusSign && !std::signbit(value)) {
         *first++ = '+';
@@ -61,6 +63,16 @@ std::string FormatFixed(double value, bool bPlusSign, int nPrecision) {
         return {}; // cannot happen with the room given above
     }
     text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+#else
+    // A standard library without floating-point std::to_chars (WebAssembly's) runs only in the C
+    // locale, where printf writes the same digits with '.' as the point.
+    const int nLength = std::snprintf(text.data(), text.size(), bPlusSign ? "%+.*f" : "%.*f",
+                                      precision, value);
+    if (nLength < 0) {
+        return {};
+    }
+    text.resize(static_cast<std::size_t>(nLength));
+#endif
     return text;
 }
 

@@ -1,0 +1,94 @@
+"""The page in a real browser: a local web server for the built page and headless Chromium driven
+through WebDriver. Used by the browser tests and the scripts that take screenshots and figures."""
+
+import contextlib
+import functools
+import http.server
+import os
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+
+DESKTOP = (1024, 768)
+PHONE = (360, 740)
+
+
+class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {
+        **http.server.SimpleHTTPRequestHandler.extensions_map,
+        ".wasm": "application/wasm",
+        ".js": "text/javascript",
+        ".svg": "image/svg+xml",
+    }
+
+    def log_message(self, format, *args):  # noqa: A002 - the base class's name
+        pass
+
+
+@contextlib.contextmanager
+def serve(site):
+    """Serves the directory site on a free loopback port; yields the page's address."""
+    handler = functools.partial(_QuietHandler, directory=site)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    thread = threading.Thread(target=server.serve_forever, daemon=True)
+    thread.start()
+    try:
+        yield f"http://127.0.0.1:{server.server_address[1]}/"
+    finally:
+        server.shutdown()
+        server.server_close()
+        thread.join()
+
+
+def chromium(size=DESKTOP, device_scale=1):
+    """A headless Chromium at the given window size, with no extensions, sync or first-run UI."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for argument in (
+        "--headless=new",
+        "--no-sandbox",
+        "--disable-gpu",
+        "--disable-dev-shm-usage",
+        "--disable-extensions",
+        "--no-first-run",
+        "--hide-scrollbars" if False else "--enable-features=OverlayScrollbar",
+        f"--window-size={size[0]},{size[1]}",
+        f"--force-device-scale-factor={device_scale}",
+    ):
+        options.add_argument(argument)
+    return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+
+
+def set_viewport(driver, width, height):
+    """Makes the page's viewport exactly width x height CSS pixels, as a phone's would be."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600,
+    })
+
+
+def set_clipboard_permission(driver, url, granted):
+    """Grants the page the clipboard, or has the browser refuse it."""
+    origin = url.rstrip("/")
+    for name in ("clipboard-write", "clipboard-read"):
+        driver.execute_cdp_cmd("Browser.setPermission", {
+            "permission": {"name": name},
+            "setting": "granted" if granted else "denied",
+            "origin": origin,
+        })
+
+
+def open_page(driver, url, timeout=20):
+    """Loads the page and waits until the calculator shows its first results."""
+    driver.get(url)
+    WebDriverWait(driver, timeout).until(
+        lambda d: d.execute_script(
+            "return document.getElementById('app').getAttribute('aria-busy') === 'false'"))
+    error = driver.execute_script(
+        "const e = document.querySelector('#app [role=alert]'); return e && e.textContent")
+    if error:
+        raise RuntimeError(error)
