@@ -4,6 +4,8 @@
 
 #include "controls/Dialog.h"
 
+using namespace ctl;
+
 namespace {
 
 struct CChangeName {

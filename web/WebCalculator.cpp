@@ -2,54 +2,44 @@
 
 #include "PageObjects.h"
 
-#include "controls/DialogHost.h"
-
 #include <utility>
 
-namespace {
-
-// The dialog opened on host, as the application opens it.
-CRecordingCalcDlg& Open(CRecordingCalcDlg& dlg, IDialogHost& host) {
-    AfxSetDialogHost(&host);
-    dlg.Create();
-    return dlg;
-}
-
-} // namespace
+using namespace ctl;
 
 CWebCalculator::CWebCalculator(emscripten::val page, bool bClipboardAvailable)
-    : m_host(std::move(page), bClipboardAvailable), m_mirror(Open(m_dlg, m_host)) {
-    m_host.SetMainDialog(&m_dlg);
-}
-
-CWebCalculator::~CWebCalculator() {
-    AfxSetDialogHost(nullptr);
+    : m_host(std::move(page), bClipboardAvailable), m_calc(m_host), m_mirror(m_calc.Dialog()) {
+    m_host.SetMainDialog(&m_calc.Dialog());
 }
 
 emscripten::val CWebCalculator::GetDialog() {
     m_mirror.TakeChanges();
-    return DialogObject(m_dlg);
+    return DialogObject(m_calc.Dialog());
 }
 
 emscripten::val CWebCalculator::GetControl(int nIndex) {
-    const auto& controls = m_dlg.Controls();
+    const auto& controls = m_calc.Dialog().Controls();
     if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= controls.size()) {
         return emscripten::val::null();
     }
-    return ControlObject(m_dlg, *controls[static_cast<std::size_t>(nIndex)]);
+    return ControlObject(m_calc.Dialog(), *controls[static_cast<std::size_t>(nIndex)]);
 }
 
 bool CWebCalculator::Pick(int nID, int nIndex) {
-    return m_dlg.OnUserPick(nID, nIndex);
+    for (const spanwise::CalcList list : spanwise::kCalcLists) {
+        if (spanwise::GetListControlID(list) == nID) {
+            return m_calc.Pick(list, nIndex);
+        }
+    }
+    return false;
 }
 
 bool CWebCalculator::Click(int nID) {
-    return m_dlg.OnUserClick(nID);
+    return m_calc.Dialog().OnUserClick(nID);
 }
 
 emscripten::val CWebCalculator::GetSystemMenu() {
     emscripten::val items = emscripten::val::array();
-    const CMenu* pMenu = m_dlg.GetSystemMenu(false);
+    const CMenu* pMenu = m_calc.Dialog().GetSystemMenu(false);
     if (pMenu == nullptr) {
         return items;
     }
@@ -64,12 +54,12 @@ emscripten::val CWebCalculator::GetSystemMenu() {
 }
 
 void CWebCalculator::SysCommand(unsigned nID) {
-    m_dlg.OnSysCommand(nID, 0);
+    m_calc.Dialog().OnSysCommand(nID, 0);
 }
 
 void CWebCalculator::ClipboardRefused(const std::string& where) {
     m_host.SetClipboardFailure(where == "open" ? CWebHost::ClipboardFailure::Open
                                                : CWebHost::ClipboardFailure::SetText);
-    m_dlg.OnUserClick(IDC_COPY);
+    m_calc.Copy();
     m_host.SetClipboardFailure(CWebHost::ClipboardFailure::None);
 }

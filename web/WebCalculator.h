@@ -3,18 +3,17 @@
 #include "ControlMirror.h"
 #include "WebHost.h"
 
-#include "ui/RecordingCalcDlg.h"
+#include "ui/Calculator.h"
 
 #include <emscripten/val.h>
 
 #include <string>
 
-// The calculator as the page drives it: the calculator dialog opened on the page's host, the
-// user's picks and presses handed to it, and what changed handed back for the page to draw.
+// The calculator as the page drives it: the calculator opened on the page's host, the user's
+// picks and presses handed to it, and what changed handed back for the page to draw.
 class CWebCalculator {
 public:
     CWebCalculator(emscripten::val page, bool bClipboardAvailable);
-    ~CWebCalculator();
 
     CWebCalculator(const CWebCalculator&) = delete;
     CWebCalculator& operator=(const CWebCalculator&) = delete;
@@ -26,8 +25,8 @@ public:
     // What changed since the page last drew (see CControlMirror::TakeChanges).
     emscripten::val TakeChanges() { return m_mirror.TakeChanges(); }
 
-    // A user's pick of entry nIndex in list nID; false, and nothing changes, when the dialog does
-    // not take it (a disabled list, no such entry).
+    // A user's pick of entry nIndex in list nID; false, and nothing changes, when the calculator
+    // does not take it (not a list, a disabled list, no such entry).
     bool Pick(int nID, int nIndex);
     // A user's press of button nID.
     bool Click(int nID);
@@ -38,11 +37,11 @@ public:
 
     // The browser refused the text the last Copy handed it ("open": it has no clipboard to
     // open; "set": it did not take the text). Copy is pressed again on a clipboard that fails
-    // there, so the dialog tells the user as it does when the system clipboard fails.
+    // there, so the calculator tells the user as it does when the system clipboard fails.
     void ClipboardRefused(const std::string& where);
 
 private:
     CWebHost m_host;
-    CRecordingCalcDlg m_dlg;
+    spanwise::CCalculator m_calc;
     CControlMirror m_mirror;
 };

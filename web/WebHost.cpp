@@ -6,6 +6,8 @@
 
 #include <utility>
 
+using namespace ctl;
+
 CWebHost::CWebHost(emscripten::val page, bool bClipboardAvailable)
     : m_page(std::move(page)), m_bClipboardAvailable(bClipboardAvailable) {}
 

@@ -12,7 +12,7 @@
 //
 // A page cannot wait for the user: a dialog opened from the calculator, and a message box, stay
 // in the page after RunModal or MessageBox has returned IDOK, and the page closes them itself.
-class CWebHost final : public IDialogHost, public IClipboard {
+class CWebHost final : public ctl::IDialogHost, public ctl::IClipboard {
 public:
     // Where the browser's clipboard failed, as far as the page can tell.
     enum class ClipboardFailure { None, Open, SetText };
@@ -22,14 +22,14 @@ public:
     CWebHost(emscripten::val page, bool bClipboardAvailable);
 
     // The dialog that is the page itself: its end closes the page's calculator.
-    void SetMainDialog(const CDialog* pDlg) { m_pMainDialog = pDlg; }
+    void SetMainDialog(const ctl::CDialog* pDlg) { m_pMainDialog = pDlg; }
 
     // Copy runs with a clipboard that fails at this step, until set back to None.
     void SetClipboardFailure(ClipboardFailure failure) { m_failure = failure; }
 
-    int RunModal(CDialog& dlg) override;
-    void EndModal(CDialog& dlg, int nResult) override;
-    int MessageBox(CDialog& owner, const std::string& text, const std::string& caption,
+    int RunModal(ctl::CDialog& dlg) override;
+    void EndModal(ctl::CDialog& dlg, int nResult) override;
+    int MessageBox(ctl::CDialog& owner, const std::string& text, const std::string& caption,
                    unsigned nType) override;
     IClipboard& Clipboard() override { return *this; }
 
@@ -42,7 +42,7 @@ public:
 private:
     emscripten::val m_page;
     bool m_bClipboardAvailable;
-    const CDialog* m_pMainDialog = nullptr;
+    const ctl::CDialog* m_pMainDialog = nullptr;
     ClipboardFailure m_failure = ClipboardFailure::None;
     bool m_bTextPending = false;
     std::string m_strPending;

@@ -85,7 +85,7 @@ def set_clipboard_permission(driver, url, granted):
 def open_page(driver, url, timeout=20):
     """Loads the page and waits until the calculator shows its first results."""
     driver.get(url)
-    WebDriverWait(driver, timeout).until(
+    WebDriverWait(driver, timeout, poll_frequency=0.02).until(
         lambda d: d.execute_script(
             "return document.getElementById('app').getAttribute('aria-busy') === 'false'"))
     error = driver.execute_script(

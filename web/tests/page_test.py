@@ -1,0 +1,307 @@
+"""The calculator page in headless Chromium, checked against spanwise-cli.
+
+Usage: page_test.py --site DIR --cli SPANWISE_CLI [unittest arguments, e.g. PageTest.test_copy]
+
+Exits with 77 (skipped) when DIR holds no built page: build it with `cmake --build --preset web`.
+"""
+
+import argparse
+import os
+import sys
+import time
+import unittest
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
+import scenarios  # noqa: E402
+
+SITE = None
+CLI = None
+
+SKIPPED = 77
+SCENARIO_COUNT = 300
+COPY, EXIT = 1012, 1
+RECORDING_LENGTH, SAMPLING_PERIOD, RECORDING_TIME = 1006, 1009, 1007
+
+# What the page shows, in the shape of spanwise-cli's state (without the report).
+READ_PAGE = """
+const control = (id) => document.querySelector(`#app [data-control-id="${id}"]`);
+const lists = {};
+for (const [name, id] of Object.entries(arguments[0])) {
+    const select = control(id);
+    lists[name] = {
+        entries: [...select.options].map((option) => option.textContent),
+        selected: select.selectedIndex,
+        enabled: !select.disabled,
+    };
+}
+const period = control(arguments[2]);
+return {
+    lists,
+    recording_length: control(arguments[1]).textContent,
+    sampling_period: period.textContent,
+    sampling_period_visible: period.getClientRects().length > 0,
+    recording_time: control(arguments[3]).textContent,
+};
+"""
+
+# A list by its control id: whether it is enabled, its entries' texts and its option elements.
+FIND_LIST = """
+const select = document.querySelector(`#app select[data-control-id="${arguments[0]}"]`);
+return [!select.disabled, [...select.options].map((o) => o.textContent), [...select.options]];
+"""
+
+READ_CLIPBOARD = """
+const done = arguments[arguments.length - 1];
+navigator.clipboard.readText().then(done, (error) => done('refused: ' + error));
+"""
+
+OPEN_MESSAGE_BOX = """
+const box = document.querySelector('dialog.message-box[open]');
+return box && {
+    caption: box.querySelector('h2').textContent,
+    text: box.querySelector('.message').textContent,
+    buttons: [...box.querySelectorAll('button')].map((button) => button.textContent),
+};
+"""
+
+
+def expected(state):
+    """What the page must show of spanwise-cli's state: every list's entries, selection and
+    enabled state, the three texts and whether the sampling period is shown."""
+    return {
+        "lists": {name: {key: shown[key] for key in ("entries", "selected", "enabled")}
+                  for name, shown in state["lists"].items()},
+        **{key: state[key] for key in ("recording_length", "sampling_period",
+                                       "sampling_period_visible", "recording_time")},
+    }
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls._server = browser.serve(SITE)
+        cls.url = cls._server.__enter__()
+        cls.driver = browser.chromium()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls._server.__exit__(None, None, None)
+
+    # ---- helpers ------------------------------------------------------------------------------
+
+    def open(self):
+        browser.open_page(self.driver, self.url)
+
+    def control(self, control_id):
+        return self.driver.find_element(By.CSS_SELECTOR, f'#app [data-control-id="{control_id}"]')
+
+    def focused(self):
+        return self.driver.switch_to.active_element.get_attribute("data-control-id")
+
+    def shown(self):
+        return self.driver.execute_script(READ_PAGE, scenarios.LIST_IDS, RECORDING_LENGTH,
+                                          SAMPLING_PERIOD, RECORDING_TIME)
+
+    def pick(self, name, value):
+        """Picks as a user does, in the page's own list: the entry with that text (any case) or
+        at that position."""
+        enabled, texts, options = self.driver.execute_script(FIND_LIST, scenarios.LIST_IDS[name])
+        if value.startswith("#"):
+            index = int(value[1:])
+        else:
+            matches = [i for i, text in enumerate(texts) if text.lower() == value.lower()]
+            self.assertTrue(matches, f"the {name} list shows no entry {value!r}: {texts}")
+            index = matches[0]
+        self.assertTrue(enabled, f"the {name} list is disabled")
+        options[index].click()
+
+    def play(self, scenario):
+        for name, value in scenario:
+            self.pick(name, value)
+
+    def cli_state(self, scenario):
+        return scenarios.cli_states(CLI, [scenario])[0]
+
+    def clipboard(self):
+        """What the clipboard holds once the page has written to it."""
+        deadline = time.monotonic() + 5
+        text = ""
+        while not text and time.monotonic() < deadline:
+            text = self.driver.execute_async_script(READ_CLIPBOARD)
+        return text
+
+    def message_box(self):
+        return WebDriverWait(self.driver, 5).until(
+            lambda d: d.execute_script(OPEN_MESSAGE_BOX), "no message box appeared")
+
+    # ---- tests --------------------------------------------------------------------------------
+
+    def test_opening(self):
+        self.open()
+        shown = self.shown()
+        self.assertEqual(shown["recording_length"], "320000 div")
+        self.assertEqual(shown["sampling_period"], "( 50ns/S )")
+        self.assertEqual(shown["recording_time"], "1.6s")
+        self.assertEqual(shown, expected(self.cli_state([])))
+        # The dialog opens with the focus on its first list.
+        self.assertEqual(self.focused(), "1000")
+
+        # Every list, text and button carries its control id; every list is labelled by its
+        # caption, and the result fields are announced as they change.
+        look = self.driver.execute_script("""
+            const all = [...document.querySelectorAll(
+                '#app .client select, #app .client button, #app .client .static')];
+            const style = (id) => getComputedStyle(
+                document.querySelector(`#app [data-control-id="${id}"]`));
+            return {
+                unmarked: all.filter((e) => !e.dataset.controlId).map((e) => e.outerHTML),
+                labels: [...document.querySelectorAll('#app select')].map(
+                    (s) => s.labels.length ? s.labels[0].textContent : null),
+                live: [...document.querySelectorAll('#app [role=status]')].map(
+                    (e) => e.dataset.controlId),
+                fonts: [1006, 1007, 1009].map((id) => [style(id).fontWeight, style(id).color]),
+            };""")
+        self.assertEqual(look["unmarked"], [])
+        self.assertEqual(look["labels"], ["Model Number", "Internal Memory", "Function", "Sampling",
+                                          "Sable Scanner Unit", "Channels", "Time-axis Range"])
+        self.assertEqual(sorted(look["live"]), ["1006", "1007", "1009"])
+        blue_bold = ["700", "rgb(0, 0, 255)"]
+        self.assertEqual(look["fonts"][:2], [blue_bold, blue_bold])
+        self.assertNotEqual(look["fonts"][2][0], "700")
+        self.assertNotEqual(look["fonts"][2][1], "rgb(0, 0, 255)")
+
+    def test_scenarios(self):
+        played = scenarios.walks(CLI, SCENARIO_COUNT)
+        self.assertGreaterEqual(len(played), SCENARIO_COUNT)
+        failures = []
+        for scenario, state in played:
+            self.open()
+            self.play(scenario)
+            shown = self.shown()
+            if shown != expected(state):
+                failures.append(f"{scenarios.line_of(scenario)}:\n  page: {shown}\n"
+                                f"  cli:  {expected(state)}")
+        self.assertEqual(failures[:5], [], f"{len(failures)} of {len(played)} scenarios differ")
+
+    def test_copy(self):
+        browser.set_clipboard_permission(self.driver, self.url, granted=True)
+        self.open()
+        scenario = [("model", "Cedar"), ("function", "REC"), ("range", "#3")]
+        self.play(scenario)
+        before = self.shown()
+        self.control(COPY).click()
+        self.assertEqual(self.clipboard(), self.cli_state(scenario)["report"])
+        self.assertEqual(self.shown(), before)
+
+    def test_clipboard_failures(self):
+        no_clipboard = "Object.defineProperty(Navigator.prototype, 'clipboard', {get: () => undefined});"
+        cases = [
+            ("the browser refuses the text", None, "Unable to set Clipboard data"),
+            ("the browser has no clipboard", no_clipboard, "Cannot open the Clipboard"),
+        ]
+        for case, script, message in cases:
+            with self.subTest(case):
+                browser.set_clipboard_permission(self.driver, self.url, granted=False)
+                added = None
+                if script:
+                    added = self.driver.execute_cdp_cmd(
+                        "Page.addScriptToEvaluateOnNewDocument", {"source": script})
+                try:
+                    self.open()
+                finally:
+                    if added:
+                        self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                                    {"identifier": added["identifier"]})
+                before = self.shown()
+                self.control(COPY).click()
+                box = self.message_box()
+                self.assertEqual(box, {"caption": "spanwise", "text": message, "buttons": ["OK"]})
+                self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
+                self.assertIsNone(self.driver.execute_script(OPEN_MESSAGE_BOX))
+                self.assertEqual(self.focused(), str(COPY))
+                self.assertEqual(self.shown(), before)
+
+    def test_phone(self):
+        browser.set_viewport(self.driver, *browser.PHONE)
+        try:
+            self.open()
+            scenario = [("model", "Birch/Birch-W"), ("sampling", "#1")]
+            self.play(scenario)
+            self.assertEqual(self.shown(), expected(self.cli_state(scenario)))
+            fit = self.driver.execute_script("""
+                const root = document.documentElement;
+                const outside = [...document.querySelectorAll('#app [data-control-id]')]
+                    .filter((e) => e.getClientRects().length > 0)
+                    .filter((e) => { const r = e.getBoundingClientRect();
+                                     return r.left < 0 || r.right > root.clientWidth; })
+                    .map((e) => e.dataset.controlId);
+                return [root.scrollWidth, root.clientWidth, outside];""")
+            self.assertEqual(fit, [browser.PHONE[0], browser.PHONE[0], []])
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_about(self):
+        self.open()
+        about = self.driver.find_element(By.CSS_SELECTOR, "#app .title-command")
+        self.assertEqual(about.text, "About...")
+        about.click()
+        box = self.driver.find_element(By.CSS_SELECTOR, "dialog.modal[open]")
+        texts = [e.text for e in box.find_elements(By.CSS_SELECTOR, ".static")]
+        self.assertEqual(texts[0], "Spanwise Version 1.02")
+        self.assertEqual(box.find_element(By.CSS_SELECTOR, ".title").text, "About Spanwise")
+        ok = box.find_element(By.CSS_SELECTOR, "button.default")
+        self.assertEqual(self.driver.switch_to.active_element, ok)
+        ok.click()
+        self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal"), [])
+
+    def test_exit(self):
+        self.open()
+        self.control(EXIT).click()
+        app = self.driver.find_element(By.ID, "app")
+        self.assertEqual(app.text, "The calculator is closed. Reload the page to open it again.")
+        self.assertEqual(app.find_elements(By.CSS_SELECTOR, "select"), [])
+        app.find_element(By.LINK_TEXT, "Reload the page").click()
+        browser.open_page(self.driver, self.driver.current_url)
+        self.assertEqual(self.shown()["recording_time"], "1.6s")
+
+    def test_keyboard(self):
+        browser.set_clipboard_permission(self.driver, self.url, granted=True)
+        self.open()
+        focused = self.driver.switch_to.active_element
+        focused.send_keys(Keys.ARROW_DOWN)
+        self.assertEqual(self.shown(), expected(self.cli_state([("model", "#1")])))
+        # Tab goes through the enabled lists in template order, then Copy and Exit.
+        order = [self.focused()]
+        for _ in range(8):
+            self.driver.switch_to.active_element.send_keys(Keys.TAB)
+            order.append(self.focused())
+        self.assertEqual(order, ["1000", "1001", "1002", "1004", "1003", "1005", "1008", "1012", "1"])
+        # Back to Copy, and Enter presses it.
+        self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
+        self.assertEqual(self.focused(), str(COPY))
+        self.driver.switch_to.active_element.send_keys(Keys.ENTER)
+        self.assertEqual(self.clipboard(), self.cli_state([("model", "#1")])["report"])
+
+
+def main():
+    global SITE, CLI
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--site", required=True, help="the built page (build/web)")
+    parser.add_argument("--cli", required=True, help="spanwise-cli")
+    args, rest = parser.parse_known_args()
+    SITE, CLI = args.site, args.cli
+    if not os.path.isfile(os.path.join(SITE, "index.html")):
+        print(f"no web page in {SITE}: build it with 'cmake --build --preset web'; skipped")
+        return SKIPPED
+    program = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
+    return 0 if program.result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
