@@ -4,36 +4,52 @@ through WebDriver. Used by the browser tests and the scripts that take screensho
 import contextlib
 import functools
 import http.server
-import os
+import shutil
 import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.ui import WebDriverWait
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.support.ui import WebDriverWait
+except ImportError:  # reported by missing_tools()
+    webdriver = None
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
+
+
+def missing_tools():
+    """What the browser tests need and this machine lacks, as Debian packages."""
+    missing = [package for path, package in ((CHROMIUM, "chromium"),
+                                             (CHROMEDRIVER, "chromium-driver"))
+               if not shutil.which(path)]
+    if webdriver is None:
+        missing.append("python3-selenium")
+    return missing
 
 DESKTOP = (1024, 768)
 PHONE = (360, 740)
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {
-        **http.server.SimpleHTTPRequestHandler.extensions_map,
-        ".wasm": "application/wasm",
-        ".js": "text/javascript",
-        ".svg": "image/svg+xml",
-    }
-
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         pass
 
 
+class _IsolatedHandler(_QuietHandler):
+    """Serves the page cross-origin isolated, where the browser's clock is at its finest."""
+
+    def end_headers(self):
+        self.send_header("Cross-Origin-Opener-Policy", "same-origin")
+        self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
+
+
 @contextlib.contextmanager
-def serve(site):
-    """Serves the directory site on a free loopback port; yields the page's address."""
-    handler = functools.partial(_QuietHandler, directory=site)
+def serve(site, isolated=False):
+    """Serves the directory site on a free loopback port, as Python's http.server does; yields
+    the page's address."""
+    handler = functools.partial(_IsolatedHandler if isolated else _QuietHandler, directory=site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
@@ -56,7 +72,6 @@ def chromium(size=DESKTOP, device_scale=1):
         "--disable-dev-shm-usage",
         "--disable-extensions",
         "--no-first-run",
-        "--hide-scrollbars" if False else "--enable-features=OverlayScrollbar",
         f"--window-size={size[0]},{size[1]}",
         f"--force-device-scale-factor={device_scale}",
     ):

@@ -2,7 +2,8 @@
 
 Usage: page_test.py --site DIR --cli SPANWISE_CLI [unittest arguments, e.g. PageTest.test_copy]
 
-Exits with 77 (skipped) when DIR holds no built page: build it with `cmake --build --preset web`.
+Exits with 77 (skipped) when DIR holds no built page (build it with `cmake --build --preset web`)
+or when Chromium, its WebDriver or selenium is missing (scripts/install-deps web installs them).
 """
 
 import argparse
@@ -11,13 +12,14 @@ import sys
 import time
 import unittest
 
-from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import scenarios  # noqa: E402
+
+if browser.webdriver is not None:
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.common.keys import Keys
+    from selenium.webdriver.support.ui import WebDriverWait
 
 SITE = None
 CLI = None
@@ -298,6 +300,10 @@ def main():
     SITE, CLI = args.site, args.cli
     if not os.path.isfile(os.path.join(SITE, "index.html")):
         print(f"no web page in {SITE}: build it with 'cmake --build --preset web'; skipped")
+        return SKIPPED
+    missing = browser.missing_tools()
+    if missing:
+        print(f"{', '.join(missing)} missing ('scripts/install-deps web' installs them); skipped")
         return SKIPPED
     program = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
     return 0 if program.result.wasSuccessful() else 1

@@ -1,0 +1,144 @@
+"""The web page's figures for docs/performance.md, taken in headless Chromium.
+
+- Transfer size: every file the page loads, gzip-compressed (level 9) as a server would send it.
+- Navigation to the first results shown (the page's "spanwise-first-results" mark), median of
+  LOADS loads with the browser's cache off, for the page and for the same page whose spanwise.js
+  is a stub that fills the same texts without WebAssembly.
+- One pick: from the change event of a list to the page updated and laid out again, median of
+  1000 picks of random entries of random enabled lists.
+
+Usage: figures.py SITE [LOADS]"""
+
+import gzip
+import json
+import os
+import shutil
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
+import browser  # noqa: E402
+
+PAGE_FILES = ["index.html", "spanwise.css", "spanwise-page.js", "spanwise.js", "spanwise.wasm",
+              "spanwise.svg"]
+PICKS = 1000
+
+# The opening dialog as the core gives it, recorded from the real page for the stub.
+RECORD_OPENING = """
+const done = arguments[arguments.length - 1];
+createSpanwise().then((module) => {
+    const hooks = {showDialog() {}, messageBox() {}, dialogEnded() {}, writeClipboard() {}};
+    const calculator = new module.Calculator(hooks, false);
+    done(JSON.stringify({dialog: calculator.dialog(), menu: calculator.systemMenu()}));
+    calculator.delete();
+});
+"""
+
+STUB = """// A stand-in for spanwise.js without WebAssembly: the page gets the opening dialog recorded from
+// the real calculator and draws it the same way.
+function createSpanwise() {
+    const opening = %s;
+    class Calculator {
+        dialog() { return opening.dialog; }
+        systemMenu() { return opening.menu; }
+        takeChanges() { return []; }
+    }
+    return Promise.resolve({ Calculator });
+}
+"""
+
+FIRST_RESULTS = """
+const mark = performance.getEntriesByName('spanwise-first-results')[0];
+return mark ? mark.startTime : null;
+"""
+
+TIME_PICKS = """
+const count = arguments[0];
+let seed = 1000;
+const random = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return Math.floor(seed / 2147483648 * n);
+};
+const times = [];
+while (times.length < count) {
+    const lists = [...document.querySelectorAll('#app select')].filter((s) => !s.disabled);
+    const select = lists[random(lists.length)];
+    select.selectedIndex = random(select.options.length);
+    const start = performance.now();
+    select.dispatchEvent(new Event('change', { bubbles: true }));
+    document.body.getBoundingClientRect();
+    times.push(performance.now() - start);
+}
+return [times, crossOriginIsolated];
+"""
+
+
+def transfer_size(site):
+    sizes = {}
+    for name in PAGE_FILES:
+        with open(os.path.join(site, name), "rb") as page_file:
+            data = page_file.read()
+        sizes[name] = (len(data), len(gzip.compress(data, 9)))
+    return sizes
+
+
+def first_results(driver, url, loads):
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+    times = []
+    for _ in range(loads):
+        browser.open_page(driver, url)
+        times.append(driver.execute_script(FIRST_RESULTS))
+    return statistics.median(times), times
+
+
+def pick_times(driver, url):
+    browser.open_page(driver, url)
+    return driver.execute_script(TIME_PICKS, PICKS)
+
+
+def main(site, loads=21):
+    loads = int(loads)
+    sizes = transfer_size(site)
+    total = sum(gzipped for _, gzipped in sizes.values())
+    print("== Transfer size (gzip -9)")
+    for name, (plain, gzipped) in sizes.items():
+        print(f"{name:18} {plain / 1024:8.1f} KiB  gzip {gzipped / 1024:7.1f} KiB")
+    print(f"{'total':18} {sum(p for p, _ in sizes.values()) / 1024:8.1f} KiB  "
+          f"gzip {total / 1024:7.1f} KiB")
+
+    with tempfile.TemporaryDirectory() as stub_site:
+        driver = browser.chromium()
+        try:
+            with browser.serve(site, isolated=True) as url:
+                browser.open_page(driver, url)
+                opening = driver.execute_async_script(RECORD_OPENING)
+                times, isolated = pick_times(driver, url)
+                page, page_loads = first_results(driver, url, loads)
+            for name in PAGE_FILES:
+                if name not in ("spanwise.js", "spanwise.wasm"):
+                    shutil.copy(os.path.join(site, name), stub_site)
+            with open(os.path.join(stub_site, "spanwise.js"), "w", encoding="utf-8") as stub:
+                stub.write(STUB % json.dumps(json.loads(opening)))
+            with browser.serve(stub_site, isolated=True) as url:
+                stub_time, stub_loads = first_results(driver, url, loads)
+        finally:
+            driver.quit()
+
+    print()
+    print(f"== Navigation to the first results shown (median of {loads} loads, cache off)")
+    print(f"page:      {page:6.1f} ms   (loads: {' '.join(f'{t:.0f}' for t in page_loads)})")
+    print(f"stub page: {stub_time:6.1f} ms   (loads: {' '.join(f'{t:.0f}' for t in stub_loads)})")
+    print(f"ratio:     {page / stub_time:6.2f}")
+    print()
+    print(f"== One pick, change event to the page updated (median of {len(times)} picks)")
+    print(f"median:    {statistics.median(times) * 1000:6.0f} us   "
+          f"(90th percentile {statistics.quantiles(times, n=10)[-1] * 1000:.0f} us; "
+          f"clock {'5 us' if isolated else '100 us'})")
+
+
+if __name__ == "__main__":
+    if not 2 <= len(sys.argv) <= 3:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])

@@ -1,0 +1,35 @@
+"""Saves the page as it looks in Chromium: the calculator at desktop width and the whole page at a
+phone's 360 px width.
+
+Usage: screenshots.py SITE DESKTOP.png PHONE.png"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
+import browser  # noqa: E402
+
+
+def main(site, desktop_file, phone_file):
+    with browser.serve(site) as url:
+        # Wide enough for the template's layout, with a margin of the page around the window.
+        driver = browser.chromium(size=(600, 480))
+        try:
+            browser.open_page(driver, url)
+            app = driver.find_element("id", "app")
+            with open(desktop_file, "wb") as out:
+                out.write(app.screenshot_as_png)
+
+            browser.set_viewport(driver, *browser.PHONE)
+            browser.open_page(driver, url)
+            with open(phone_file, "wb") as out:
+                out.write(driver.get_screenshot_as_png())
+        finally:
+            driver.quit()
+    print(f"wrote {desktop_file} and {phone_file}")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])
