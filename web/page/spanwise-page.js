@@ -158,9 +158,12 @@
             const rect = toPixels(item, units);
             element.style.left = `${rect.left - origin.left}px`;
             element.style.top = `${rect.top - origin.top}px`;
-            element.style.width = `${rect.width}px`;
-            if (item.kind !== 'combobox') {
-                // The height of a list in the template is that of its list dropped down.
+            // An icon takes the size of its image. The height of a list in the template is that
+            // of the list dropped down; closed, it is as high as its font needs.
+            if (item.kind !== 'icon') {
+                element.style.width = `${rect.width}px`;
+            }
+            if (item.kind !== 'icon' && item.kind !== 'combobox') {
                 element.style.height = `${rect.height}px`;
             }
             parent.append(element);
@@ -288,7 +291,7 @@
             element.selectedIndex = state.selected;
         }
         if (changed('enabled')) {
-            if ('disabled' in element && item.kind !== 'icon') {
+            if ('disabled' in element) {
                 element.disabled = !state.enabled;
             }
             element.classList.toggle('disabled', !state.enabled);
@@ -348,8 +351,12 @@
             },
             onClick: (index) => {
                 calculator.click(mainView.controls[index].item.id);
-                if (calculator) {
+                if (mainView) {
                     drawChanges();
+                } else {
+                    // The press ended the calculator; it is let go once its call has returned.
+                    calculator.delete();
+                    calculator = null;
                 }
             },
         });
@@ -432,8 +439,6 @@
             reload.textContent = 'Reload the page';
             line.append('The calculator is closed. ', reload, ' to open it again.');
             app.replaceChildren(line);
-            calculator.delete();
-            calculator = null;
             mainView = null;
             reload.focus();
         },
@@ -442,7 +447,7 @@
         // goes back to the core, which tells the user.
         writeClipboard(text) {
             const refused = () => {
-                if (calculator) {
+                if (mainView) {
                     calculator.clipboardRefused('set');
                     drawChanges();
                 }

@@ -260,7 +260,8 @@ class PageTest(unittest.TestCase):
         ok = box.find_element(By.CSS_SELECTOR, "button.default")
         self.assertEqual(self.driver.switch_to.active_element, ok)
         ok.click()
-        self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal"), [])
+        self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal[open]"), [])
+        self.assertEqual(self.driver.switch_to.active_element, about)
 
     def test_exit(self):
         self.open()
