@@ -66,8 +66,8 @@ std::string FormatFixed(double value, bool bPlusSign, int nPrecision) {
 #else
     // A standard library without floating-point std::to_chars (WebAssembly's) runs only in the C
     // locale, where printf writes the same digits with '.' as the point.
-    const int nLength = std::snprintf(text.data(), text.size(), bPlusSign ? "%+.*f" : "%.*f",
-                                      precision, value);
+    const int nLength =
+        std::snprintf(text.data(), text.size(), bPlusSign ? "%+.*f" : "%.*f", precision, value);
     if (nLength < 0) {
         return {};
     }
