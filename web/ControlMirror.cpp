@@ -13,12 +13,17 @@ struct CChangeName {
     const char* name;
 };
 
+// clang-format off
 const CChangeName kChangeNames[] = {
-    {ControlChange::Text, "text"},           {ControlChange::Entries, "entries"},
-    {ControlChange::Selection, "selection"}, {ControlChange::Enabled, "enabled"},
-    {ControlChange::Visible, "visible"},     {ControlChange::Font, "font"},
-    {ControlChange::ToolTip, "toolTip"},
+    { ControlChange::Text,      "text" },
+    { ControlChange::Entries,   "entries" },
+    { ControlChange::Selection, "selection" },
+    { ControlChange::Enabled,   "enabled" },
+    { ControlChange::Visible,   "visible" },
+    { ControlChange::Font,      "font" },
+    { ControlChange::ToolTip,   "toolTip" },
 };
+// clang-format on
 
 unsigned Bit(ControlChange change) {
     return 1U << static_cast<unsigned>(change);

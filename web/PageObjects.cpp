@@ -36,12 +36,20 @@ struct CStyleName {
     const char* name;
 };
 
+// clang-format off
 const CStyleName kStyleNames[] = {
-    {kStyleCenter, "center"},         {kStyleRight, "right"},       {kStyleCenterImage, "middle"},
-    {kStyleNoPrefix, "noPrefix"},     {kStyleStaticEdge, "sunken"}, {kStyleGroup, "group"},
-    {kStyleTabStop, "tabStop"},       {kStyleVScroll, "vscroll"},   {kStyleSorted, "sorted"},
-    {kStyleDropDownList, "dropDown"},
+    { kStyleCenter,       "center" },
+    { kStyleRight,        "right" },
+    { kStyleCenterImage,  "middle" },
+    { kStyleNoPrefix,     "noPrefix" },
+    { kStyleStaticEdge,   "sunken" },
+    { kStyleGroup,        "group" },
+    { kStyleTabStop,      "tabStop" },
+    { kStyleVScroll,      "vscroll" },
+    { kStyleDropDownList, "dropDown" },
+    { kStyleSorted,       "sorted" },
 };
+// clang-format on
 
 val ItemObject(const CDialogItemTemplate& item) {
     val object = val::object();
