@@ -76,6 +76,15 @@ bool CDialog::OnUserClick(int nID) {
     return true;
 }
 
+bool CDialog::OnUserEdit(int nID, const std::string& text) {
+    CControlState* pState = FindControl(nID);
+    if (pState == nullptr || pState->GetKind() != ControlKind::Edit || !pState->m_bEnabled) {
+        return false;
+    }
+    pState->m_strText = text;
+    return true;
+}
+
 bool CDialog::OnCommand(int nID, int nCode) {
     if (nCode != BN_CLICKED) {
         return false;
