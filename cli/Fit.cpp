@@ -142,8 +142,7 @@ std::string AnswerText(const CAnswer& answer, const std::string& duration) {
     std::string text;
     if (!answer.bFits) {
         text = "No time-axis range records " + duration +
-               " under these conditions; the longest recording time is at " + answer.range +
-               ":\n";
+               " under these conditions; the longest recording time is at " + answer.range + ":\n";
     }
     return text + Columns({{"range", answer.range},
                            {"sampling_period", answer.samplingPeriod},
@@ -192,8 +191,8 @@ bool RunFit(const CFitRequest& request, const std::vector<std::string>& selectio
     if (!request.bAll) {
         const CAnswer answer = Answer(calc, request.dSeconds);
         bAnyFits = answer.bFits;
-        out = request.bJson ? Dump(AnswerJson(answer, false))
-                            : AnswerText(answer, request.duration);
+        out =
+            request.bJson ? Dump(AnswerJson(answer, false)) : AnswerText(answer, request.duration);
         return true;
     }
     const std::vector<CAnswer> answers = AnswerEveryCombination(calc, request.dSeconds);
