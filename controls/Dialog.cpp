@@ -76,6 +76,8 @@ bool CDialog::OnUserClick(int nID) {
     return true;
 }
 
+// The user's text changes the dialog, though through the control it owns.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 bool CDialog::OnUserEdit(int nID, const std::string& text) {
     CControlState* pState = FindControl(nID);
     if (pState == nullptr || pState->GetKind() != ControlKind::Edit || !pState->m_bEnabled) {
