@@ -207,6 +207,7 @@ std::unique_ptr<QDialog> BuildBareDialog(const QFont& font,
         QWidget* pWidget = nullptr;
         switch (item.kind) {
         case ControlKind::Static:
+        case ControlKind::Edit:
         case ControlKind::Icon: {
             auto* pLabel = new QLabel(caption, pDialog.get());
             if (pContent != nullptr && item.kind == ControlKind::Static) {

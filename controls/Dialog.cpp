@@ -76,6 +76,17 @@ bool CDialog::OnUserClick(int nID) {
     return true;
 }
 
+// The user's text changes the dialog, though through the control it owns.
+// NOLINTNEXTLINE(readability-make-member-function-const)
+bool CDialog::OnUserEdit(int nID, const std::string& text) {
+    CControlState* pState = FindControl(nID);
+    if (pState == nullptr || pState->GetKind() != ControlKind::Edit || !pState->m_bEnabled) {
+        return false;
+    }
+    pState->m_strText = text;
+    return true;
+}
+
 bool CDialog::OnCommand(int nID, int nCode) {
     if (nCode != BN_CLICKED) {
         return false;

@@ -49,6 +49,9 @@ public:
     bool OnUserPick(int nID, int nIndex);
     // A user pressed button nID.
     bool OnUserClick(int nID);
+    // A user changed the text of edit field nID; the field already shows it. Returns false when
+    // the field is unknown or disabled.
+    bool OnUserEdit(int nID, const std::string& text);
 
     // A command from control nID with notification nCode; true when something handled it.
     virtual bool OnCommand(int nID, int nCode);

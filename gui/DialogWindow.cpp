@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -192,6 +193,18 @@ QWidget* CDialogWindow::CreateControlWidget(const CControlState& state) {
         pWidget = pButton;
         break;
     }
+    case ControlKind::Edit: {
+        auto* pEdit = new QLineEdit(this);
+        if ((item.style & kStyleStaticEdge) == 0) {
+            pEdit->setFrame(false);
+        }
+        pEdit->setGeometry(rect);
+        // The text is the dialog's as soon as it is typed, as a Windows edit field's is.
+        connect(pEdit, &QLineEdit::textEdited, this,
+                [this, nID](const QString& text) { m_dlg.OnUserEdit(nID, text.toStdString()); });
+        pWidget = pEdit;
+        break;
+    }
     case ControlKind::Icon: {
         auto* pLabel = new QLabel(this);
         const QIcon icon = IconForResource(item.nIconResource);
@@ -249,6 +262,9 @@ void CDialogWindow::ApplyContent(std::size_t nIndex, ControlChange change) {
             pGroup->setTitle(text);
         } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
             pButton->setText(text);
+        } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget);
+                   pEdit != nullptr && pEdit->text() != text) {
+            pEdit->setText(text);
         }
         break;
     }
