@@ -12,7 +12,9 @@ EMSCRIPTEN_BINDINGS(spanwise) {
         .function("takeChanges", &CWebCalculator::TakeChanges)
         .function("pick", &CWebCalculator::Pick)
         .function("click", &CWebCalculator::Click)
+        .function("edit", &CWebCalculator::Edit)
         .function("systemMenu", &CWebCalculator::GetSystemMenu)
         .function("sysCommand", &CWebCalculator::SysCommand)
+        .function("answerDialog", &CWebCalculator::AnswerDialog)
         .function("clipboardRefused", &CWebCalculator::ClipboardRefused);
 }

@@ -27,6 +27,8 @@ const char* KindName(ControlKind kind) {
         return "defbutton";
     case ControlKind::Icon:
         return "icon";
+    case ControlKind::Edit:
+        return "edit";
     }
     return "static";
 }
@@ -48,6 +50,7 @@ const CStyleName kStyleNames[] = {
     { kStyleVScroll,      "vscroll" },
     { kStyleDropDownList, "dropDown" },
     { kStyleSorted,       "sorted" },
+    { kStyleAutoHScroll,  "autoHScroll" },
 };
 // clang-format on
 

@@ -34,7 +34,11 @@ bool CWebCalculator::Pick(int nID, int nIndex) {
 }
 
 bool CWebCalculator::Click(int nID) {
-    return m_calc.Dialog().OnUserClick(nID);
+    return Perform({false, static_cast<unsigned>(nID)});
+}
+
+bool CWebCalculator::Edit(int nID, const std::string& text) {
+    return m_calc.Dialog().OnUserEdit(nID, text);
 }
 
 emscripten::val CWebCalculator::GetSystemMenu() {
@@ -54,7 +58,37 @@ emscripten::val CWebCalculator::GetSystemMenu() {
 }
 
 void CWebCalculator::SysCommand(unsigned nID) {
-    m_calc.Dialog().OnSysCommand(nID, 0);
+    Perform({true, nID});
+}
+
+bool CWebCalculator::Perform(const CAction& action) {
+    bool bDone = true;
+    if (action.bSysCommand) {
+        m_calc.Dialog().OnSysCommand(action.nID, 0);
+    } else {
+        bDone = m_calc.Dialog().OnUserClick(static_cast<int>(action.nID));
+    }
+    if (const int nIDD = m_host.TakeShownDialog(); nIDD != 0) {
+        m_dialogOpenedBy = action;
+        m_nDialogIDD = nIDD;
+    }
+    return bDone;
+}
+
+void CWebCalculator::AnswerDialog(const emscripten::val& edits, int nButtonID) {
+    if (m_nDialogIDD == 0) {
+        return;
+    }
+    CWebHost::CAnswer answer;
+    answer.nIDD = std::exchange(m_nDialogIDD, 0);
+    answer.nButtonID = nButtonID;
+    const auto nEdits = edits["length"].as<unsigned>();
+    for (unsigned i = 0; i < nEdits; ++i) {
+        answer.edits.emplace_back(edits[i][0].as<int>(), edits[i][1].as<std::string>());
+    }
+    m_host.SetAnswer(std::move(answer));
+    Perform(m_dialogOpenedBy);
+    m_host.ClearAnswer();
 }
 
 void CWebCalculator::ClipboardRefused(const std::string& where) {

@@ -30,10 +30,17 @@ public:
     bool Pick(int nID, int nIndex);
     // A user's press of button nID.
     bool Click(int nID);
+    // A user's text in edit field nID.
+    bool Edit(int nID, const std::string& text);
 
     // The window menu's items: {id, text, separator}.
     emscripten::val GetSystemMenu();
     void SysCommand(unsigned nID);
+
+    // The user answered the dialog the page shows (see CWebHost): edits holds [control id, text]
+    // pairs of its edit fields, nButtonID the button pressed (0 for Escape). The action that
+    // opened the dialog is made again, and the dialog takes the answer.
+    void AnswerDialog(const emscripten::val& edits, int nButtonID);
 
     // The browser refused the text the last Copy handed it ("open": it has no clipboard to
     // open; "set": it did not take the text). Copy is pressed again on a clipboard that fails
@@ -41,7 +48,17 @@ public:
     void ClipboardRefused(const std::string& where);
 
 private:
+    // A user's action that opened a dialog in the page: a window-menu command or a button press.
+    struct CAction {
+        bool bSysCommand = false;
+        unsigned nID = 0;
+    };
+
+    bool Perform(const CAction& action);
+
     CWebHost m_host;
     spanwise::CCalculator m_calc;
     CControlMirror m_mirror;
+    CAction m_dialogOpenedBy;
+    int m_nDialogIDD = 0; // the dialog the page shows, 0 for none
 };

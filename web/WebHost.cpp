@@ -13,8 +13,24 @@ CWebHost::CWebHost(emscripten::val page, bool bClipboardAvailable)
 
 int CWebHost::RunModal(CDialog& dlg) {
     dlg.Create();
+    if (m_answer.nIDD != 0 && m_answer.nIDD == dlg.Template().nIDD) {
+        const CAnswer answer = std::exchange(m_answer, CAnswer());
+        for (const auto& [nID, text] : answer.edits) {
+            dlg.OnUserEdit(nID, text);
+        }
+        if (answer.nButtonID == 0) {
+            dlg.OnCancel();
+        } else {
+            dlg.OnUserClick(answer.nButtonID);
+        }
+        if (dlg.GetModalResult() != 0) {
+            return dlg.GetModalResult();
+        }
+        // The dialog did not end with that button: the user goes on with it in the page.
+    }
+    m_nShownIDD = dlg.Template().nIDD;
     m_page.call<void>("showDialog", DialogObject(dlg));
-    return IDOK;
+    return IDCANCEL;
 }
 
 void CWebHost::EndModal(CDialog& dlg, int nResult) {

@@ -126,13 +126,8 @@
         titleBar.append(title);
         windowElement.setAttribute('aria-labelledby', title.id);
         windowElement.append(titleBar);
-        for (const item of actions.menu || []) {
-            const button = document.createElement('button');
-            button.type = 'button';
-            button.className = 'title-command';
-            button.textContent = stripMnemonics(item.text);
-            button.addEventListener('click', () => actions.onMenu(item.id));
-            titleBar.append(button);
+        if (actions.menu && actions.menu.some((item) => !item.separator)) {
+            titleBar.append(buildWindowMenu(actions.menu, actions.onMenu));
         }
 
         const client = document.createElement('div');
@@ -206,6 +201,14 @@
                 element.className = item.kind === 'defbutton' ? 'button default' : 'button';
                 element.addEventListener('click', () => actions.onClick(index, element));
                 break;
+            case 'edit':
+                element = document.createElement('input');
+                element.type = 'text';
+                element.className = item.style.sunken ? 'edit sunken' : 'edit';
+                element.id = uniqueId('edit');
+                element.spellcheck = false;
+                element.addEventListener('input', () => actions.onEdit(index, element));
+                break;
             case 'icon':
                 element = document.createElement('img');
                 element.className = 'icon';
@@ -216,8 +219,8 @@
                 break;
             default: {
                 const next = items[index + 1];
-                if (next && next.kind === 'combobox') {
-                    // A caption right before a list in tab order names that list.
+                if (next && (next.kind === 'combobox' || next.kind === 'edit')) {
+                    // A caption right before a list or a field in tab order names it.
                     element = document.createElement('label');
                     element.className = 'static label';
                 } else if (item.caption === '') {
@@ -269,6 +272,96 @@
         return view;
     }
 
+    // The dialog's window menu, behind a button in its title bar: the menu's items in order, a
+    // chosen one sent back as a command. Arrow keys move through the items, Escape closes.
+    function buildWindowMenu(items, onChoose) {
+        const holder = document.createElement('div');
+        holder.className = 'window-menu';
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.className = 'title-command';
+        button.textContent = 'Menu';
+        button.setAttribute('aria-haspopup', 'menu');
+        button.setAttribute('aria-expanded', 'false');
+        const menu = document.createElement('div');
+        menu.className = 'menu';
+        menu.id = uniqueId('menu');
+        menu.setAttribute('role', 'menu');
+        menu.hidden = true;
+        button.setAttribute('aria-controls', menu.id);
+        for (const item of items) {
+            if (item.separator) {
+                // A separator at either end of the menu separates nothing.
+                if (menu.lastChild && menu.lastChild.getAttribute('role') === 'menuitem') {
+                    const line = document.createElement('div');
+                    line.className = 'menu-separator';
+                    line.setAttribute('role', 'separator');
+                    menu.append(line);
+                }
+                continue;
+            }
+            const entry = document.createElement('button');
+            entry.type = 'button';
+            entry.className = 'menu-item';
+            entry.setAttribute('role', 'menuitem');
+            entry.tabIndex = -1;
+            entry.textContent = stripMnemonics(item.text);
+            entry.addEventListener('click', () => {
+                close(false);
+                onChoose(item.id);
+            });
+            menu.append(entry);
+        }
+        if (menu.lastChild && menu.lastChild.getAttribute('role') === 'separator') {
+            menu.lastChild.remove();
+        }
+        const entries = () => [...menu.querySelectorAll('[role=menuitem]')];
+        const open = (focusLast) => {
+            menu.hidden = false;
+            button.setAttribute('aria-expanded', 'true');
+            const all = entries();
+            all[focusLast ? all.length - 1 : 0].focus();
+        };
+        const close = (returnFocus) => {
+            menu.hidden = true;
+            button.setAttribute('aria-expanded', 'false');
+            if (returnFocus) {
+                button.focus();
+            }
+        };
+        button.addEventListener('click', () => (menu.hidden ? open(false) : close(true)));
+        button.addEventListener('keydown', (event) => {
+            if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+                event.preventDefault();
+                open(event.key === 'ArrowUp');
+            }
+        });
+        menu.addEventListener('keydown', (event) => {
+            const all = entries();
+            const at = all.indexOf(document.activeElement);
+            if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+                event.preventDefault();
+                const step = event.key === 'ArrowDown' ? 1 : all.length - 1;
+                all[(at + step) % all.length].focus();
+            } else if (event.key === 'Home' || event.key === 'End') {
+                event.preventDefault();
+                all[event.key === 'Home' ? 0 : all.length - 1].focus();
+            } else if (event.key === 'Escape') {
+                event.preventDefault();
+                close(true);
+            } else if (event.key === 'Tab') {
+                close(false);
+            }
+        });
+        holder.addEventListener('focusout', (event) => {
+            if (!menu.hidden && !holder.contains(event.relatedTarget)) {
+                close(false);
+            }
+        });
+        holder.append(button, menu);
+        return holder;
+    }
+
     // Shows in control index's element what the core holds for it. changes, when given, names
     // what changed; otherwise everything is drawn.
     function applyState(view, index, state, changes) {
@@ -282,6 +375,8 @@
                 element.textContent = item.style.noPrefix ? state.text : stripMnemonics(state.text);
             } else if (item.kind === 'button' || item.kind === 'defbutton') {
                 element.textContent = stripMnemonics(state.text);
+            } else if (item.kind === 'edit' && element.value !== state.text) {
+                element.value = state.text;
             }
         }
         if (changed('entries') && item.kind === 'combobox') {
@@ -336,7 +431,7 @@
         document.title = dialog.template.title;
         mainView = buildView(dialog, {
             titleTag: 'h1',
-            menu: calculator.systemMenu().filter((item) => !item.separator),
+            menu: calculator.systemMenu(),
             onMenu: (id) => {
                 calculator.sysCommand(id);
                 drawChanges();
@@ -347,6 +442,10 @@
                     // The core did not take the pick: show its selection again.
                     select.selectedIndex = calculator.control(index).selected;
                 }
+                drawChanges();
+            },
+            onEdit: (index, input) => {
+                calculator.edit(mainView.controls[index].item.id, input.value);
                 drawChanges();
             },
             onClick: (index) => {
@@ -376,21 +475,48 @@
 
     // What the core asks of the page, as of a window system.
     const host = {
-        // A dialog the calculator opened (the About box), drawn over the page until closed.
+        // A dialog the calculator opened (the About box, Fit a Recording Time), drawn over the
+        // page. The core does not wait for it: the user's answer, the texts typed and the button
+        // pressed, goes back to the core when the dialog is closed.
         showDialog(dialog) {
             const box = document.createElement('dialog');
             box.className = 'modal';
-            const close = () => box.close();
-            const view = buildView(dialog, { onPick: () => {}, onClick: close });
+            let answer = null;
+            const view = buildView(dialog, {
+                onPick: () => {},
+                onEdit: () => {},
+                onClick: (index) => {
+                    answer = view.controls[index].item.id;
+                    box.close();
+                },
+            });
             box.setAttribute('aria-labelledby', view.element.getAttribute('aria-labelledby'));
             box.append(view.element);
-            box.addEventListener('close', () => box.remove());
+            const defaultButton = view.controls.find((control) => control.item.kind === 'defbutton');
+            // Enter in a field presses the default button, as in any dialog.
+            box.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter' && event.target.tagName === 'INPUT' && defaultButton) {
+                    event.preventDefault();
+                    defaultButton.element.click();
+                }
+            });
+            box.addEventListener('close', () => {
+                const edits = view.controls.filter((control) => control.item.kind === 'edit')
+                    .map((control) => [control.item.id, control.element.value]);
+                box.remove();
+                if (mainView) {
+                    // Escape or the close box: no button, as the window's Cancel.
+                    calculator.answerDialog(edits, answer === null ? 0 : answer);
+                    drawChanges();
+                }
+            });
             document.body.append(box);
             fitToWidth(view);
             box.showModal();
-            const button = view.controls.find((control) => control.item.kind === 'defbutton');
-            if (button) {
-                button.element.focus();
+            const first = view.controls.find((control) => control.item.style.tabStop &&
+                !control.element.disabled);
+            if (first) {
+                first.element.focus();
             }
         },
 

@@ -138,6 +138,13 @@ class PageTest(unittest.TestCase):
             text = self.driver.execute_async_script(READ_CLIPBOARD)
         return text
 
+    def choose_from_menu(self, text):
+        """Opens the window's menu in the title bar and chooses the item."""
+        self.driver.find_element(By.CSS_SELECTOR, "#app .title-command").click()
+        items = self.driver.find_elements(By.CSS_SELECTOR, "#app [role=menuitem]")
+        self.assertIn(text, [item.text for item in items])
+        next(item for item in items if item.text == text).click()
+
     def message_box(self):
         return WebDriverWait(self.driver, 5).until(
             lambda d: d.execute_script(OPEN_MESSAGE_BOX), "no message box appeared")
@@ -250,9 +257,7 @@ class PageTest(unittest.TestCase):
 
     def test_about(self):
         self.open()
-        about = self.driver.find_element(By.CSS_SELECTOR, "#app .title-command")
-        self.assertEqual(about.text, "About...")
-        about.click()
+        self.choose_from_menu("About...")
         box = self.driver.find_element(By.CSS_SELECTOR, "dialog.modal[open]")
         texts = [e.text for e in box.find_elements(By.CSS_SELECTOR, ".static")]
         self.assertEqual(texts[0], "Spanwise Version 1.02")
@@ -261,7 +266,38 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.driver.switch_to.active_element, ok)
         ok.click()
         self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal[open]"), [])
-        self.assertEqual(self.driver.switch_to.active_element, about)
+
+    def test_fit(self):
+        # At the opening conditions the recording length is 320000 div: 3 s needs 9.4 us/div and
+        # 1 h 11.25 ms/div, so the finest ranges that record them are 10us/div and 20ms/div.
+        cases = [
+            ("3s", [("range", "10us/div")], None),
+            ("1h", [("range", "20ms/div")], None),
+            ("5000d", [], "No time-axis range records 5000d under these conditions"),
+            ("soon", [], "Cannot read the recording time"),
+            (None, [], None),  # Escape: nothing happens
+        ]
+        for duration, picked, message in cases:
+            with self.subTest(duration):
+                self.open()
+                self.choose_from_menu("Fit a Recording Time...")
+                box = self.driver.find_element(By.CSS_SELECTOR, "dialog.modal[open]")
+                self.assertEqual(box.find_element(By.CSS_SELECTOR, ".title").text,
+                                 "Fit a Recording Time")
+                field = self.driver.switch_to.active_element
+                self.assertEqual(field.get_attribute("data-control-id"), "1020")
+                self.assertEqual(field.get_attribute("id"), self.driver.execute_script(
+                    "return arguments[0].labels[0].htmlFor", field))
+                if duration is None:
+                    field.send_keys(Keys.ESCAPE)
+                else:
+                    field.send_keys(duration, Keys.ENTER)
+                if message:
+                    self.assertTrue(self.message_box()["text"].startswith(message))
+                else:
+                    WebDriverWait(self.driver, 5).until(
+                        lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
+                self.assertEqual(self.shown(), expected(self.cli_state(picked)))
 
     def test_exit(self):
         self.open()
