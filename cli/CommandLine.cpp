@@ -160,10 +160,10 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
         return true;
     }
     const std::string& first = args.front();
+    if (first.size() > 1 && first[0] == '-') {
+        return true; // an option of the program itself
+    }
     if (first != "-" && first.find('=') == std::string::npos && !NamesList(first)) {
-        if (first.size() > 1 && first[0] == '-') {
-            return true; // an option of the program itself
-        }
         error = "unknown command " + QuoteTyped(first) + ": the commands are " + CommandNames() +
                 ", and a selection is LIST=VALUE";
         return false;
