@@ -11,7 +11,6 @@
 #include "ScenarioLines.h"
 #include "ShownText.h"
 #include "res/Version.h"
-#include "ui/Calculator.h"
 
 #include <CLI/CLI.hpp>
 
@@ -145,13 +144,6 @@ int AnswerSelections(const CCommand& command, const CCommandOptions& options,
     return kExitAnswered;
 }
 
-// A selection that lacks its "=VALUE".
-bool NamesList(const std::string& word) {
-    return std::any_of(std::begin(kCalcLists), std::end(kCalcLists), [&word](CalcList list) {
-        return CLI::detail::to_lower(word) == GetListName(list);
-    });
-}
-
 // Selections without a command are the default command's: the arguments with its name put in
 // front. False, with a message, for a first argument that is neither a command, a selection, "-"
 // nor an option.
@@ -163,7 +155,8 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
     if (first.size() > 1 && first[0] == '-') {
         return true; // an option of the program itself
     }
-    if (first != "-" && first.find('=') == std::string::npos && !NamesList(first)) {
+    // A list's name alone is a selection that lacks its "=VALUE", and is reported as such.
+    if (first != "-" && first.find('=') == std::string::npos && !IsListName(first)) {
         error = "unknown command " + QuoteTyped(first) + ": the commands are " + CommandNames() +
                 ", and a selection is LIST=VALUE";
         return false;

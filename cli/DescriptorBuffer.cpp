@@ -8,7 +8,7 @@ namespace spanwise::cli {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 } // namespace
 
@@ -57,7 +57,7 @@ int CDescriptorBuffer::sync() {
 
 bool CDescriptorBuffer::Drain() {
     const char* data = pbase();
-    std::size_t nLeft = static_cast<std::size_t>(pptr() - pbase());
+    auto nLeft = static_cast<std::size_t>(pptr() - pbase());
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     while (m_nError == 0 && nLeft > 0) {
         const ssize_t nWritten = ::write(m_fd, data, nLeft);

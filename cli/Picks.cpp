@@ -128,6 +128,15 @@ std::string ListNames() {
     return names;
 }
 
+bool IsListName(const std::string& word) {
+    for (const CalcList list : kCalcLists) {
+        if (EqualsIgnoringCase(word, GetListName(list))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error) {
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {

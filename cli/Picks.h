@@ -10,6 +10,8 @@ namespace spanwise::cli {
 
 // The names of the lists on the command line, in dialog order, separated by ", ".
 std::string ListNames();
+// Whether word is the name of a list, in any case.
+bool IsListName(const std::string& word);
 
 // Applies one "LIST=VALUE" selection to an open calculator as a user's pick: the list's selection
 // changes and its change notification runs. VALUE names an entry of the list as it is now:

@@ -91,13 +91,10 @@ TEST(CliErrors, ShowWhatWasTypedWithoutItsInvisibleCharacters) {
         {"model=Cedar\xc2\xa0", "\"Cedar\\u00a0\""},              // no-break space
         {"model=\xc2\x9b", "\"\\u009b\""},                        // C1 control
         {"model=\xf3\xa0\x80\x81", "\"\\U000e0001\""},            // language tag
-        {"model=Ced\xff" "ar\xc3", "\"Ced\\xffar\\xc3\""},           // not UTF-8
+        {"model=Ced\377ar\303", "\"Ced\\xffar\\xc3\""},           // not UTF-8
         {"model=\xc0\xaf", "\"\\xc0\\xaf\""},                     // overlong "/"
         {"model=Z\xc3\xbcrich", "\"Z\xc3\xbcrich\""},             // prints: stays
-        {"mo\x1b"
-         "del=Cedar",
-         "\"mo\\x1b"
-         "del\""},
+        {"mo\033del=Cedar", "\"mo\\x1bdel\""},
         {"model=" + longValue, "\"" + std::string(57, 'a') + "...\" (1000 characters)"},
     };
     for (const Case& c : cases) {
