@@ -11,8 +11,10 @@ void CChangeBatch::Close() {
     // Keep the batch open while sending, so that an observer that changes a control has that
     // change held and sent in the same pass, in turn.
     ++m_nDepth;
-    for (std::size_t i = 0; i < m_held.size(); ++i) {
-        m_held[i]->SendHeldChanges();
+    // By position: the list may grow while it is sent.
+    std::size_t nSent = 0;
+    while (nSent < m_held.size()) {
+        m_held[nSent++]->SendHeldChanges();
     }
     m_held.clear();
     --m_nDepth;

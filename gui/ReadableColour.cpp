@@ -19,8 +19,8 @@ QColor Mix(const QColor& from, const QColor& to, double amount) {
     const auto channel = [amount](int nFrom, int nTo) {
         return static_cast<int>(std::lround(nFrom + (nTo - nFrom) * amount));
     };
-    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
-                  channel(from.blue(), to.blue()));
+    return {channel(from.red(), to.red()), channel(from.green(), to.green()),
+            channel(from.blue(), to.blue())};
 }
 
 // Hues within this many degrees of each other count as the same colour (blue and a lighter or
