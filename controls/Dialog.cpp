@@ -15,7 +15,9 @@ void CDialog::Create() {
     m_controls.reserve(m_pTemplate->nItems);
     for (std::size_t i = 0; i < m_pTemplate->nItems; ++i) {
         m_controls.push_back(std::make_unique<CControlState>(m_pTemplate->items[i]));
+        m_controls.back()->SetChangeBatch(&m_changeBatch);
     }
+    const CChangeBatchScope batch(m_changeBatch);
     OnInitDialog();
 }
 
@@ -58,6 +60,7 @@ bool CDialog::OnUserPick(int nID, int nIndex) {
     if (nIndex < 0 || nIndex >= list.GetCount()) {
         return false;
     }
+    const CChangeBatchScope batch(m_changeBatch);
     list.SetCurSel(nIndex);
     OnCommand(nID, CBN_SELCHANGE);
     return true;

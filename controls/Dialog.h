@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeBatch.h"
 #include "DataExchange.h"
 #include "DialogTemplate.h"
 #include "Menu.h"
@@ -45,7 +46,8 @@ public:
 
     // A user picked entry nIndex of list nID: the list's selection changes and the dialog is
     // told, as by the list's own change notification. Returns false when the list is unknown,
-    // disabled or has no such entry; nothing changes then.
+    // disabled or has no such entry; nothing changes then. The controls' observers hear of what
+    // the pick changed once the dialog has handled it, each kind of change of a control once.
     bool OnUserPick(int nID, int nIndex);
     // A user pressed button nID.
     bool OnUserClick(int nID);
@@ -78,6 +80,7 @@ private:
     IDialogHost& m_host;
     CDialog* m_pParent;
     std::vector<std::unique_ptr<CControlState>> m_controls;
+    CChangeBatch m_changeBatch;
     int m_nModalResult = 0;
     CMenu m_systemMenu;
     HICON m_hBigIcon;
