@@ -277,15 +277,16 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal[open]"), [])
 
     def test_fit(self):
-        # At the opening conditions the recording length is 320000 div: 3 s needs 9.4 us/div and
-        # 1 h 11.25 ms/div, so the finest ranges that record them are 10us/div and 20ms/div.
-        cases = [
-            ("3s", [("range", "10us/div")], None),
-            ("1h", [("range", "20ms/div")], None),
-            ("5000d", [], "No time-axis range records 5000d under these conditions"),
-            ("soon", [], "Cannot read the recording time"),
-            (None, [], None),  # Escape: nothing happens
-        ]
+        # Fit a Recording Time picks the range spanwise-cli's fit names, or says why it cannot.
+        messages = {3: "No time-axis range records", 2: "Cannot read the recording time"}
+        cases = []
+        for duration in ("3s", "1h", "5000d", "soon"):
+            status, fitted = scenarios.cli_fit(CLI, duration)
+            cases.append((duration, [("range", fitted)] if status == 0 else [],
+                          messages.get(status)))
+        self.assertEqual([message for _, _, message in cases], [None, None, messages[3],
+                                                                  messages[2]])
+        cases.append((None, [], None))  # Escape: nothing happens
         for duration, picked, message in cases:
             with self.subTest(duration):
                 self.open()

@@ -44,6 +44,15 @@ def cli_states(cli, scenarios):
     return states
 
 
+def cli_fit(cli, duration):
+    """spanwise-cli's `fit` at the opening conditions: its exit status (0 a range fits, 3 none
+    does, 2 the duration cannot be read) and the range it names."""
+    result = subprocess.run([cli, "fit", duration, "--json"], capture_output=True, text=True,
+                            check=False)
+    answer = json.loads(result.stdout) if result.returncode in (0, 3) else {}
+    return result.returncode, answer.get("range")
+
+
 def selection_of(state):
     return tuple(state["lists"][name]["selected"] for name in LIST_IDS)
 
