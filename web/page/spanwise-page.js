@@ -595,33 +595,25 @@
         app.setAttribute('aria-busy', 'false');
     }
 
-    if (typeof WebAssembly !== 'object') {
-        showLoadError('this browser runs no WebAssembly');
+    if (typeof createSpanwise !== 'function' || typeof WebAssembly !== 'object') {
+        showLoadError('this browser runs no WebAssembly, or spanwise.js is missing');
         return;
     }
-    // The core is fetched and compiled while spanwise.js, which comes after this script, loads.
-    const compiling = WebAssembly.compileStreaming(fetch('spanwise.wasm')).catch(
-        // A server that does not send the .wasm as application/wasm: compile it from its bytes.
-        () => fetch('spanwise.wasm').then((response) => {
-            if (!response.ok) {
-                throw new Error(`spanwise.wasm: ${response.status} ${response.statusText}`);
-            }
-            return response.arrayBuffer();
-        }).then((bytes) => WebAssembly.compile(bytes)));
-    compiling.catch(() => {}); // reported when the core asks for it
-
-    document.addEventListener('DOMContentLoaded', () => {
-        if (typeof createSpanwise !== 'function') {
-            showLoadError('spanwise.js is missing');
-            return;
-        }
-        createSpanwise({
-            instantiateWasm(imports, receiveInstance) {
-                compiling.then((module) => WebAssembly.instantiate(module, imports)
-                    .then((instance) => receiveInstance(instance, module)))
-                    .catch(showLoadError);
-                return {};
-            },
-        }).then(openCalculator, showLoadError);
-    });
+    createSpanwise({
+        // The core as index.html has compiled it; from its bytes when that failed (a server that
+        // does not send .wasm files as application/wasm).
+        instantiateWasm(imports, receiveInstance) {
+            const fromBytes = () => fetch('spanwise.wasm').then((response) => {
+                if (!response.ok) {
+                    throw new Error(`spanwise.wasm: ${response.status} ${response.statusText}`);
+                }
+                return response.arrayBuffer();
+            }).then((bytes) => WebAssembly.compile(bytes));
+            const compiled = window.spanwiseCore ? window.spanwiseCore.catch(fromBytes) : fromBytes();
+            compiled.then((module) => WebAssembly.instantiate(module, imports)
+                .then((instance) => receiveInstance(instance, module)))
+                .catch(showLoadError);
+            return {};
+        },
+    }).then(openCalculator, showLoadError);
 }());

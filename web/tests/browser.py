@@ -45,11 +45,20 @@ class _IsolatedHandler(_QuietHandler):
         super().end_headers()
 
 
+class _PlainHandler(_QuietHandler):
+    """Serves every file as application/octet-stream, as a server that knows no .wasm or .js."""
+
+    def guess_type(self, path):
+        return "text/html" if path.endswith(".html") or path.endswith("/") else \
+            "application/octet-stream"
+
+
 @contextlib.contextmanager
-def serve(site, isolated=False):
-    """Serves the directory site on a free loopback port, as Python's http.server does; yields
-    the page's address."""
-    handler = functools.partial(_IsolatedHandler if isolated else _QuietHandler, directory=site)
+def serve(site, isolated=False, plain=False):
+    """Serves the directory site on a free loopback port, as Python's http.server does (plain:
+    with no content types but HTML's); yields the page's address."""
+    kind = _IsolatedHandler if isolated else _PlainHandler if plain else _QuietHandler
+    handler = functools.partial(kind, directory=site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()

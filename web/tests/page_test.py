@@ -201,6 +201,12 @@ class PageTest(unittest.TestCase):
                                 f"  cli:  {expected(state)}")
         self.assertEqual(failures[:5], [], f"{len(failures)} of {len(mine)} scenarios differ")
 
+    def test_plain_server(self):
+        # A server that sends the core as application/octet-stream, not application/wasm.
+        with browser.serve(SITE, plain=True) as url:
+            browser.open_page(self.driver, url)
+            self.assertEqual(self.shown()["recording_time"], "1.6s")
+
     def test_scenarios_1(self):
         self.check_scenarios(0, 2)
 
