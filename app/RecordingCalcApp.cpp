@@ -5,7 +5,11 @@
 CRecordingCalcApp theApp;
 
 bool CRecordingCalcApp::InitInstance() {
-    CRecordingCalcDlg dlg;
+    ctl::IDialogHost* pHost = GetDialogHost();
+    if (pHost == nullptr) {
+        return false;
+    }
+    CRecordingCalcDlg dlg(*pHost);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

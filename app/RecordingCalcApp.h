@@ -3,7 +3,7 @@
 #include "controls/WinApp.h"
 
 // The application: runs the calculator dialog until it closes, then ends.
-class CRecordingCalcApp : public CWinApp {
+class CRecordingCalcApp : public ctl::CWinApp {
 public:
     bool InitInstance() override;
 };

@@ -3,6 +3,8 @@
 #include <iterator>
 #include <set>
 
+using namespace ctl;
+
 namespace spanwise::bench {
 
 std::vector<CReachedState> WalkReachableStates(CRecordingCalcDlg& dlg, long* pnPicks) {

@@ -7,6 +7,7 @@
 #include "calc/RecordingLength.h"
 #include "calc/TimeAxisTable.h"
 #include "conditions/ModelCatalogue.h"
+#include "controls/DialogHost.h"
 #include "ui/RecordingCalcDlg.h"
 
 #include <benchmark/benchmark.h>
@@ -15,6 +16,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+using namespace ctl;
 
 namespace {
 
@@ -29,7 +32,8 @@ constexpr int kTimeMaxLength = 20;
 // Every reachable selection, walked once for the whole program.
 const std::vector<Selection>& ReachableSelections() {
     static const std::vector<Selection> selections = [] {
-        CRecordingCalcDlg dlg;
+        CHeadlessHost host;
+        CRecordingCalcDlg dlg{host};
         dlg.Create();
         std::vector<Selection> found;
         for (const spanwise::bench::CReachedState& state :
@@ -71,8 +75,9 @@ const std::vector<double>& AllProducts() {
             lengths.insert(spanwise::GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]));
         }
         std::set<double> divisions;
-        for (const auto& row : spanwise::TimeAxisTable) {
-            for (const spanwise::CTimeAxisCell& cell : row) {
+        for (const spanwise::CTimeAxisRow& row : spanwise::TimeAxisTable) {
+            for (int nColumn = 0; nColumn < row.nCells; ++nColumn) {
+                const spanwise::CTimeAxisCell& cell = row.cells[nColumn];
                 if (cell.secondsPerDiv > 0.0) {
                     divisions.insert(cell.secondsPerDiv);
                 }
@@ -93,28 +98,29 @@ const std::vector<double>& AllProducts() {
 // does this once for every scenario.
 void BM_OpenDialog(benchmark::State& state) {
     for (auto _ : state) {
-        CRecordingCalcDlg dlg;
+        CHeadlessHost host;
+        CRecordingCalcDlg dlg{host};
         dlg.Create();
-        benchmark::DoNotOptimize(dlg.m_nTimeRange);
+        benchmark::DoNotOptimize(dlg.GetSelection().nTimeRange);
     }
 }
 BENCHMARK(BM_OpenDialog);
 
-using Handler = void (CRecordingCalcDlg::*)();
-
-// One handler, run after its list's selection has moved to the next entry, round the list: each
-// iteration is a real change. The dialog first shows nModel with the function nFunction, so that
-// the list is enabled and has more than one entry.
-void RunHandler(benchmark::State& state, int nListID, Handler handler, int nModel, int nFunction) {
-    CRecordingCalcDlg dlg;
+// One handler, reached through the dialog's command map as the list's notification reaches it, run
+// after its list's selection has moved to the next entry, round the list: each iteration is a real
+// change. The dialog first shows nModel with the function nFunction, so that the list is enabled
+// and has more than one entry.
+void RunHandler(benchmark::State& state, int nListID, int nModel, int nFunction) {
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
     dlg.Create();
     dlg.OnUserPick(IDC_MODEL, nModel);
     dlg.OnUserPick(IDC_FUNCTION, nFunction);
     CComboBox list;
     list.Attach(dlg.FindControl(nListID));
     const int nCount = list.GetCount();
-    if (dlg.m_nModel != nModel || dlg.m_nFunction != nFunction || nCount < 2 ||
-        !list.IsWindowEnabled()) {
+    if (dlg.GetSelection().nModel != nModel || dlg.GetSelection().nFunction != nFunction ||
+        nCount < 2 || !list.IsWindowEnabled()) {
         state.SkipWithError("the list does not offer a choice in this state");
         return;
     }
@@ -122,8 +128,8 @@ void RunHandler(benchmark::State& state, int nListID, Handler handler, int nMode
     for (auto _ : state) {
         nIndex = nIndex + 1 < nCount ? nIndex + 1 : 0;
         list.SetCurSel(nIndex);
-        (dlg.*handler)();
-        benchmark::DoNotOptimize(dlg.m_nTimeRange);
+        dlg.OnCommand(nListID, CBN_SELCHANGE);
+        benchmark::DoNotOptimize(dlg.GetSelection().nTimeRange);
     }
     state.SetLabel(std::to_string(nCount) + " entries");
 }
@@ -131,25 +137,19 @@ void RunHandler(benchmark::State& state, int nListID, Handler handler, int nMode
 using namespace spanwise;
 
 // The full chain, round all eleven models.
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeModel, IDC_MODEL, &CRecordingCalcDlg::OnSelchangeModel,
-                  kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory, IDC_MEMORY, &CRecordingCalcDlg::OnSelchangeMemory,
-                  kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory_Channels, IDC_CHANNELS,
-                  &CRecordingCalcDlg::OnSelchangeMemory, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeFunction, IDC_FUNCTION,
-                  &CRecordingCalcDlg::OnSelchangeFunction, kCedar, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeSampling, IDC_SAMPLING,
-                  &CRecordingCalcDlg::OnSelchangeSampling, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeScanner, IDC_SCANNER,
-                  &CRecordingCalcDlg::OnSelchangeScanner, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeTimeRange, IDC_TIME_RANGE,
-                  &CRecordingCalcDlg::OnSelchangeTimeRange, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeModel, IDC_MODEL, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory, IDC_MEMORY, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory_Channels, IDC_CHANNELS, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeFunction, IDC_FUNCTION, kCedar, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeSampling, IDC_SAMPLING, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeScanner, IDC_SCANNER, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, OnSelchangeTimeRange, IDC_TIME_RANGE, kAlder, kFunctionMem);
 
 // A user's pick as the window delivers it: the list's lookup, the selection and the command
 // dispatch to OnSelchangeModel.
 void BM_UserPickModel(benchmark::State& state) {
-    CRecordingCalcDlg dlg;
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
     dlg.Create();
     int nIndex = 0;
     for (auto _ : state) {
@@ -190,7 +190,8 @@ BENCHMARK_CAPTURE(BM_FormatDuration, AllProducts, &AllProducts);
 // The Copy report, with every list enabled (Alder under MEM) and with four of them shown as "-"
 // (Cedar under REC).
 void BM_BuildReport(benchmark::State& state, int nModel, int nFunction) {
-    CRecordingCalcDlg dlg;
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
     dlg.Create();
     dlg.OnUserPick(IDC_MODEL, nModel);
     dlg.OnUserPick(IDC_FUNCTION, nFunction);
@@ -204,7 +205,8 @@ BENCHMARK_CAPTURE(BM_BuildReport, CedarRec, kCedar, kFunctionRec);
 // From the opening state, every pick in every enabled list of every reachable state, each from a
 // dialog restored to the state it starts from. items_per_second counts picks.
 void BM_WalkReachableStates(benchmark::State& state) {
-    CRecordingCalcDlg dlg;
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
     dlg.Create();
     long nPicks = 0;
     std::size_t nStates = 0;

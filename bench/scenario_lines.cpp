@@ -6,6 +6,8 @@
 
 #include "ReachableStates.h"
 
+#include "controls/DialogHost.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -13,6 +15,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+using namespace ctl;
 
 namespace {
 
@@ -60,7 +64,8 @@ std::string PickText(CRecordingCalcDlg& dlg,
 
 int main(int argc, char** argv) {
     const long nCount = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 50000;
-    CRecordingCalcDlg dlg;
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
     dlg.Create();
     const std::vector<spanwise::bench::CReachedState> states =
         spanwise::bench::WalkReachableStates(dlg);
@@ -69,7 +74,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> lines;
     lines.reserve(states.size());
     spanwise::bench::Restore(dlg, states.front().selection);
-    lines.push_back("model=" + Value(*dlg.FindControl(IDC_MODEL), dlg.m_nModel));
+    lines.push_back("model=" + Value(*dlg.FindControl(IDC_MODEL), dlg.GetSelection().nModel));
     for (std::size_t i = 1; i < states.size(); ++i) {
         const std::size_t nFrom = static_cast<std::size_t>(states[i].nFrom);
         const std::string pick = PickText(dlg, states, states[i]);

@@ -48,6 +48,8 @@
 #include <optional>
 #include <vector>
 
+using namespace ctl;
+
 namespace {
 
 // Notes the first paint of a top-level window. Qt paints the window and all its children in one
@@ -102,7 +104,7 @@ bool HasOurStyle() {
 }
 
 void OpenCalculatorWindowOnce(CQtDialogHost& host) {
-    CRecordingCalcDlg dlg;
+    CRecordingCalcDlg dlg{host};
     const std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(dlg);
     CFirstFrameWatcher(*pWindow).ShowAndWait();
 }
@@ -112,13 +114,12 @@ void OpenCalculatorWindowOnce(CQtDialogHost& host) {
 void BM_CalculatorWindowFirstFrame(benchmark::State& state) {
     const bool bStyleChanges = !HasOurStyle();
     CQtDialogHost host;
-    AfxSetDialogHost(&host);
     if (bStyleChanges) {
         // The first window after a change of style pays for the change.
         OpenCalculatorWindowOnce(host);
     }
     for (auto _ : state) {
-        auto pDlg = std::make_unique<CRecordingCalcDlg>();
+        auto pDlg = std::make_unique<CRecordingCalcDlg>(host);
         std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(*pDlg);
         CFirstFrameWatcher(*pWindow).ShowAndWait();
         Dispose(state, std::move(pWindow));
@@ -126,7 +127,6 @@ void BM_CalculatorWindowFirstFrame(benchmark::State& state) {
         pDlg.reset();
         state.ResumeTiming();
     }
-    AfxSetDialogHost(nullptr);
 }
 BENCHMARK(BM_CalculatorWindowFirstFrame)->Unit(benchmark::kMillisecond);
 
@@ -150,7 +150,8 @@ struct COpeningContent {
 const COpeningContent& OpeningContent() {
     static const COpeningContent content = [] {
         COpeningContent read;
-        CRecordingCalcDlg dlg;
+        CHeadlessHost host;
+        CRecordingCalcDlg dlg{host};
         dlg.Create();
         for (const auto& pControl : dlg.Controls()) {
             read.texts.push_back(QString::fromStdString(pControl->m_strText));
@@ -324,9 +325,7 @@ void WarmUp() {
     ToolkitStyleName() = QApplication::style()->name();
     OpenBareDialogOnce();
     CQtDialogHost host;
-    AfxSetDialogHost(&host);
     OpenCalculatorWindowOnce(host);
-    AfxSetDialogHost(nullptr);
 }
 
 } // namespace

@@ -2,182 +2,161 @@
 
 #include "conditions/ModelCatalogue.h"
 
-namespace spanwise {
+#include <iterator>
 
-// Rows 0 and 1 sample 100 times per division, row 2 80 times. Row 1 adds "50s/div" and
-// "100s/div", so its longer ranges stand two columns further right; row 2 has "400us/div" where
-// the others have "500us/div" and no sampling period below "200us/div".
-// clang-format off
-const CTimeAxisCell TimeAxisTable[kTimeAxisRows][kTimeAxisColumns] = {
-    {   // row 0: Cedar, Damson, Elm/Elm-2, Fir, Gum/Gum-2, Juniper
-        {"5us/div",    "50ns/S",    0.000005}, //  0
-        {"10us/div",   "100ns/S",   0.00001},  //  1
-        {"20us/div",   "200ns/S",   0.00002},  //  2
-        {"50us/div",   "500ns/S",   0.00005},  //  3
-        {"100us/div",  "1us/S",     0.0001},   //  4
-        {"200us/div",  "2us/S",     0.0002},   //  5
-        {"500us/div",  "5us/S",     0.0005},   //  6
-        {"1ms/div",    "10us/S",    0.001},    //  7
-        {"2ms/div",    "20us/S",    0.002},    //  8
-        {"5ms/div",    "50us/S",    0.005},    //  9
-        {"10ms/div",   "100us/S",   0.01},     // 10
-        {"20ms/div",   "200us/S",   0.02},     // 11
-        {"50ms/div",   "500us/S",   0.05},     // 12
-        {"100ms/div",  "1ms/S",     0.1},      // 13
-        {"200ms/div",  "2ms/S",     0.2},      // 14
-        {"500ms/div",  "5ms/S",     0.5},      // 15
-        {"1s/div",     "10ms/S",    1},        // 16
-        {"2s/div",     "20ms/S",    2},        // 17
-        {"5s/div",     "50ms/S",    5},        // 18
-        {"10s/div",    "100ms/S",   10},       // 19
-        {"30s/div",    "300ms/S",   30},       // 20
-        {"1min/div",   "600ms/S",   60},       // 21
-        {"2min/div",   "1.2s/S",    120},      // 22
-        {"5min/div",   "3s/S",      300},      // 23
-        {"10min/div",  "6s/S",      600},      // 24
-        {"30min/div",  "18s/S",     1800},     // 25
-        {"1hour/div",  "36s/S",     3600},     // 26
-        {"",           "",          0},        // 27
-        {"",           "",          0},        // 28
-    },
-    {   // row 1: Alder/Alder-W, Birch/Birch-W, Kauri
-        {"5us/div",    "50ns/S",    0.000005}, //  0
-        {"10us/div",   "100ns/S",   0.00001},  //  1
-        {"20us/div",   "200ns/S",   0.00002},  //  2
-        {"50us/div",   "500ns/S",   0.00005},  //  3
-        {"100us/div",  "1us/S",     0.0001},   //  4
-        {"200us/div",  "2us/S",     0.0002},   //  5
-        {"500us/div",  "5us/S",     0.0005},   //  6
-        {"1ms/div",    "10us/S",    0.001},    //  7
-        {"2ms/div",    "20us/S",    0.002},    //  8
-        {"5ms/div",    "50us/S",    0.005},    //  9
-        {"10ms/div",   "100us/S",   0.01},     // 10
-        {"20ms/div",   "200us/S",   0.02},     // 11
-        {"50ms/div",   "500us/S",   0.05},     // 12
-        {"100ms/div",  "1ms/S",     0.1},      // 13
-        {"200ms/div",  "2ms/S",     0.2},      // 14
-        {"500ms/div",  "5ms/S",     0.5},      // 15
-        {"1s/div",     "10ms/S",    1},        // 16
-        {"2s/div",     "20ms/S",    2},        // 17
-        {"5s/div",     "50ms/S",    5},        // 18
-        {"10s/div",    "100ms/S",   10},       // 19
-        {"30s/div",    "300ms/S",   30},       // 20
-        {"50s/div",    "500ms/S",   50},       // 21
-        {"1min/div",   "600ms/S",   60},       // 22
-        {"100s/div",   "1s/S",      100},      // 23
-        {"2min/div",   "1.2s/S",    120},      // 24
-        {"5min/div",   "3s/S",      300},      // 25
-        {"10min/div",  "6s/S",      600},      // 26
-        {"30min/div",  "18s/S",     1800},     // 27
-        {"1hour/div",  "36s/S",     3600},     // 28
-    },
-    {   // row 2: Hazel, Ivy
-        {"5us/div",    "",          0.000005}, //  0
-        {"10us/div",   "",          0.00001},  //  1
-        {"20us/div",   "",          0.00002},  //  2
-        {"50us/div",   "",          0.00005},  //  3
-        {"100us/div",  "",          0.0001},   //  4
-        {"200us/div",  "2.5us/S",   0.0002},   //  5
-        {"400us/div",  "5us/S",     0.0004},   //  6
-        {"1ms/div",    "12.5us/S",  0.001},    //  7
-        {"2ms/div",    "25us/S",    0.002},    //  8
-        {"5ms/div",    "62.5us/S",  0.005},    //  9
-        {"10ms/div",   "125us/S",   0.01},     // 10
-        {"20ms/div",   "250us/S",   0.02},     // 11
-        {"50ms/div",   "625us/S",   0.05},     // 12
-        {"100ms/div",  "1.25ms/S",  0.1},      // 13
-        {"200ms/div",  "2.5ms/S",   0.2},      // 14
-        {"500ms/div",  "6.25ms/S",  0.5},      // 15
-        {"1s/div",     "12.5ms/S",  1},        // 16
-        {"2s/div",     "25ms/S",    2},        // 17
-        {"5s/div",     "62.5ms/S",  5},        // 18
-        {"10s/div",    "125ms/S",   10},       // 19
-        {"30s/div",    "375ms/S",   30},       // 20
-        {"1min/div",   "750ms/S",   60},       // 21
-        {"2min/div",   "1.5s/S",    120},      // 22
-        {"5min/div",   "3.75s/S",   300},      // 23
-        {"10min/div",  "7.5s/S",    600},      // 24
-        {"30min/div",  "22.5s/S",   1800},     // 25
-        {"1hour/div",  "45s/S",     3600},     // 26
-        {"",           "",          0},        // 27
-        {"",           "",          0},        // 28
-    },
-};
-// clang-format on
+namespace spanwise {
 
 namespace {
 
-// First column of the window by ModelIndex, under MEM and under REC, without the scanner unit.
+using R = TimeRange;
+
+} // namespace
+
+// Rows 0 and 1 sample 100 times per division, row 2 80 times. Row 1 adds "50s/div" and
+// "100s/div"; row 2 has "400us/div" where the others have "500us/div" and no sampling period
+// below "200us/div". A new range is one line in each row that has it; the windows of the model
+// catalogue name their first and last range, not a column.
 // clang-format off
-const int kFirstColumnTable[kModelCount][2] = {
-    // MEM  REC
-    {  0,  10 }, // Alder/Alder-W
-    {  0,  10 }, // Birch/Birch-W
-    {  0,  10 }, // Cedar
-    {  4,  10 }, // Damson
-    {  4,  11 }, // Elm/Elm-2
-    {  4,  11 }, // Fir
-    {  4,   4 }, // Gum/Gum-2: MEM only
-    {  5,  13 }, // Hazel
-    {  5,  13 }, // Ivy
-    {  4,   4 }, // Juniper: MEM only
-    {  0,  10 }, // Kauri
+// row 0: Cedar, Damson, Elm/Elm-2, Fir, Gum/Gum-2, Juniper
+const CTimeAxisCell kTimeAxisRow0[] = {
+    {R::k5us,    "5us/div",   "50ns/S",   0.000005},    //  0
+    {R::k10us,   "10us/div",  "100ns/S",  0.00001},     //  1
+    {R::k20us,   "20us/div",  "200ns/S",  0.00002},     //  2
+    {R::k50us,   "50us/div",  "500ns/S",  0.00005},     //  3
+    {R::k100us,  "100us/div", "1us/S",    0.0001},      //  4
+    {R::k200us,  "200us/div", "2us/S",    0.0002},      //  5
+    {R::k500us,  "500us/div", "5us/S",    0.0005},      //  6
+    {R::k1ms,    "1ms/div",   "10us/S",   0.001},       //  7
+    {R::k2ms,    "2ms/div",   "20us/S",   0.002},       //  8
+    {R::k5ms,    "5ms/div",   "50us/S",   0.005},       //  9
+    {R::k10ms,   "10ms/div",  "100us/S",  0.01},        // 10
+    {R::k20ms,   "20ms/div",  "200us/S",  0.02},        // 11
+    {R::k50ms,   "50ms/div",  "500us/S",  0.05},        // 12
+    {R::k100ms,  "100ms/div", "1ms/S",    0.1},         // 13
+    {R::k200ms,  "200ms/div", "2ms/S",    0.2},         // 14
+    {R::k500ms,  "500ms/div", "5ms/S",    0.5},         // 15
+    {R::k1s,     "1s/div",    "10ms/S",   1},           // 16
+    {R::k2s,     "2s/div",    "20ms/S",   2},           // 17
+    {R::k5s,     "5s/div",    "50ms/S",   5},           // 18
+    {R::k10s,    "10s/div",   "100ms/S",  10},          // 19
+    {R::k30s,    "30s/div",   "300ms/S",  30},          // 20
+    {R::k1min,   "1min/div",  "600ms/S",  60},          // 21
+    {R::k2min,   "2min/div",  "1.2s/S",   120},         // 22
+    {R::k5min,   "5min/div",  "3s/S",     300},         // 23
+    {R::k10min,  "10min/div", "6s/S",     600},         // 24
+    {R::k30min,  "30min/div", "18s/S",    1800},        // 25
+    {R::k1hour,  "1hour/div", "36s/S",    3600},        // 26
+};
+
+// row 1: Alder/Alder-W, Birch/Birch-W, Kauri
+const CTimeAxisCell kTimeAxisRow1[] = {
+    {R::k5us,    "5us/div",   "50ns/S",   0.000005},    //  0
+    {R::k10us,   "10us/div",  "100ns/S",  0.00001},     //  1
+    {R::k20us,   "20us/div",  "200ns/S",  0.00002},     //  2
+    {R::k50us,   "50us/div",  "500ns/S",  0.00005},     //  3
+    {R::k100us,  "100us/div", "1us/S",    0.0001},      //  4
+    {R::k200us,  "200us/div", "2us/S",    0.0002},      //  5
+    {R::k500us,  "500us/div", "5us/S",    0.0005},      //  6
+    {R::k1ms,    "1ms/div",   "10us/S",   0.001},       //  7
+    {R::k2ms,    "2ms/div",   "20us/S",   0.002},       //  8
+    {R::k5ms,    "5ms/div",   "50us/S",   0.005},       //  9
+    {R::k10ms,   "10ms/div",  "100us/S",  0.01},        // 10
+    {R::k20ms,   "20ms/div",  "200us/S",  0.02},        // 11
+    {R::k50ms,   "50ms/div",  "500us/S",  0.05},        // 12
+    {R::k100ms,  "100ms/div", "1ms/S",    0.1},         // 13
+    {R::k200ms,  "200ms/div", "2ms/S",    0.2},         // 14
+    {R::k500ms,  "500ms/div", "5ms/S",    0.5},         // 15
+    {R::k1s,     "1s/div",    "10ms/S",   1},           // 16
+    {R::k2s,     "2s/div",    "20ms/S",   2},           // 17
+    {R::k5s,     "5s/div",    "50ms/S",   5},           // 18
+    {R::k10s,    "10s/div",   "100ms/S",  10},          // 19
+    {R::k30s,    "30s/div",   "300ms/S",  30},          // 20
+    {R::k50s,    "50s/div",   "500ms/S",  50},          // 21
+    {R::k1min,   "1min/div",  "600ms/S",  60},          // 22
+    {R::k100s,   "100s/div",  "1s/S",     100},         // 23
+    {R::k2min,   "2min/div",  "1.2s/S",   120},         // 24
+    {R::k5min,   "5min/div",  "3s/S",     300},         // 25
+    {R::k10min,  "10min/div", "6s/S",     600},         // 26
+    {R::k30min,  "30min/div", "18s/S",    1800},        // 27
+    {R::k1hour,  "1hour/div", "36s/S",    3600},        // 28
+};
+
+// row 2: Hazel, Ivy
+const CTimeAxisCell kTimeAxisRow2[] = {
+    {R::k5us,    "5us/div",   "",         0.000005},    //  0
+    {R::k10us,   "10us/div",  "",         0.00001},     //  1
+    {R::k20us,   "20us/div",  "",         0.00002},     //  2
+    {R::k50us,   "50us/div",  "",         0.00005},     //  3
+    {R::k100us,  "100us/div", "",         0.0001},      //  4
+    {R::k200us,  "200us/div", "2.5us/S",  0.0002},      //  5
+    {R::k400us,  "400us/div", "5us/S",    0.0004},      //  6
+    {R::k1ms,    "1ms/div",   "12.5us/S", 0.001},       //  7
+    {R::k2ms,    "2ms/div",   "25us/S",   0.002},       //  8
+    {R::k5ms,    "5ms/div",   "62.5us/S", 0.005},       //  9
+    {R::k10ms,   "10ms/div",  "125us/S",  0.01},        // 10
+    {R::k20ms,   "20ms/div",  "250us/S",  0.02},        // 11
+    {R::k50ms,   "50ms/div",  "625us/S",  0.05},        // 12
+    {R::k100ms,  "100ms/div", "1.25ms/S", 0.1},         // 13
+    {R::k200ms,  "200ms/div", "2.5ms/S",  0.2},         // 14
+    {R::k500ms,  "500ms/div", "6.25ms/S", 0.5},         // 15
+    {R::k1s,     "1s/div",    "12.5ms/S", 1},           // 16
+    {R::k2s,     "2s/div",    "25ms/S",   2},           // 17
+    {R::k5s,     "5s/div",    "62.5ms/S", 5},           // 18
+    {R::k10s,    "10s/div",   "125ms/S",  10},          // 19
+    {R::k30s,    "30s/div",   "375ms/S",  30},          // 20
+    {R::k1min,   "1min/div",  "750ms/S",  60},          // 21
+    {R::k2min,   "2min/div",  "1.5s/S",   120},         // 22
+    {R::k5min,   "5min/div",  "3.75s/S",  300},         // 23
+    {R::k10min,  "10min/div", "7.5s/S",   600},         // 24
+    {R::k30min,  "30min/div", "22.5s/S",  1800},        // 25
+    {R::k1hour,  "1hour/div", "45s/S",    3600},        // 26
 };
 // clang-format on
 
-// With the scanner unit, Alder and Birch start at "1ms/div" under MEM (single-axis sampling
-// only) and at "50ms/div" under REC.
-constexpr int kFirstColumnOnlySableMem = 7;
-constexpr int kFirstColumnSableRec = 12;
+const CTimeAxisRow TimeAxisTable[kTimeAxisRows] = {
+    {kTimeAxisRow0, static_cast<int>(std::size(kTimeAxisRow0))},
+    {kTimeAxisRow1, static_cast<int>(std::size(kTimeAxisRow1))},
+    {kTimeAxisRow2, static_cast<int>(std::size(kTimeAxisRow2))},
+};
 
-constexpr int kLastColumnMem = 23;
-constexpr int kLastColumnRec = 26;
+namespace {
 
-const CTimeAxisCell kEmptyTimeAxisCell = {"", "", 0.0};
-
-bool UsesRowOne(int nModel) {
-    return nModel == kAlder || nModel == kBirch || nModel == kKauri;
-}
+const CTimeAxisCell kEmptyTimeAxisCell = {R::k5us, "", "", 0.0};
 
 } // namespace
 
 int TimeAxisRow(int nModel) {
-    if (UsesRowOne(nModel)) {
-        return 1;
-    }
-    if (nModel == kHazel || nModel == kIvy) {
-        return 2;
-    }
-    return 0;
+    return GetModelRow(nModel).nTimeAxisRow;
 }
 
-// A model outside the catalogue gets the window that starts at column 0.
+int GetTimeRangeColumn(int nRow, TimeRange range) {
+    if (nRow < 0 || nRow >= kTimeAxisRows) {
+        return -1;
+    }
+    const CTimeAxisRow& row = TimeAxisTable[nRow];
+    for (int nColumn = 0; nColumn < row.nCells; ++nColumn) {
+        if (row.cells[nColumn].range == range) {
+            return nColumn;
+        }
+    }
+    return -1;
+}
+
 int GetFirstTimeRangeIndex(int nModel, int nFunction, int nSampling, int nScanner) {
-    if (nModel < 0 || nModel >= kModelCount) {
-        return 0;
-    }
-    const bool bRec = nFunction == kFunctionRec;
-    if ((nModel == kAlder || nModel == kBirch) && nScanner == 1) {
-        if (bRec) {
-            return kFirstColumnSableRec;
-        }
-        if (nSampling == 0) {
-            return kFirstColumnOnlySableMem;
-        }
-    }
-    return kFirstColumnTable[nModel][bRec ? 1 : 0];
+    return GetTimeRangeColumn(TimeAxisRow(nModel),
+                              GetTimeWindow(nModel, nFunction, nSampling, nScanner).first);
 }
 
+// The window's last range does not depend on the sampling mode or the scanner unit.
 int GetLastTimeRangeIndex(int nModel, int nFunction) {
-    const int nLast = nFunction == kFunctionRec ? kLastColumnRec : kLastColumnMem;
-    return UsesRowOne(nModel) ? nLast + 2 : nLast;
+    return GetTimeRangeColumn(TimeAxisRow(nModel), GetTimeWindow(nModel, nFunction, 0, 0).last);
 }
 
 const CTimeAxisCell& GetTimeAxisCell(int nRow, int nColumn) {
-    if (nRow < 0 || nRow >= kTimeAxisRows || nColumn < 0 || nColumn >= kTimeAxisColumns) {
+    if (nRow < 0 || nRow >= kTimeAxisRows || nColumn < 0 || nColumn >= TimeAxisTable[nRow].nCells) {
         return kEmptyTimeAxisCell;
     }
-    return TimeAxisTable[nRow][nColumn];
+    return TimeAxisTable[nRow].cells[nColumn];
 }
 
 } // namespace spanwise

@@ -1,13 +1,10 @@
 #include "Output.h"
 
-#include "CliHost.h"
-#include "Picks.h"
-#include "ui/RecordingCalcDlg.h"
+#include "ui/Calculator.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <iterator>
 
 namespace spanwise::cli {
 
@@ -27,31 +24,15 @@ Json ObjectOf(std::size_t n) {
     return object;
 }
 
-Json ListJson(const CControlState& list) {
+Json ListJson(const CCalculator& calc, CalcList list) {
     Json json = ObjectOf(3);
-    json["entries"] = list.m_entries;
-    json["selected"] = list.m_nCurSel;
-    json["enabled"] = list.m_bEnabled;
+    json["entries"] = calc.GetEntries(list);
+    json["selected"] = calc.GetSelected(list);
+    json["enabled"] = calc.IsEnabled(list);
     return json;
 }
 
-// "( 50ns/S )" -> "50ns/S"
-std::string WithoutBrackets(const std::string& period) {
-    const std::string open = "( ";
-    const std::string close = " )";
-    if (period.size() >= open.size() + close.size() && period.compare(0, open.size(), open) == 0 &&
-        period.compare(period.size() - close.size(), close.size(), close) == 0) {
-        return period.substr(open.size(), period.size() - open.size() - close.size());
-    }
-    return period;
-}
-
 } // namespace
-
-std::string CopyReport(CRecordingCalcDlg& dlg, const CCliHost& host) {
-    dlg.OnUserClick(IDC_COPY);
-    return host.ClipboardText();
-}
 
 std::string ToTerminalLines(const std::string& report) {
     std::string text;
@@ -65,18 +46,21 @@ std::string ToTerminalLines(const std::string& report) {
     return text;
 }
 
-std::string StateJson(CRecordingCalcDlg& dlg, const CCliHost& host) {
-    Json lists = ObjectOf(kListCount);
-    for (const CListName& list : kListNames) {
-        lists[list.name] = ListJson(*dlg.FindControl(list.nID));
+std::string StateJson(const CCalculator& calc, const std::string& report) {
+    Json lists = ObjectOf(kCalcListCount);
+    for (const CalcList list : kCalcLists) {
+        lists[GetListName(list)] = ListJson(calc, list);
     }
-    Json state = ObjectOf(6);
+    Json state = ObjectOf(9);
     state["lists"] = std::move(lists);
-    state["recording_length"] = dlg.m_stRecordingLength.GetWindowText();
-    state["sampling_period"] = dlg.m_stSamplingPeriod.GetWindowText();
-    state["sampling_period_visible"] = dlg.m_stSamplingPeriod.IsWindowVisible();
-    state["recording_time"] = dlg.m_stRecordingTime.GetWindowText();
-    state["report"] = CopyReport(dlg, host);
+    state["recording_length"] = calc.GetRecordingLengthText();
+    state["sampling_period"] = calc.GetSamplingPeriodText();
+    state["sampling_period_visible"] = calc.IsSamplingPeriodShown();
+    state["recording_time"] = calc.GetRecordingTimeText();
+    state["report"] = report;
+    state["recording_length_divs"] = calc.GetRecordingLengthDivs();
+    state["seconds_per_div"] = calc.GetSecondsPerDiv();
+    state["recording_time_s"] = calc.GetRecordingTimeSeconds();
     return Dump(state);
 }
 
@@ -84,20 +68,18 @@ std::string ErrorJson(const std::string& message) {
     return Dump(Json{{"error", message}});
 }
 
-std::string RangeTable(CRecordingCalcDlg& dlg, bool bCsv) {
+std::string RangeTable(CCalculator& calc, bool bCsv) {
     struct CRow {
         std::string range, period, time;
     };
     std::vector<CRow> rows;
     rows.push_back({"range", "sampling_period", "recording_time"});
-    const int nCount = dlg.m_cbTimeRange.GetCount();
+    const int nCount = static_cast<int>(calc.GetEntries(CalcList::TimeRange).size());
     for (int i = 0; i < nCount; ++i) {
-        dlg.OnUserPick(IDC_TIME_RANGE, i);
-        const bool bPeriodShown = dlg.m_stSamplingPeriod.IsWindowVisible();
-        rows.push_back({dlg.m_cbTimeRange.GetWindowText(),
-                        bPeriodShown ? WithoutBrackets(dlg.m_stSamplingPeriod.GetWindowText())
-                                     : std::string("-"),
-                        dlg.m_stRecordingTime.GetWindowText()});
+        calc.Pick(CalcList::TimeRange, i);
+        rows.push_back({calc.GetSelectedText(CalcList::TimeRange),
+                        calc.IsSamplingPeriodShown() ? calc.GetSamplingPeriod() : std::string("-"),
+                        calc.GetRecordingTimeText()});
     }
 
     std::string text;

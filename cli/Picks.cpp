@@ -1,7 +1,6 @@
 #include "Picks.h"
 
-#include "conditions/ModelCatalogue.h"
-#include "ui/RecordingCalcDlg.h"
+#include "ui/Calculator.h"
 
 #include <cctype>
 #include <charconv>
@@ -9,18 +8,6 @@
 #include <limits>
 
 namespace spanwise::cli {
-
-// clang-format off
-const CListName kListNames[kListCount] = {
-    { "model",    IDC_MODEL },
-    { "memory",   IDC_MEMORY },
-    { "function", IDC_FUNCTION },
-    { "sampling", IDC_SAMPLING },
-    { "scanner",  IDC_SCANNER },
-    { "channels", IDC_CHANNELS },
-    { "range",    IDC_TIME_RANGE },
-};
-// clang-format on
 
 namespace {
 
@@ -41,38 +28,12 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string EntriesOf(const CComboBox& list) {
+std::string EntriesOf(const std::vector<std::string>& entries) {
     std::string text;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        text += (i == 0 ? "" : ", ") + Quoted(list.GetLBText(i));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + Quoted(entries[i]);
     }
     return text;
-}
-
-// Why a list cannot be picked in: the model or the function that disables it.
-std::string DisabledReason(const CRecordingCalcDlg& dlg, int nID) {
-    const std::string model = "model " + Quoted(dlg.m_cbModel.GetWindowText());
-    const bool bRec = dlg.m_nFunction == kFunctionRec;
-    switch (nID) {
-    case IDC_MEMORY:
-        return model + " has no choice of internal memory";
-    case IDC_FUNCTION:
-        return model + " records with MEM only";
-    case IDC_SAMPLING:
-        if (HasDualAxisSampling(dlg.m_nModel) && bRec) {
-            return "the sampling mode does not apply under REC";
-        }
-        return model + " samples on a single axis only";
-    case IDC_SCANNER:
-        return model + " takes no Sable scanner unit";
-    case IDC_CHANNELS:
-        if (bRec && dlg.m_nModel != kGum && dlg.m_nModel != kJuniper) {
-            return "the channel configuration does not apply under REC";
-        }
-        return model + " has a fixed channel configuration";
-    default:
-        return "the list is disabled";
-    }
 }
 
 // "#N" with N a decimal position; false, with nPosition untouched, for anything else ("#2x" is
@@ -102,11 +63,15 @@ bool ParsePosition(const std::string& value, int& nPosition) {
 
 } // namespace
 
-const char* ListNames() {
-    return "model, memory, function, sampling, scanner, channels, range";
+std::string ListNames() {
+    std::string names;
+    for (const CalcList list : kCalcLists) {
+        names += (names.empty() ? "" : ", ") + std::string(GetListName(list));
+    }
+    return names;
 }
 
-bool ApplyPick(CRecordingCalcDlg& dlg, const std::string& selection, std::string& error) {
+bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error) {
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {
         error =
@@ -116,9 +81,9 @@ bool ApplyPick(CRecordingCalcDlg& dlg, const std::string& selection, std::string
     const std::string listName = selection.substr(0, equals);
     const std::string value = selection.substr(equals + 1);
 
-    const CListName* pList = nullptr;
-    for (const CListName& candidate : kListNames) {
-        if (EqualsIgnoringCase(listName, candidate.name)) {
+    const CalcList* pList = nullptr;
+    for (const CalcList& candidate : kCalcLists) {
+        if (EqualsIgnoringCase(listName, GetListName(candidate))) {
             pList = &candidate;
         }
     }
@@ -126,38 +91,39 @@ bool ApplyPick(CRecordingCalcDlg& dlg, const std::string& selection, std::string
         error = "unknown list " + Quoted(listName) + ": the lists are " + ListNames();
         return false;
     }
+    const CalcList list = *pList;
+    const std::string name = GetListName(list);
 
-    CComboBox list;
-    list.Attach(dlg.FindControl(pList->nID));
-    if (!list.IsWindowEnabled()) {
-        error = "cannot pick in the " + std::string(pList->name) +
-                " list: it is disabled because " + DisabledReason(dlg, pList->nID);
+    if (!calc.IsEnabled(list)) {
+        error = "cannot pick in the " + name + " list: it is disabled because " +
+                calc.GetDisabledReason(list);
         return false;
     }
+    const std::vector<std::string>& entries = calc.GetEntries(list);
+    const int nCount = static_cast<int>(entries.size());
     int nIndex = -1;
     if (ParsePosition(value, nIndex)) {
-        if (nIndex < 0 || nIndex >= list.GetCount()) {
-            error = value + " is not a position of the " + pList->name + " list, which has " +
-                    std::to_string(list.GetCount()) + " entries (#0 to #" +
-                    std::to_string(list.GetCount() - 1) + ")";
+        if (nIndex < 0 || nIndex >= nCount) {
+            error = value + " is not a position of the " + name + " list, which has " +
+                    std::to_string(nCount) + " entries (#0 to #" + std::to_string(nCount - 1) + ")";
             return false;
         }
     } else {
-        for (int i = 0; i < list.GetCount(); ++i) {
-            if (EqualsIgnoringCase(value, list.GetLBText(i))) {
+        for (int i = 0; i < nCount; ++i) {
+            if (EqualsIgnoringCase(value, entries[static_cast<std::size_t>(i)])) {
                 nIndex = i;
                 break;
             }
         }
         if (nIndex < 0) {
-            error = Quoted(value) + " is not an entry of the " + pList->name +
-                    " list; its entries are now " + EntriesOf(list) +
+            error = Quoted(value) + " is not an entry of the " + name +
+                    " list; its entries are now " + EntriesOf(entries) +
                     " (or #N for the N-th, from #0)";
             return false;
         }
     }
 
-    dlg.OnUserPick(pList->nID, nIndex);
+    calc.Pick(list, nIndex);
     return true;
 }
 

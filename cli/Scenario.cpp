@@ -1,52 +1,39 @@
 #include "Scenario.h"
 
-#include "CliHost.h"
 #include "Output.h"
 #include "Picks.h"
-#include "ui/RecordingCalcDlg.h"
+#include "ui/Calculator.h"
+
+#include <iostream>
 
 namespace spanwise::cli {
-
-namespace {
-
-// Installs a host for the scenario's dialog and puts the previous one back afterwards.
-class CHostScope {
-public:
-    explicit CHostScope(IDialogHost& host) : m_previous(AfxGetDialogHost()) {
-        AfxSetDialogHost(&host);
-    }
-    ~CHostScope() { AfxSetDialogHost(&m_previous); }
-    CHostScope(const CHostScope&) = delete;
-    CHostScope& operator=(const CHostScope&) = delete;
-
-private:
-    IDialogHost& m_previous;
-};
-
-} // namespace
 
 bool RunScenario(const CScenarioOptions& options, const std::vector<std::string>& selections,
                  std::string& out, std::string& error) {
     out.clear();
-    CCliHost host;
-    const CHostScope scope(host);
-    CRecordingCalcDlg dlg;
-    dlg.Create();
+    ctl::CHeadlessHost host;
+    CCalculator calc(host);
     for (const std::string& selection : selections) {
-        if (!ApplyPick(dlg, selection, error)) {
+        if (!ApplyPick(calc, selection, error)) {
             return false;
         }
     }
     switch (options.command) {
     case Command::Report:
-        out = ToTerminalLines(CopyReport(dlg, host));
+        calc.Copy();
+        out = ToTerminalLines(host.ClipboardText());
         break;
     case Command::State:
-        out = StateJson(dlg, host) + '\n';
+        calc.Copy();
+        out = StateJson(calc, host.ClipboardText()) + '\n';
         break;
     case Command::Table:
-        out = RangeTable(dlg, options.bCsv);
+        out = RangeTable(calc, options.bCsv);
         break;
+    }
+    // A message box has no window here: it becomes a line on standard error.
+    for (const ctl::CHeadlessHost::CMessage& message : host.TakeMessages()) {
+        std::cerr << message.caption << ": " << message.text << '\n';
     }
     return true;
 }

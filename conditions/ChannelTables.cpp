@@ -7,7 +7,7 @@ namespace spanwise {
 // Each list offers the leading nOffered labels of one row; empty labels are offered too where
 // nOffered reaches them (Gum/Gum-2).
 // clang-format off
-const CChannelRow kAlderChannelRows[4] = {
+const CChannelRow kAlderChannelRows[kConfiguredChannelRows] = {
     //  label 0     label 1     label 2     label 3     label 4        label 5       offered
     {{"1ch",      "2ch",      "4ch",      "8ch",      "16ch",        "16ch+logic"}, 6}, // single-axis
     {{"1*8ch",    "2*8ch",    "4*8ch",    "8*8ch",    "8*8ch+logic", ""},           5}, // single-axis, Sable
@@ -15,7 +15,7 @@ const CChannelRow kAlderChannelRows[4] = {
     {{"1+1*8ch",  "2+2*8ch",  "4+4*8ch",  "8+8*8ch",  "16+8*8ch",    ""},           5}, // dual-axis, Sable
 };
 
-const CChannelRow kBirchChannelRows[4] = {
+const CChannelRow kBirchChannelRows[kConfiguredChannelRows] = {
     //  label 0     label 1     label 2     label 3       label 4         label 5       offered
     {{"2ch",      "4ch",      "8ch",      "16ch",       "32ch",         "32ch+logic"}, 6}, // single-axis
     {{"2*8ch",    "4*8ch",    "8*8ch",    "16*8ch",     "16*8ch+logic", ""},           5}, // single-axis, Sable
@@ -23,40 +23,30 @@ const CChannelRow kBirchChannelRows[4] = {
     {{"2+2*8ch",  "4+4*8ch",  "8+8*8ch",  "16+16*8ch",  "32+16*8ch",    ""},           5}, // dual-axis, Sable
 };
 
-const CChannelRow kModelChannelRows[11] = {
-    //  label 0     label 1  label 2  label 3  label 4  label 5  offered
-    {{"",         "",      "",      "",      "",      ""},     0}, // Alder/Alder-W: own table
-    {{"",         "",      "",      "",      "",      ""},     0}, // Birch/Birch-W: own table
-    {{"2ch",      "4ch",   "8ch",   "",      "",      ""},     3}, // Cedar
-    {{"1ch",      "2ch",   "4ch",   "8ch",   "",      ""},     4}, // Damson
-    {{"2ch",      "4ch",   "8ch",   "16ch",  "",      ""},     4}, // Elm/Elm-2
-    {{"4ch",      "8ch",   "16ch",  "32ch",  "",      ""},     4}, // Fir
-    {{"1ch/2ch",  "",      "",      "",      "",      ""},     4}, // Gum/Gum-2
-    {{"1ch",      "2ch",   "",      "",      "",      ""},     2}, // Hazel
-    {{"1ch",      "2ch",   "4ch",   "",      "",      ""},     3}, // Ivy
-    {{"2ch",      "2ch",   "2ch",   "",      "",      ""},     1}, // Juniper
-    {{"2ch",      "4ch",   "8ch",   "16ch",  "",      ""},     4}, // Kauri
-};
+//                                   label 0     label 1  label 2  label 3  label 4  label 5  offered
+const CChannelRow kCedarChannelRow   = {{"2ch",      "4ch",   "8ch",   "",      "",      ""},     3};
+const CChannelRow kDamsonChannelRow  = {{"1ch",      "2ch",   "4ch",   "8ch",   "",      ""},     4};
+const CChannelRow kElmChannelRow     = {{"2ch",      "4ch",   "8ch",   "16ch",  "",      ""},     4};
+const CChannelRow kFirChannelRow     = {{"4ch",      "8ch",   "16ch",  "32ch",  "",      ""},     4};
+const CChannelRow kGumChannelRow     = {{"1ch/2ch",  "",      "",      "",      "",      ""},     4};
+const CChannelRow kHazelChannelRow   = {{"1ch",      "2ch",   "",      "",      "",      ""},     2};
+const CChannelRow kIvyChannelRow     = {{"1ch",      "2ch",   "4ch",   "",      "",      ""},     3};
+const CChannelRow kJuniperChannelRow = {{"2ch",      "2ch",   "2ch",   "",      "",      ""},     1};
+const CChannelRow kKauriChannelRow   = {{"2ch",      "4ch",   "8ch",   "16ch",  "",      ""},     4};
+
+const CChannelRow kEmptyChannelRow   = {{"",         "",      "",      "",      "",      ""},     0};
 // clang-format on
 
-namespace {
-
-const CChannelRow kEmptyChannelRow = {{"", "", "", "", "", ""}, 0};
-
-} // namespace
-
 const CChannelRow& GetChannelRow(int nModel, int nSampling, int nScanner) {
-    if (nModel == kAlder || nModel == kBirch) {
-        if (nSampling < 0 || nSampling > 1 || nScanner < 0 || nScanner > 1) {
-            return kEmptyChannelRow;
-        }
-        const CChannelRow* rows = nModel == kAlder ? kAlderChannelRows : kBirchChannelRows;
-        return rows[2 * nSampling + nScanner];
+    const CModelRow& model = GetModelRow(nModel);
+    if (model.nChannelRows == 1) {
+        return model.pChannelRows[0];
     }
-    if (nModel > kBirch && nModel < kModelCount) {
-        return kModelChannelRows[nModel];
+    if (model.nChannelRows != kConfiguredChannelRows || nSampling < 0 || nSampling > 1 ||
+        nScanner < 0 || nScanner > 1) {
+        return kEmptyChannelRow;
     }
-    return kEmptyChannelRow;
+    return model.pChannelRows[2 * nSampling + nScanner];
 }
 
 } // namespace spanwise

@@ -11,14 +11,26 @@ struct CChannelRow {
     int nOffered;
 };
 
-// Alder and Birch: four rows each, row = 2 x sampling + scanner.
-extern const CChannelRow kAlderChannelRows[4];
-extern const CChannelRow kBirchChannelRows[4];
-// Every other model: one row, indexed by ModelIndex (rows 0 and 1 are unused and empty).
-extern const CChannelRow kModelChannelRows[11];
+// Models with a choice of sampling and scanner unit: four rows each, row = 2 x sampling + scanner.
+constexpr int kConfiguredChannelRows = 4;
+extern const CChannelRow kAlderChannelRows[kConfiguredChannelRows];
+extern const CChannelRow kBirchChannelRows[kConfiguredChannelRows];
 
-// The row the Channels list shows; an empty row (nothing offered) for positions outside the
-// tables.
+// Every other model: one row of its own.
+extern const CChannelRow kCedarChannelRow;
+extern const CChannelRow kDamsonChannelRow;
+extern const CChannelRow kElmChannelRow;
+extern const CChannelRow kFirChannelRow;
+extern const CChannelRow kGumChannelRow;
+extern const CChannelRow kHazelChannelRow;
+extern const CChannelRow kIvyChannelRow;
+extern const CChannelRow kJuniperChannelRow;
+extern const CChannelRow kKauriChannelRow;
+
+// Nothing offered: the row for positions outside the tables.
+extern const CChannelRow kEmptyChannelRow;
+
+// The row the Channels list shows for the model, sampling and scanner-unit positions.
 const CChannelRow& GetChannelRow(int nModel, int nSampling, int nScanner);
 
 } // namespace spanwise

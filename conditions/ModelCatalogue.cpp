@@ -1,23 +1,80 @@
 #include "conditions/ModelCatalogue.h"
 
+#include "res/ModelEntries.h"
+
+#include <iterator>
+
 namespace spanwise {
 
-// The leading nOffered labels fill the Internal Memory list. "-" marks a model without a memory
-// choice; its list still holds four entries, the placeholder and three empty ones.
+namespace {
+
+using R = TimeRange;
+
+} // namespace
+
+// One row per model, in Model Number order. Each row reads, line by line:
+//   name;
+//   Internal Memory labels and entries offered; memory choice, REC, dual-axis sampling, scanner
+//   unit; channel rows and their count; channel choice, first channel forced; recording-length
+//   rule; MEM divisions by memory position; REC divisions; channel divisors; time-axis row; window
+//   under MEM, under REC, with the scanner unit under MEM, under REC.
 // clang-format off
-const CMemoryLabelRow kMemoryLabelTable[kModelCount] = {
-    //  label 0   label 1   label 2   label 3   offered
-    {{"32MW",   "128MW",  "512MW",  "1GW"},   4}, // Alder/Alder-W
-    {{"64MW",   "256MW",  "1GW",    "2GW"},   4}, // Birch/Birch-W
-    {{"32MW",   "128MW",  "512MW",  ""},      3}, // Cedar
-    {{"4MW",    "",       "",       ""},      1}, // Damson
-    {{"8MW",    "32MW",   "",       ""},      2}, // Elm/Elm-2
-    {{"16MW",   "64MW",   "",       ""},      2}, // Fir
-    {{"-",      "",       "",       ""},      4}, // Gum/Gum-2
-    {{"-",      "",       "",       ""},      4}, // Hazel
-    {{"-",      "",       "",       ""},      4}, // Ivy
-    {{"-",      "",       "",       ""},      4}, // Juniper
-    {{"64MW",   "",       "",       ""},      1}, // Kauri
+constexpr CModelRow kModelCatalogue[kModelCount] = {
+    {"Alder/Alder-W",
+     {{"32MW", "128MW", "512MW", "1GW"}, 4}, true, true, true, true,
+     kAlderChannelRows, kConfiguredChannelRows, true, false,
+     LengthRule::ByConfiguration, {320000, 1280000, 5120000, 10240000}, {0, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     1, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k1ms, R::k5min}, {R::k50ms, R::k1hour}},
+    {"Birch/Birch-W",
+     {{"64MW", "256MW", "1GW", "2GW"}, 4}, true, true, true, true,
+     kBirchChannelRows, kConfiguredChannelRows, true, false,
+     LengthRule::ByConfiguration, {320000, 1280000, 5120000, 10240000}, {0, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     1, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k1ms, R::k5min}, {R::k50ms, R::k1hour}},
+    {"Cedar",
+     {{"32MW", "128MW", "512MW", ""}, 3}, true, true, false, false,
+     &kCedarChannelRow, 1, true, false,
+     LengthRule::ByChannels, {320000, 1280000, 5120000, 0}, {20000, 80000, 320000, 0}, {2, 4, 8, 0, 0, 0},
+     0, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}},
+    {"Damson",
+     {{"4MW", "", "", ""}, 1}, true, true, false, false,
+     &kDamsonChannelRow, 1, true, false,
+     LengthRule::ByChannels, {40000, 0, 0, 0}, {2000, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     0, {R::k100us, R::k5min}, {R::k10ms, R::k1hour}, {R::k100us, R::k5min}, {R::k10ms, R::k1hour}},
+    {"Elm/Elm-2",
+     {{"8MW", "32MW", "", ""}, 2}, true, true, false, false,
+     &kElmChannelRow, 1, true, false,
+     LengthRule::ByChannels, {80000, 320000, 0, 0}, {2000, 10000, 0, 0}, {2, 4, 8, 16, 0, 0},
+     0, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}},
+    {"Fir",
+     {{"16MW", "64MW", "", ""}, 2}, true, true, false, false,
+     &kFirChannelRow, 1, true, false,
+     LengthRule::ByChannels, {160000, 640000, 0, 0}, {2000, 10000, 0, 0}, {4, 8, 16, 32, 0, 0},
+     0, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}},
+    {"Gum/Gum-2",
+     {{"-", "", "", ""}, 4}, false, false, false, false,
+     &kGumChannelRow, 1, false, true,
+     LengthRule::Fixed, {500, 0, 0, 0}, {500, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     0, {R::k100us, R::k5min}, {R::k100us, R::k1hour}, {R::k100us, R::k5min}, {R::k100us, R::k1hour}},
+    {"Hazel",
+     {{"-", "", "", ""}, 4}, false, true, false, false,
+     &kHazelChannelRow, 1, true, false,
+     LengthRule::ByChannels, {3200, 0, 0, 0}, {400, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     2, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}},
+    {"Ivy",
+     {{"-", "", "", ""}, 4}, false, true, false, false,
+     &kIvyChannelRow, 1, true, false,
+     LengthRule::ByChannels, {3200, 0, 0, 0}, {400, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     2, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}},
+    {"Juniper",
+     {{"-", "", "", ""}, 4}, false, false, false, false,
+     &kJuniperChannelRow, 1, false, false,
+     LengthRule::Fixed, {20000, 0, 0, 0}, {20000, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     0, {R::k100us, R::k5min}, {R::k100us, R::k1hour}, {R::k100us, R::k5min}, {R::k100us, R::k1hour}},
+    {"Kauri",
+     {{"64MW", "", "", ""}, 1}, true, true, false, false,
+     &kKauriChannelRow, 1, true, false,
+     LengthRule::ByChannels, {320000, 0, 0, 0}, {20000, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
+     1, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}},
 };
 
 const unsigned kScannerIdTable[2][2] = {
@@ -29,34 +86,60 @@ const unsigned kScannerIdTable[2][2] = {
 
 namespace {
 
-bool IsModel(int nModel) {
-    return nModel >= 0 && nModel < kModelCount;
+// A model outside the catalogue: nothing offered, no choice, no recording length, and the windows
+// of the first time-axis row from its first range.
+// clang-format off
+const CModelRow kNoModel = {
+    "",
+    {{"", "", "", ""}, 0}, false, false, false, false,
+    &kEmptyChannelRow, 1, false, false,
+    LengthRule::ByChannels, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
+    0, {R::k5us, R::k5min}, {R::k5us, R::k1hour}, {R::k5us, R::k5min}, {R::k5us, R::k1hour},
+};
+// clang-format on
+
+constexpr bool SameText(const char* a, const char* b) {
+    for (; *a != '\0' && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
 }
 
-bool IsAlderOrBirch(int nModel) {
-    return nModel == kAlder || nModel == kBirch;
+constexpr bool CatalogueFollowsTemplate() {
+    for (int i = 0; i < kModelCount; ++i) {
+        if (!SameText(kModelEntries[i], kModelCatalogue[i].name)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
+static_assert(std::size(kModelEntries) == kModelCount && CatalogueFollowsTemplate(),
+              "the catalogue must have one row for each Model Number entry, in the same order");
+
+const CModelRow& GetModelRow(int nModel) {
+    return nModel >= 0 && nModel < kModelCount ? kModelCatalogue[nModel] : kNoModel;
+}
+
 int GetMemoryEntryCount(int nModel) {
-    return IsModel(nModel) ? kMemoryLabelTable[nModel].nOffered : 0;
+    return GetModelRow(nModel).memory.nOffered;
 }
 
 bool HasMemoryChoice(int nModel) {
-    return IsModel(nModel) && !(nModel >= kGum && nModel <= kJuniper);
+    return GetModelRow(nModel).bMemoryChoice;
 }
 
 bool HasRecFunction(int nModel) {
-    return IsModel(nModel) && nModel != kGum && nModel != kJuniper;
+    return GetModelRow(nModel).bRecFunction;
 }
 
 bool HasDualAxisSampling(int nModel) {
-    return IsAlderOrBirch(nModel);
+    return GetModelRow(nModel).bDualAxisSampling;
 }
 
 bool TakesScannerUnit(int nModel) {
-    return IsAlderOrBirch(nModel);
+    return GetModelRow(nModel).bScannerUnit;
 }
 
 // Only MEM with single-axis sampling offers "Only Sable Installed"; a sampling position other
@@ -66,6 +149,21 @@ int GetScannerRow(int nFunction, int nSampling) {
         return 1;
     }
     return nSampling == 0 ? 0 : 1;
+}
+
+// The scanner unit's windows are the plain ones for a model that takes none.
+const CTimeWindow& GetTimeWindow(int nModel, int nFunction, int nSampling, int nScanner) {
+    const CModelRow& model = GetModelRow(nModel);
+    const bool bRec = nFunction == kFunctionRec;
+    if (nScanner == 1) {
+        if (bRec) {
+            return model.sableRecWindow;
+        }
+        if (nSampling == 0) {
+            return model.sableMemWindow;
+        }
+    }
+    return bRec ? model.recWindow : model.memWindow;
 }
 
 } // namespace spanwise

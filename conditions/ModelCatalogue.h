@@ -1,10 +1,15 @@
 #pragma once
 
-// The eleven models and what each offers in the Internal Memory, Function, Sampling and
-// scanner-unit lists. A model is known everywhere by its position in the Model Number list.
+#include "conditions/ChannelTables.h"
+#include "conditions/TimeRanges.h"
+
+// The eleven models: one row each with everything the dialog offers and computes for it. A model
+// is known everywhere by its position in the Model Number list; only the catalogue tells one
+// model from another, so adding a model is a template entry and a row here.
 
 namespace spanwise {
 
+// Positions in the Model Number list, for tables and tests that name a model.
 enum ModelIndex : int {
     kAlder = 0, // "Alder/Alder-W"
     kBirch = 1, // "Birch/Birch-W"
@@ -21,13 +26,68 @@ enum ModelIndex : int {
 constexpr int kModelCount = 11;
 
 constexpr int kMemoryLabelColumns = 4;
+constexpr int kMemoryPositions = 4;
+constexpr int kChannelPositions = 6;
 
 // One row of the Internal Memory label table: the leading nOffered labels are the list's entries.
 struct CMemoryLabelRow {
     const char* labels[kMemoryLabelColumns];
     int nOffered;
 };
-extern const CMemoryLabelRow kMemoryLabelTable[kModelCount];
+
+// How the maximum recording length follows from the selections.
+enum class LengthRule {
+    // One number, the first MEM entry, whatever else is selected.
+    Fixed,
+    // MEM: the memory position's divisions over the channel divisor; REC: the REC divisions.
+    ByChannels,
+    // MEM: the memory position's divisions over the channel divisor times the sampling and
+    // scanner-unit multiplier; REC: over a divisor set by the scanner unit. Both then snapped to
+    // the instrument's steps.
+    ByConfiguration,
+};
+
+struct CModelRow {
+    const char* name; // its Model Number entry
+
+    // Internal Memory: the labels offered; without a choice, the first is forced and the list
+    // disabled.
+    CMemoryLabelRow memory;
+    bool bMemoryChoice;
+    // Function: without REC, MEM is forced and the list disabled.
+    bool bRecFunction;
+    // Sampling: without dual-axis sampling, single-axis is forced and the list disabled.
+    bool bDualAxisSampling;
+    // Scanner unit: without it, "Sable Not Installed" is forced and the list disabled.
+    bool bScannerUnit;
+
+    // Channels: one row, or kConfiguredChannelRows rows by 2 x sampling + scanner.
+    const CChannelRow* pChannelRows;
+    int nChannelRows;
+    // Without a choice the list is disabled; with bFirstChannelOnly its first entry is forced.
+    bool bChannelChoice;
+    bool bFirstChannelOnly;
+
+    // Maximum recording length: divisions by memory position (0 where nothing is offered) and
+    // the channel divisor by channel position.
+    LengthRule lengthRule;
+    int memDivs[kMemoryPositions];
+    int recDivs[kMemoryPositions];
+    int channelDivisors[kChannelPositions];
+
+    // Time axis: the row of the time-axis table and the window offered under MEM and under REC,
+    // and with the scanner unit installed (under MEM with single-axis sampling only).
+    int nTimeAxisRow;
+    CTimeWindow memWindow;
+    CTimeWindow recWindow;
+    CTimeWindow sableMemWindow;
+    CTimeWindow sableRecWindow;
+};
+
+extern const CModelRow kModelCatalogue[kModelCount];
+
+// The row of model nModel; a model outside the catalogue offers nothing and allows no choice.
+const CModelRow& GetModelRow(int nModel);
 
 // Function list positions.
 constexpr int kFunctionMem = 0;
@@ -41,12 +101,15 @@ constexpr unsigned IDS_ONLY_SABLE_INSTALLED = 1002;
 // Scanner-unit id table: row 0 under MEM with single-axis sampling, row 1 otherwise.
 extern const unsigned kScannerIdTable[2][2];
 
-// Queries on the catalogue; a model outside 0..10 offers nothing and allows no choice.
+// Queries on the catalogue.
 int GetMemoryEntryCount(int nModel);
 bool HasMemoryChoice(int nModel);     // false: the list shows only the placeholder "-"
 bool HasRecFunction(int nModel);      // false: MEM is forced
 bool HasDualAxisSampling(int nModel); // false: single-axis is forced
 bool TakesScannerUnit(int nModel);    // false: "Sable Not Installed" is forced
 int GetScannerRow(int nFunction, int nSampling);
+
+// The window the Time-axis Range list offers for these selections.
+const CTimeWindow& GetTimeWindow(int nModel, int nFunction, int nSampling, int nScanner);
 
 } // namespace spanwise

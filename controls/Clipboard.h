@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace ctl {
+
 // The system clipboard as the Copy command uses it: open, empty, place one text, close. Each call
 // reports whether the platform accepted it.
 class IClipboard {
@@ -15,3 +17,5 @@ public:
 protected:
     ~IClipboard() = default;
 };
+
+} // namespace ctl

@@ -1,5 +1,7 @@
 #include "ComboBox.h"
 
+namespace ctl {
+
 void CComboBox::ResetContent() {
     if (m_pState == nullptr) {
         return;
@@ -54,3 +56,5 @@ std::string CComboBox::GetLBText(int nIndex) const {
     }
     return m_pState->m_entries[static_cast<std::size_t>(nIndex)];
 }
+
+} // namespace ctl

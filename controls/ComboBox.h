@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace ctl {
+
 // A drop-down list that is never sorted. Setting the selection from the program raises no change
 // notification; only a user's pick (CDialog::OnUserPick) does.
 class CComboBox final : public CWnd {
@@ -18,3 +20,5 @@ public:
     int GetCount() const;
     std::string GetLBText(int nIndex) const;
 };
+
+} // namespace ctl

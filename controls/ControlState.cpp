@@ -1,5 +1,7 @@
 #include "ControlState.h"
 
+namespace ctl {
+
 CControlState::CControlState(const CDialogItemTemplate& item)
     : m_strText(item.caption != nullptr ? item.caption : ""), m_pTemplate(&item) {}
 
@@ -8,3 +10,5 @@ void CControlState::Notify(ControlChange change) const {
         m_pObserver->OnControlChanged(*this, change);
     }
 }
+
+} // namespace ctl

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace ctl {
+
 class CControlState;
 
 // What changed in a control, so that a window system can mirror it in its widget.
@@ -55,3 +57,5 @@ private:
     const CDialogItemTemplate* m_pTemplate;
     IControlObserver* m_pObserver = nullptr;
 };
+
+} // namespace ctl

@@ -2,6 +2,8 @@
 
 #include "Messages.h"
 
+namespace ctl {
+
 // What a dialog may set while a control is drawn: only its text colour.
 class CDC {
 public:
@@ -16,4 +18,8 @@ private:
     COLORREF m_textColour = kNoColour;
 };
 
+#ifndef CTLCOLOR_STATIC
 constexpr unsigned CTLCOLOR_STATIC = 6;
+#endif
+
+} // namespace ctl

@@ -2,6 +2,8 @@
 
 #include "Dialog.h"
 
+namespace ctl {
+
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (!rControl.IsBound()) {
         rControl.Attach(pDX->m_pDlgWnd->FindControl(nIDC));
@@ -17,3 +19,5 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
         list.SetCurSel(index);
     }
 }
+
+} // namespace ctl

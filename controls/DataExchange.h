@@ -2,6 +2,8 @@
 
 #include "ComboBox.h"
 
+namespace ctl {
+
 class CDialog;
 
 // One exchange between a dialog's controls and its members: towards the members when
@@ -19,3 +21,5 @@ public:
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // Exchanges the selected position of list nIDC with an int member.
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+
+} // namespace ctl

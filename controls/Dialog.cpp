@@ -3,8 +3,10 @@
 #include "DC.h"
 #include "DialogHost.h"
 
-CDialog::CDialog(const CDialogTemplate& dlgTemplate, CDialog* pParent)
-    : m_pTemplate(&dlgTemplate), m_pParent(pParent) {}
+namespace ctl {
+
+CDialog::CDialog(const CDialogTemplate& dlgTemplate, IDialogHost& host, CDialog* pParent)
+    : m_pTemplate(&dlgTemplate), m_host(host), m_pParent(pParent) {}
 
 void CDialog::Create() {
     if (IsCreated()) {
@@ -19,12 +21,12 @@ void CDialog::Create() {
 
 int CDialog::DoModal() {
     m_nModalResult = 0;
-    return AfxGetDialogHost().RunModal(*this);
+    return m_host.RunModal(*this);
 }
 
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
-    AfxGetDialogHost().EndModal(*this, nResult);
+    m_host.EndModal(*this, nResult);
 }
 
 CControlState* CDialog::FindControl(int nID) const {
@@ -107,7 +109,7 @@ void CDialog::OnCtlColor(CDC* /*pDC*/, CWnd* /*pWnd*/, unsigned /*nCtlColor*/) {
 
 int CDialog::MessageBox(const std::string& text, const char* caption, unsigned nType) {
     const std::string title = caption != nullptr ? std::string(caption) : AfxGetAppName();
-    return AfxGetDialogHost().MessageBox(*this, text, title, nType);
+    return m_host.MessageBox(*this, text, title, nType);
 }
 
 bool CDialog::OnInitDialog() {
@@ -124,3 +126,5 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+} // namespace ctl

@@ -8,13 +8,17 @@
 #include <string>
 #include <vector>
 
+namespace ctl {
+
 class CDC;
+class IDialogHost;
 
 // A dialog made from a built-in template. Create() makes its controls, fills the template's
-// initial list entries and calls OnInitDialog; DoModal() has the host show it until it ends.
+// initial list entries and calls OnInitDialog; DoModal() has the host show it until it ends. The
+// host is the window system the dialog is shown by; a dialog opened from another takes its host.
 class CDialog {
 public:
-    explicit CDialog(const CDialogTemplate& dlgTemplate, CDialog* pParent = nullptr);
+    CDialog(const CDialogTemplate& dlgTemplate, IDialogHost& host, CDialog* pParent = nullptr);
     virtual ~CDialog() = default;
 
     CDialog(const CDialog&) = delete;
@@ -22,6 +26,7 @@ public:
 
     const CDialogTemplate& Template() const { return *m_pTemplate; }
     CDialog* GetParent() const { return m_pParent; }
+    IDialogHost& GetHost() const { return m_host; }
 
     // Makes the controls and opens the dialog without running a modal loop.
     void Create();
@@ -67,6 +72,7 @@ protected:
 
 private:
     const CDialogTemplate* m_pTemplate;
+    IDialogHost& m_host;
     CDialog* m_pParent;
     std::vector<std::unique_ptr<CControlState>> m_controls;
     int m_nModalResult = 0;
@@ -74,3 +80,5 @@ private:
     HICON m_hBigIcon;
     HICON m_hSmallIcon;
 };
+
+} // namespace ctl

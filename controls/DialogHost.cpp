@@ -1,43 +1,61 @@
 #include "DialogHost.h"
 
-#include "Clipboard.h"
 #include "Dialog.h"
+
+#include <utility>
+
+namespace ctl {
 
 namespace {
 
-// No window system: a dialog opens and ends at once, message boxes go nowhere and the clipboard
-// cannot be opened.
-class CHeadlessHost final : public IDialogHost, public IClipboard {
-public:
-    int RunModal(CDialog& dlg) override {
-        dlg.Create();
-        return IDCANCEL;
-    }
-    void EndModal(CDialog& /*dlg*/, int /*nResult*/) override {}
-    int MessageBox(CDialog& /*owner*/, const std::string& /*text*/, const std::string& /*caption*/,
-                   unsigned /*nType*/) override {
-        return IDOK;
-    }
-    IClipboard& Clipboard() override { return *this; }
-
-    bool Open() override { return false; }
-    bool Empty() override { return false; }
-    bool SetText(const std::string& /*text*/) override { return false; }
-    void Close() override {}
-};
-
-CHeadlessHost g_headlessHost;
-IDialogHost* g_pHost = nullptr;
 std::string g_appName = "spanwise";
 
 } // namespace
 
-IDialogHost& AfxGetDialogHost() {
-    return g_pHost != nullptr ? *g_pHost : g_headlessHost;
+int CHeadlessHost::RunModal(CDialog& dlg) {
+    dlg.Create();
+    return IDCANCEL;
 }
 
-void AfxSetDialogHost(IDialogHost* pHost) {
-    g_pHost = pHost;
+void CHeadlessHost::EndModal(CDialog& /*dlg*/, int /*nResult*/) {}
+
+int CHeadlessHost::MessageBox(CDialog& /*owner*/, const std::string& text,
+                              const std::string& caption, unsigned /*nType*/) {
+    m_messages.push_back({caption, text});
+    return IDOK;
+}
+
+std::vector<CHeadlessHost::CMessage> CHeadlessHost::TakeMessages() {
+    return std::exchange(m_messages, {});
+}
+
+// Like the platform's clipboard, it can be opened by one holder at a time.
+bool CHeadlessHost::Open() {
+    if (m_bOpen) {
+        return false;
+    }
+    m_bOpen = true;
+    return true;
+}
+
+bool CHeadlessHost::Empty() {
+    if (!m_bOpen) {
+        return false;
+    }
+    m_strClipboard.clear();
+    return true;
+}
+
+bool CHeadlessHost::SetText(const std::string& text) {
+    if (!m_bOpen) {
+        return false;
+    }
+    m_strClipboard = text;
+    return true;
+}
+
+void CHeadlessHost::Close() {
+    m_bOpen = false;
 }
 
 const std::string& AfxGetAppName() {
@@ -47,3 +65,5 @@ const std::string& AfxGetAppName() {
 void AfxSetAppName(const std::string& name) {
     g_appName = name;
 }
+
+} // namespace ctl

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "Clipboard.h"
+
 #include <string>
+#include <vector>
+
+namespace ctl {
 
 class CDialog;
-class IClipboard;
 
 // What the window system offers the dialogs: running one modally, message boxes and the
-// clipboard. A front end installs its own with AfxSetDialogHost.
+// clipboard. Each front end has its own and hands it to the dialogs it opens.
 class IDialogHost {
 public:
     // Shows the dialog and returns once it has ended, with the code it ended with.
@@ -21,10 +25,40 @@ protected:
     ~IDialogHost() = default;
 };
 
-// The host in use; without one installed, a host with no display and no clipboard service.
-IDialogHost& AfxGetDialogHost();
-void AfxSetDialogHost(IDialogHost* pHost);
+// The host without a window system: a dialog opens without a window and ends at once, the
+// clipboard is a buffer in memory and message boxes are kept in a list for whoever asked.
+class CHeadlessHost final : public IDialogHost, public IClipboard {
+public:
+    struct CMessage {
+        std::string caption;
+        std::string text;
+    };
+
+    int RunModal(CDialog& dlg) override;
+    void EndModal(CDialog& dlg, int nResult) override;
+    int MessageBox(CDialog& owner, const std::string& text, const std::string& caption,
+                   unsigned nType) override;
+    IClipboard& Clipboard() override { return *this; }
+
+    bool Open() override;
+    bool Empty() override;
+    bool SetText(const std::string& text) override;
+    void Close() override;
+
+    const std::string& ClipboardText() const { return m_strClipboard; }
+    bool IsClipboardOpen() const { return m_bOpen; }
+    // The message boxes shown so far, oldest first; TakeMessages empties the list.
+    const std::vector<CMessage>& Messages() const { return m_messages; }
+    std::vector<CMessage> TakeMessages();
+
+private:
+    bool m_bOpen = false;
+    std::string m_strClipboard;
+    std::vector<CMessage> m_messages;
+};
 
 // The application's name, the caption of message boxes that name none.
 const std::string& AfxGetAppName();
 void AfxSetAppName(const std::string& name);
+
+} // namespace ctl

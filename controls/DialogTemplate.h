@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace ctl {
+
 // A dialog as built-in data: its frame, font and controls, laid out in dialog units, plus the
 // strings the framework puts into its lists when it opens.
 
@@ -61,3 +63,5 @@ struct CDialogTemplate {
     const CListInitData* lists;
     std::size_t nLists;
 };
+
+} // namespace ctl

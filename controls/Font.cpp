@@ -1,5 +1,7 @@
 #include "Font.h"
 
+namespace ctl {
+
 bool CFont::CreateFontIndirect(const LOGFONT& lf) {
     m_request.nHeight = lf.lfHeight;
     m_request.nWeight = lf.lfWeight;
@@ -7,3 +9,5 @@ bool CFont::CreateFontIndirect(const LOGFONT& lf) {
     m_bCreated = true;
     return true;
 }
+
+} // namespace ctl

@@ -3,8 +3,14 @@
 #include <string>
 #include <vector>
 
+namespace ctl {
+
+#ifndef MF_STRING
 constexpr unsigned MF_STRING = 0x0000;
+#endif
+#ifndef MF_SEPARATOR
 constexpr unsigned MF_SEPARATOR = 0x0800;
+#endif
 
 // The dialog's window menu. The window system shows its items where its users look for them and
 // sends a chosen item's id back as a system command.
@@ -32,3 +38,5 @@ struct HICON {
     int nSize = 0; // pixels; 0 for none
     bool IsNull() const { return nResource == 0; }
 };
+
+} // namespace ctl

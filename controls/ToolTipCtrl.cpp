@@ -1,18 +1,18 @@
 #include "ToolTipCtrl.h"
 
-#include "res/StringTable.h"
+namespace ctl {
 
 bool CToolTipCtrl::Create(CDialog* pParent, unsigned /*dwStyle*/) {
     m_pParent = pParent;
     return pParent != nullptr;
 }
 
-bool CToolTipCtrl::AddTool(CWnd* pWnd, unsigned nIDText) {
+bool CToolTipCtrl::AddTool(CWnd* pWnd, const std::string& text) {
     if (m_pParent == nullptr || pWnd == nullptr || !pWnd->IsBound()) {
         return false;
     }
     CControlState* pState = pWnd->GetState();
-    pState->m_strToolTip = LoadString(nIDText);
+    pState->m_strToolTip = text;
     pState->m_bToolTipActive = m_bActive;
     m_tools.push_back(pState);
     pState->Notify(ControlChange::ToolTip);
@@ -26,3 +26,5 @@ void CToolTipCtrl::Activate(bool bActivate) {
         pState->Notify(ControlChange::ToolTip);
     }
 }
+
+} // namespace ctl

@@ -2,14 +2,19 @@
 
 #include "Wnd.h"
 
+#include <string>
+#include <vector>
+
+namespace ctl {
+
 class CDialog;
 
 // The tooltip of a dialog: texts attached to its controls, shown while active.
 class CToolTipCtrl {
 public:
     bool Create(CDialog* pParent, unsigned dwStyle = 0);
-    // Attaches string nIDText of the string table to the control.
-    bool AddTool(CWnd* pWnd, unsigned nIDText);
+    // Attaches text to the control.
+    bool AddTool(CWnd* pWnd, const std::string& text);
     void Activate(bool bActivate);
 
 private:
@@ -17,3 +22,5 @@ private:
     bool m_bActive = false;
     std::vector<CControlState*> m_tools;
 };
+
+} // namespace ctl

@@ -2,6 +2,8 @@
 
 #include "DialogHost.h"
 
+namespace ctl {
+
 namespace {
 CWinApp* g_pApp = nullptr;
 }
@@ -17,7 +19,7 @@ CWinApp::~CWinApp() {
 }
 
 void CWinApp::SetProgramPath(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
+    const std::size_t slash = path.find_last_of("/\\");
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     if (!base.empty()) {
         AfxSetAppName(base);
@@ -27,3 +29,5 @@ void CWinApp::SetProgramPath(const std::string& path) {
 CWinApp* AfxGetApp() {
     return g_pApp;
 }
+
+} // namespace ctl

@@ -2,6 +2,8 @@
 
 #include "Font.h"
 
+namespace ctl {
+
 int CWnd::GetDlgCtrlID() const {
     return m_pState != nullptr ? m_pState->GetID() : 0;
 }
@@ -64,3 +66,5 @@ void CWnd::SetFont(const CFont& font, bool /*bRedraw*/) {
     m_pState->m_font = font.GetRequest();
     m_pState->Notify(ControlChange::Font);
 }
+
+} // namespace ctl

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace ctl {
+
 class CFont;
 
 // A handle on one control of a dialog. Members of a dialog are bound to their control by
@@ -38,3 +40,5 @@ protected:
 class CStatic final : public CWnd {};
 
 class CButton final : public CWnd {};
+
+} // namespace ctl

@@ -10,13 +10,13 @@
 // Every input must end in an answer or in a clear error; anything else aborts with a message,
 // which libFuzzer reports as a crash and saves the input.
 
-#include "cli/CliHost.h"
 #include "cli/CommandLine.h"
 #include "cli/Output.h"
 #include "cli/Picks.h"
 #include "cli/Scenario.h"
 #include "cli/ShellWords.h"
-#include "ui/RecordingCalcDlg.h"
+#include "controls/DialogHost.h"
+#include "ui/Calculator.h"
 
 #include <nlohmann/json.hpp>
 
@@ -28,6 +28,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+using namespace ctl;
 
 namespace {
 
@@ -171,31 +173,25 @@ int ExpectedPick(const CRecordingCalcDlg& dlg, const std::string& selection, int
 // The selections one by one: each that names an enabled list and one of its entries is applied
 // and selects that entry; any other fails with a message and leaves the dialog as it was.
 void CheckPicks(const std::vector<std::string>& selections) {
-    spanwise::cli::CCliHost host;
-    IDialogHost& previous = AfxGetDialogHost();
-    AfxSetDialogHost(&host);
-    {
-        CRecordingCalcDlg dlg;
-        dlg.Create();
-        for (const std::string& selection : selections) {
-            int nID = 0;
-            const int nExpected = ExpectedPick(dlg, selection, nID);
-            const std::string before = StateJson(dlg, host);
-            std::string error;
-            const bool bOk = ApplyPick(dlg, selection, error);
-            if (nExpected < 0) {
-                Check(!bOk, "a pick that names no enabled entry was applied", selection);
-                Check(!error.empty(), "a failing pick has no message", selection);
-                Check(StateJson(dlg, host) == before, "a failing pick changed the dialog",
-                      selection);
-            } else {
-                Check(bOk, "a pick of an enabled entry failed", selection + "\n" + error);
-                Check(dlg.FindControl(nID)->m_nCurSel == nExpected, "a pick selected another entry",
-                      selection);
-            }
+    CHeadlessHost host;
+    spanwise::CCalculator calc(host);
+    for (const std::string& selection : selections) {
+        int nID = 0;
+        const int nExpected = ExpectedPick(calc.Dialog(), selection, nID);
+        const std::string before = StateJson(calc, calc.GetReport());
+        std::string error;
+        const bool bOk = ApplyPick(calc, selection, error);
+        if (nExpected < 0) {
+            Check(!bOk, "a pick that names no enabled entry was applied", selection);
+            Check(!error.empty(), "a failing pick has no message", selection);
+            Check(StateJson(calc, calc.GetReport()) == before, "a failing pick changed the dialog",
+                  selection);
+        } else {
+            Check(bOk, "a pick of an enabled entry failed", selection + "\n" + error);
+            Check(calc.Dialog().FindControl(nID)->m_nCurSel == nExpected,
+                  "a pick selected another entry", selection);
         }
     }
-    AfxSetDialogHost(&previous);
 }
 
 // A scenario line, answered by every command: all four agree on whether the picks apply.

@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+using namespace ctl;
+
 namespace {
 
 // The size a static icon control takes on: the standard icon size.

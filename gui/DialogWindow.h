@@ -9,22 +9,24 @@
 #include <unordered_map>
 #include <vector>
 
+namespace ctl {
 class CDialog;
+}
 
 // The window of one CDialog: a QDialog with one widget for each control of the dialog's template,
 // laid out from the template's dialog units. The window holds no state of its own: every widget
 // mirrors its CControlState, a user's action on a widget goes to the dialog (a pick in a list,
 // a button press, closing, the window menu), and what the dialog then changes shows up in the
 // widgets through the observer.
-class CDialogWindow : public QDialog, public IControlObserver {
+class CDialogWindow : public QDialog, public ctl::IControlObserver {
     Q_OBJECT
 
 public:
     // dlg must have been created (CDialog::Create); the window starts mirroring its controls.
-    explicit CDialogWindow(CDialog& dlg, QWidget* pParent = nullptr);
+    explicit CDialogWindow(ctl::CDialog& dlg, QWidget* pParent = nullptr);
     ~CDialogWindow() override;
 
-    CDialog& Dialog() const { return m_dlg; }
+    ctl::CDialog& Dialog() const { return m_dlg; }
     const CDialogBaseUnits& BaseUnits() const { return m_units; }
 
     // The widget of control nID (the first one with that id), or nullptr.
@@ -38,7 +40,7 @@ public:
     // Shows the dialog's window menu at globalPos and sends the chosen item as a system command.
     void ShowSystemMenu(const QPoint& globalPos);
 
-    void OnControlChanged(const CControlState& control, ControlChange change) override;
+    void OnControlChanged(const ctl::CControlState& control, ctl::ControlChange change) override;
 
 public slots:
     // Enter on the default button and Escape or the close button: the dialog decides.
@@ -50,18 +52,18 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
-    QWidget* CreateControlWidget(const CControlState& state);
+    QWidget* CreateControlWidget(const ctl::CControlState& state);
     // What a change of the control at nIndex shows in its widget, its text colour included.
-    void ApplyChange(std::size_t nIndex, ControlChange change);
+    void ApplyChange(std::size_t nIndex, ctl::ControlChange change);
     // The same without the text colour.
-    void ApplyContent(std::size_t nIndex, ControlChange change);
+    void ApplyContent(std::size_t nIndex, ctl::ControlChange change);
     void ApplyTextColour(std::size_t nIndex);
     void ApplyEntries(std::size_t nIndex);
     void ApplySelection(std::size_t nIndex);
 
-    CDialog& m_dlg;
+    ctl::CDialog& m_dlg;
     CDialogBaseUnits m_units;
     std::vector<QWidget*> m_widgets; // by control index, template order
     std::vector<bool> m_colourSet;
-    std::unordered_map<const CControlState*, std::size_t> m_indexOf;
+    std::unordered_map<const ctl::CControlState*, std::size_t> m_indexOf;
 };

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QStringList>
 
+using namespace ctl;
+
 namespace {
 
 // Japanese Gothic faces likely to be installed, proportional ones first: the faces the dialogs

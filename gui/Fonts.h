@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QString>
 
+namespace ctl {
 struct CFontRequest;
+}
 
 // Fonts named by the dialogs, matched to what this system has installed: the face itself where it
 // exists, else the closest Japanese Gothic face, else the desktop's own user-interface font.
@@ -15,4 +17,4 @@ QString ResolveFontFamily(const QString& face);
 QFont DialogFont(const QString& face, int nPointSize);
 
 // A font as a dialog's control asks for it: the cell height in pixels, the weight and the face.
-QFont ControlFont(const CFontRequest& request, const QFont& dialogFont);
+QFont ControlFont(const ctl::CFontRequest& request, const QFont& dialogFont);

@@ -9,15 +9,13 @@
 #include <QPixmap>
 #include <QTimer>
 
+using namespace ctl;
+
 CQtDialogHost::CQtDialogHost() {
     CComboStyle::InstallOnApplication();
 }
 
-CQtDialogHost::~CQtDialogHost() {
-    if (&AfxGetDialogHost() == this) {
-        AfxSetDialogHost(nullptr);
-    }
-}
+CQtDialogHost::~CQtDialogHost() = default;
 
 std::unique_ptr<CDialogWindow> CQtDialogHost::BuildWindow(CDialog& dlg) {
     dlg.Create();

@@ -7,7 +7,7 @@
 #include "app/RecordingCalcApp.h"
 #include "controls/DialogHost.h"
 #include "res/Resource.h"
-#include "ui/RecordingCalcDlg.h"
+#include "ui/Calculator.h"
 
 #include <QApplication>
 
@@ -15,6 +15,8 @@
 #include <iostream>
 #include <string>
 #include <vector>
+
+using namespace ctl;
 
 namespace {
 
@@ -24,9 +26,9 @@ constexpr int kExitFailure = 1;
 // Where no window can be opened: the report of the opening conditions, as Copy would give it,
 // with the terminal's line ends.
 int RunWithoutDisplay() {
-    CRecordingCalcDlg dlg;
-    dlg.Create();
-    std::string report = dlg.BuildReport();
+    CHeadlessHost host;
+    const spanwise::CCalculator calc(host);
+    std::string report = calc.GetReport();
     std::string::size_type at = 0;
     while ((at = report.find("\r\n", at)) != std::string::npos) {
         report.erase(at, 1);
@@ -90,9 +92,8 @@ int main(int argc, char* argv[]) {
 
     CQtDialogHost host;
     host.SetScreenshotFile(QString::fromStdString(commandLine.screenshotFile));
-    AfxSetDialogHost(&host);
+    theApp.SetDialogHost(host);
     theApp.InitInstance();
-    AfxSetDialogHost(nullptr);
 
     if (!commandLine.screenshotFile.empty() && !host.ScreenshotSaved()) {
         std::cerr << AfxGetAppName() << ": cannot write " << commandLine.screenshotFile << '\n';

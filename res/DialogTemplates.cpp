@@ -1,9 +1,13 @@
 #include "DialogTemplates.h"
 
+#include "ModelEntries.h"
 #include "Resource.h"
 #include "controls/Messages.h"
+#include "res/Version.h"
 
 #include <iterator>
+
+using namespace ctl;
 
 namespace {
 
@@ -40,10 +44,6 @@ const CDialogItemTemplate kRecordingCalcItems[] = {
     { IDOK,                      ControlKind::DefPushButton, "Exit",                       230, 131,  54,  14, kStyleTabStop, 0 },
 };
 
-const char* const kModelEntries[] = {
-    "Alder/Alder-W", "Birch/Birch-W", "Cedar", "Damson", "Elm/Elm-2", "Fir",
-    "Gum/Gum-2", "Hazel", "Ivy", "Juniper", "Kauri",
-};
 const char* const kMemoryEntries[]    = { "32M", "128M", "512M", "1G" };
 const char* const kFunctionEntries[]  = { "MEM", "REC" };
 const char* const kSamplingEntries[]  = { "Single-axis Sampling", "Dual-axis Sampling" };
@@ -52,7 +52,7 @@ const char* const kChannelsEntries[]  = { "1", "2", "4", "8", "16", "16+logic" }
 const char* const kTimeRangeEntries[] = { "5us/div", "10us/div" };
 
 const CListInitData kRecordingCalcLists[] = {
-    { IDC_MODEL,      kModelEntries,     std::size(kModelEntries) },
+    { IDC_MODEL,      spanwise::kModelEntries, std::size(spanwise::kModelEntries) },
     { IDC_MEMORY,     kMemoryEntries,    std::size(kMemoryEntries) },
     { IDC_FUNCTION,   kFunctionEntries,  std::size(kFunctionEntries) },
     { IDC_SAMPLING,   kSamplingEntries,  std::size(kSamplingEntries) },
@@ -64,7 +64,7 @@ const CListInitData kRecordingCalcLists[] = {
 const CDialogItemTemplate kAboutBoxItems[] = {
     // id         kind                        caption                                         x    y    cx   cy  style
     { IDC_STATIC, ControlKind::Icon,          "",                                              9,  15,  20, 20, kStyleNone, IDR_MAINFRAME },
-    { IDC_STATIC, ControlKind::Static,        "Spanwise Version 1.02",                        40,  12, 119,  8, kStyleLeft | kStyleNoPrefix | kStyleGroup, 0 },
+    { IDC_STATIC, ControlKind::Static,        spanwise::kAboutVersionLine,                        40,  12, 119,  8, kStyleLeft | kStyleNoPrefix | kStyleGroup, 0 },
     { IDC_STATIC, ControlKind::Static,        "Copyright (C) 2026 The Spanwise developers.\n"
                                               "MIT License: free to use, provided as is, without warranty.", 40,  28, 190, 20, kStyleLeft | kStyleGroup, 0 },
     { IDOK,       ControlKind::DefPushButton, "OK",                                          176,   7,  50, 14, kStyleTabStop | kStyleGroup, 0 },

@@ -2,4 +2,5 @@
 
 #include "res/DialogTemplates.h"
 
-CAboutDlg::CAboutDlg(CDialog* pParent) : CDialog(kAboutBoxTemplate, pParent) {}
+CAboutDlg::CAboutDlg(ctl::IDialogHost& host, ctl::CDialog* pParent)
+    : CDialog(kAboutBoxTemplate, host, pParent) {}

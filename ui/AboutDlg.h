@@ -3,7 +3,7 @@
 #include "controls/Dialog.h"
 
 // The About box: program name, version and the legal notice.
-class CAboutDlg : public CDialog {
+class CAboutDlg : public ctl::CDialog {
 public:
-    explicit CAboutDlg(CDialog* pParent = nullptr);
+    explicit CAboutDlg(ctl::IDialogHost& host, ctl::CDialog* pParent = nullptr);
 };

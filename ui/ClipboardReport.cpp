@@ -5,6 +5,8 @@
 #include "controls/Clipboard.h"
 #include "controls/DialogHost.h"
 
+using namespace ctl;
+
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
@@ -48,7 +50,7 @@ std::string CRecordingCalcDlg::BuildReport() const {
 }
 
 void CRecordingCalcDlg::OnCopy() {
-    IClipboard& clipboard = AfxGetDialogHost().Clipboard();
+    IClipboard& clipboard = GetHost().Clipboard();
     if (!clipboard.Open()) {
         MessageBox("Cannot open the Clipboard");
         return;

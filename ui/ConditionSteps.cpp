@@ -9,6 +9,7 @@
 #include "res/StringTable.h"
 
 using namespace spanwise;
+using namespace ctl;
 
 namespace {
 
@@ -22,13 +23,14 @@ void ClampToCount(int& nIndex, int nCount) {
 } // namespace
 
 void CRecordingCalcDlg::FillMemoryList() {
-    const int nCount = GetMemoryEntryCount(m_nModel);
+    const CModelRow& model = GetModelRow(m_nModel);
+    const int nCount = model.memory.nOffered;
     m_cbMemory.ResetContent();
     for (int i = 0; i < nCount; ++i) {
-        m_cbMemory.InsertString(-1, kMemoryLabelTable[m_nModel].labels[i]);
+        m_cbMemory.InsertString(-1, model.memory.labels[i]);
     }
     ClampToCount(m_nMemory, nCount);
-    if (!HasMemoryChoice(m_nModel)) {
+    if (!model.bMemoryChoice) {
         m_nMemory = 0;
     }
     m_cbMemory.SetCurSel(m_nMemory);
@@ -67,7 +69,7 @@ void CRecordingCalcDlg::FillChannelList() {
         m_cbChannels.InsertString(-1, row.labels[i]);
     }
     ClampToCount(m_nChannels, row.nOffered);
-    if (m_nModel == kGum) {
+    if (GetModelRow(m_nModel).bFirstChannelOnly) {
         m_nChannels = 0;
     }
     m_cbChannels.SetCurSel(m_nChannels);

@@ -3,18 +3,17 @@
 
 #include "RecordingCalcDlg.h"
 
-#include "conditions/ModelCatalogue.h"
+#include "conditions/ListEnabling.h"
 
 using namespace spanwise;
+using namespace ctl;
 
 void CRecordingCalcDlg::UpdateControlStates() {
-    const bool bMem = m_nFunction == kFunctionMem;
-    const bool bFixedModel = m_nModel == kGum || m_nModel == kJuniper;
-
-    m_cbMemory.EnableWindow(HasMemoryChoice(m_nModel));
-    m_cbFunction.EnableWindow(!bFixedModel);
-    m_cbSampling.EnableWindow(bMem && HasDualAxisSampling(m_nModel));
-    m_cbScanner.EnableWindow(TakesScannerUnit(m_nModel));
-    m_cbChannels.EnableWindow(bMem && !bFixedModel);
-    m_stSamplingPeriod.ShowWindow(bMem ? SW_SHOW : SW_HIDE);
+    const CListEnabling enabling = GetListEnabling(m_nModel, m_nFunction);
+    m_cbMemory.EnableWindow(enabling.memory == DisabledBecause::Nothing);
+    m_cbFunction.EnableWindow(enabling.function == DisabledBecause::Nothing);
+    m_cbSampling.EnableWindow(enabling.sampling == DisabledBecause::Nothing);
+    m_cbScanner.EnableWindow(enabling.scanner == DisabledBecause::Nothing);
+    m_cbChannels.EnableWindow(enabling.channels == DisabledBecause::Nothing);
+    m_stSamplingPeriod.ShowWindow(enabling.bSamplingPeriodShown ? SW_SHOW : SW_HIDE);
 }

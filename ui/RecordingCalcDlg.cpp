@@ -5,20 +5,11 @@
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 
-namespace {
+using namespace ctl;
 
-using Handler = void (CRecordingCalcDlg::*)();
-
-struct CCommandMapEntry {
-    int nID;
-    int nCode;
-    Handler pfn;
-};
-
-// The dialog's command map: which handler serves which notification of which control. The
-// Internal Memory and Channels lists share one handler.
+// The Internal Memory and Channels lists share one handler.
 // clang-format off
-const CCommandMapEntry kCommandMap[] = {
+const CRecordingCalcDlg::CCommandMapEntry CRecordingCalcDlg::kCommandMap[] = {
     { IDC_MODEL,      CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeModel },
     { IDC_MEMORY,     CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeMemory },
     { IDC_FUNCTION,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeFunction },
@@ -30,14 +21,16 @@ const CCommandMapEntry kCommandMap[] = {
 };
 // clang-format on
 
+namespace {
+
 constexpr int kStandardIconSize = 32;
 constexpr int kSmallIconSize = 16;
 constexpr COLORREF kResultColour = RGB(0, 0, 255);
 
 } // namespace
 
-CRecordingCalcDlg::CRecordingCalcDlg(CDialog* pParent)
-    : CDialog(kRecordingCalcTemplate, pParent), m_hIcon{IDR_MAINFRAME, kStandardIconSize},
+CRecordingCalcDlg::CRecordingCalcDlg(IDialogHost& host, CDialog* pParent)
+    : CDialog(kRecordingCalcTemplate, host, pParent), m_hIcon{IDR_MAINFRAME, kStandardIconSize},
       m_hIconSmall{IDR_MAINFRAME, kSmallIconSize} {}
 
 void CRecordingCalcDlg::DoDataExchange(CDataExchange* pDX) {
@@ -97,25 +90,12 @@ bool CRecordingCalcDlg::OnInitDialog() {
     m_stRecordingTime.SetFont(m_fontResult, true);
 
     if (m_tooltip.Create(this)) {
-        m_tooltip.AddTool(&m_btnCopy, IDS_COPY_TOOLTIP);
+        m_tooltip.AddTool(&m_btnCopy, LoadString(IDS_COPY_TOOLTIP));
         m_tooltip.Activate(true);
     }
 
-    RunFullChain();
+    RunRefreshSteps(kOpening);
     return true;
-}
-
-void CRecordingCalcDlg::RunFullChain() {
-    FillMemoryList();
-    SelectFunction();
-    SelectSampling();
-    FillScannerList();
-    FillChannelList();
-    ShowRecordingLength();
-    FillTimeRangeList();
-    ShowSamplingPeriod();
-    ShowRecordingTime();
-    UpdateControlStates();
 }
 
 void CRecordingCalcDlg::InitLogFont(LOGFONT& lf, int height, int weight, const char* faceName) {
@@ -132,7 +112,7 @@ void CRecordingCalcDlg::InitLogFont(LOGFONT& lf, int height, int weight, const c
 
 void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
     if ((nID & 0xFFF0U) == IDM_ABOUTBOX) {
-        CAboutDlg dlgAbout(this);
+        CAboutDlg dlgAbout(GetHost(), this);
         dlgAbout.DoModal();
         return;
     }

@@ -5,6 +5,7 @@
 #include "controls/Font.h"
 #include "controls/ToolTipCtrl.h"
 #include "res/Resource.h"
+#include "ui/Selection.h"
 
 #include <string>
 
@@ -12,45 +13,68 @@
 // and the maximum recording time, and the Copy and Exit buttons.
 //
 // The seven m_n members are the selection state: the position of the selected entry in each list.
-// Every change of a list runs the refresh steps downstream of it, always in the order
-// FillMemoryList, SelectFunction, SelectSampling, FillScannerList, FillChannelList,
-// ShowRecordingLength, FillTimeRangeList, ShowSamplingPeriod, ShowRecordingTime,
-// UpdateControlStates; each step reads positions that the steps before it have corrected.
-class CRecordingCalcDlg : public CDialog {
+// Every pick in a list runs the refresh steps downstream of it, always in the order of the chain
+// (FillMemoryList ... UpdateControlStates); each step reads positions that the steps before it
+// have corrected. Which steps a pick runs is one table, RefreshChain.cpp.
+class CRecordingCalcDlg : public ctl::CDialog {
 public:
     enum { IDD = IDD_RECORDINGCALC_DIALOG };
 
-    explicit CRecordingCalcDlg(CDialog* pParent = nullptr);
+    explicit CRecordingCalcDlg(ctl::IDialogHost& host, ctl::CDialog* pParent = nullptr);
 
-    // Controls
-    CButton m_btnExit;
-    CButton m_btnCopy;
-    CComboBox m_cbModel;
-    CComboBox m_cbMemory;
-    CComboBox m_cbFunction;
-    CComboBox m_cbSampling;
-    CComboBox m_cbScanner;
-    CComboBox m_cbChannels;
-    CComboBox m_cbTimeRange;
-    CStatic m_stRecordingLength;
-    CStatic m_stSamplingPeriod;
-    CStatic m_stRecordingTime;
+    CSelection GetSelection() const;
+    // Brings the open dialog to a selection that user picks reached: the members as given, then
+    // the whole chain, as the opening does.
+    void RestoreSelection(const CSelection& selection);
 
-    // Selection state
-    int m_nModel = 0;
-    int m_nMemory = 0;
-    int m_nFunction = 0;
-    int m_nSampling = 0;
-    int m_nScanner = 0;
-    int m_nChannels = 0;
-    int m_nTimeRange = 0; // counted from the first range the list offers
+    // The results as numbers, from the selection state: the recording length, the seconds per
+    // division of the selected range and the recording time shown (their product).
+    int GetRecordingLengthDivs() const;
+    double GetSecondsPerDiv() const;
+    double GetRecordingTimeSeconds() const;
+    // The sampling period of the selected range as the table writes it ("50ns/S").
+    std::string GetSamplingPeriod() const;
 
-    CStatic m_grpRecordingLength;
-    CStatic m_grpRecordingTime;
-    CFont m_fontResult;
-    CToolTipCtrl m_tooltip;
-    HICON m_hIcon;
-    HICON m_hIconSmall;
+    // The text Copy puts on the clipboard, read from what the controls show now.
+    std::string BuildReport() const;
+
+    bool OnCommand(int nID, int nCode) override;
+    void OnSysCommand(unsigned nID, long lParam) override;
+    void OnCtlColor(ctl::CDC* pDC, ctl::CWnd* pWnd, unsigned nCtlColor) override;
+
+protected:
+    void DoDataExchange(ctl::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+
+private:
+    // What sets the refresh chain going: the opening (and a restore) or a pick in one list.
+    enum Trigger {
+        kOpening,
+        kModelPick,
+        kMemoryPick,
+        kFunctionPick,
+        kSamplingPick,
+        kScannerPick,
+        kTimeRangePick,
+        kTriggerCount
+    };
+    using RefreshStep = void (CRecordingCalcDlg::*)();
+    struct CChainLink {
+        RefreshStep pfnStep;
+        bool bRunsAfter[kTriggerCount];
+    };
+    static const CChainLink kRefreshChain[];
+
+    // The message map: which handler serves which notification of which control.
+    struct CCommandMapEntry {
+        int nID;
+        int nCode;
+        RefreshStep pfn;
+    };
+    static const CCommandMapEntry kCommandMap[];
+
+    // Runs the steps of the chain that trigger runs, in chain order.
+    void RunRefreshSteps(Trigger trigger);
 
     // Refresh steps
     void FillMemoryList();
@@ -65,7 +89,6 @@ public:
     void UpdateControlStates();
 
     // Queries on the selection state
-    int GetRecordingLengthDivs() const;
     int GetChannelDivisor() const;
     int GetFirstTimeRangeIndex() const;
     int GetLastTimeRangeIndex() const;
@@ -79,19 +102,35 @@ public:
     void OnSelchangeTimeRange();
     void OnCopy();
 
-    // The text Copy puts on the clipboard, read from what the controls show now.
-    std::string BuildReport() const;
+    static void InitLogFont(ctl::LOGFONT& lf, int height, int weight, const char* faceName);
 
-    bool OnCommand(int nID, int nCode) override;
-    void OnSysCommand(unsigned nID, long lParam) override;
-    void OnCtlColor(CDC* pDC, CWnd* pWnd, unsigned nCtlColor) override;
+    // Controls
+    ctl::CButton m_btnExit;
+    ctl::CButton m_btnCopy;
+    ctl::CComboBox m_cbModel;
+    ctl::CComboBox m_cbMemory;
+    ctl::CComboBox m_cbFunction;
+    ctl::CComboBox m_cbSampling;
+    ctl::CComboBox m_cbScanner;
+    ctl::CComboBox m_cbChannels;
+    ctl::CComboBox m_cbTimeRange;
+    ctl::CStatic m_stRecordingLength;
+    ctl::CStatic m_stSamplingPeriod;
+    ctl::CStatic m_stRecordingTime;
+    ctl::CStatic m_grpRecordingLength;
+    ctl::CStatic m_grpRecordingTime;
 
-    static void InitLogFont(LOGFONT& lf, int height, int weight, const char* faceName);
+    // Selection state
+    int m_nModel = 0;
+    int m_nMemory = 0;
+    int m_nFunction = 0;
+    int m_nSampling = 0;
+    int m_nScanner = 0;
+    int m_nChannels = 0;
+    int m_nTimeRange = 0; // counted from the first range the list offers
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    bool OnInitDialog() override;
-
-private:
-    void RunFullChain();
+    ctl::CFont m_fontResult;
+    ctl::CToolTipCtrl m_tooltip;
+    ctl::HICON m_hIcon;
+    ctl::HICON m_hIconSmall;
 };

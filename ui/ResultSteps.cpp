@@ -24,6 +24,16 @@ int CRecordingCalcDlg::GetRecordingLengthDivs() const {
                                             m_nScanner, m_nChannels);
 }
 
+double CRecordingCalcDlg::GetSecondsPerDiv() const {
+    return spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(m_nModel),
+                                     GetFirstTimeRangeIndex() + m_nTimeRange)
+        .secondsPerDiv;
+}
+
+double CRecordingCalcDlg::GetRecordingTimeSeconds() const {
+    return static_cast<double>(GetRecordingLengthDivs()) * GetSecondsPerDiv();
+}
+
 int CRecordingCalcDlg::GetChannelDivisor() const {
     return spanwise::GetChannelDivisor(m_nModel, m_nChannels);
 }
@@ -54,16 +64,17 @@ void CRecordingCalcDlg::FillTimeRangeList() {
     m_cbTimeRange.SetCurSel(m_nTimeRange);
 }
 
+std::string CRecordingCalcDlg::GetSamplingPeriod() const {
+    return spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(m_nModel),
+                                     GetFirstTimeRangeIndex() + m_nTimeRange)
+        .period;
+}
+
 void CRecordingCalcDlg::ShowSamplingPeriod() {
-    const spanwise::CTimeAxisCell& cell = spanwise::GetTimeAxisCell(
-        spanwise::TimeAxisRow(m_nModel), GetFirstTimeRangeIndex() + m_nTimeRange);
-    m_stSamplingPeriod.SetWindowText(std::string("( ") + cell.period + " )");
+    m_stSamplingPeriod.SetWindowText("( " + GetSamplingPeriod() + " )");
 }
 
 void CRecordingCalcDlg::ShowRecordingTime() {
-    const spanwise::CTimeAxisCell& cell = spanwise::GetTimeAxisCell(
-        spanwise::TimeAxisRow(m_nModel), GetFirstTimeRangeIndex() + m_nTimeRange);
-    const double dSeconds = static_cast<double>(GetRecordingLengthDivs()) * cell.secondsPerDiv;
-    m_stRecordingTime.SetWindowText(
-        spanwise::FormatDuration(dSeconds, kTimeResolution, kTimePrecision, kTimeMaxLength));
+    m_stRecordingTime.SetWindowText(spanwise::FormatDuration(
+        GetRecordingTimeSeconds(), kTimeResolution, kTimePrecision, kTimeMaxLength));
 }

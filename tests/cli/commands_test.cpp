@@ -74,7 +74,8 @@ TEST(CliReport, LaterPicksSeeTheListsAsEarlierPicksLeftThem) {
 TEST(CliState, HasExactlyTheDocumentedShape) {
     const Json state = State({});
     EXPECT_EQ(Keys(state), (Args{"lists", "recording_length", "sampling_period",
-                                 "sampling_period_visible", "recording_time", "report"}));
+                                 "sampling_period_visible", "recording_time", "report",
+                                 "recording_length_divs", "seconds_per_div", "recording_time_s"}));
     EXPECT_EQ(Keys(state["lists"]),
               (Args{"model", "memory", "function", "sampling", "scanner", "channels", "range"}));
     for (const auto& list : state["lists"].items()) {
@@ -93,6 +94,32 @@ TEST(CliState, HasExactlyTheDocumentedShape) {
     EXPECT_EQ(state["sampling_period_visible"], true);
     EXPECT_EQ(state["recording_time"], "1.6s");
     EXPECT_EQ(state["report"], WithCrLf(kOpeningReport));
+    EXPECT_TRUE(state["recording_length_divs"].is_number_integer());
+    EXPECT_EQ(state["recording_length_divs"], 320000);
+    EXPECT_EQ(state["seconds_per_div"], 0.000005);
+    EXPECT_EQ(state["recording_time_s"], 320000 * 0.000005);
+}
+
+// The numbers are those the shown texts were made from, not the texts read back.
+TEST(CliState, NumbersAreTheValuesBehindTheTexts) {
+    struct CCase {
+        Args picks;
+        int nDivs;
+        double dSecondsPerDiv;
+        const char* time;
+    };
+    const CCase kCases[] = {
+        {{"model=Cedar", "function=REC"}, 20000, 0.01, "3min20s"},
+        {{"model=Birch/Birch-W", "memory=2GW", "range=5min/div"}, 10240000, 300, "35555d13h20min"},
+        {{"model=Hazel", "range=400us/div"}, 3200, 0.0004, "1.28s"},
+    };
+    for (const CCase& c : kCases) {
+        const Json state = State(c.picks);
+        EXPECT_EQ(state["recording_length_divs"], c.nDivs);
+        EXPECT_EQ(state["seconds_per_div"], c.dSecondsPerDiv);
+        EXPECT_EQ(state["recording_time_s"], c.nDivs * c.dSecondsPerDiv);
+        EXPECT_EQ(state["recording_time"], c.time);
+    }
 }
 
 TEST(CliState, CedarUnderRecNarrowsTheDialog) {

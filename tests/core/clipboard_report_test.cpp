@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace ctl;
+
 namespace spanwise::test {
 namespace {
 
@@ -73,14 +75,10 @@ public:
 
 class ClipboardReport : public ::testing::Test {
 protected:
-    void SetUp() override {
-        AfxSetDialogHost(&host);
-        dlg.Create();
-    }
-    void TearDown() override { AfxSetDialogHost(nullptr); }
+    void SetUp() override { dlg.Create(); }
 
     CFakeHost host;
-    CRecordingCalcDlg dlg;
+    CRecordingCalcDlg dlg{host};
 };
 
 TEST_F(ClipboardReport, OpeningReport) {
@@ -106,7 +104,7 @@ class DisabledListsReadAsDash : public ClipboardReport,
 
 TEST_P(DisabledListsReadAsDash, InTheReport) {
     Pick(dlg, IDC_MODEL, GetParam().model);
-    if (dlg.m_cbFunction.IsWindowEnabled()) {
+    if (ListOf(dlg, IDC_FUNCTION).IsWindowEnabled()) {
         Pick(dlg, IDC_FUNCTION, GetParam().function);
     }
     dlg.OnUserClick(IDC_COPY);

@@ -46,7 +46,7 @@ TEST(ModelCatalogue, OffersPerModel) {
     // clang-format on
     for (const ModelOffer& offer : kOffers) {
         SCOPED_TRACE(offer.nModel);
-        const CMemoryLabelRow& row = kMemoryLabelTable[offer.nModel];
+        const CMemoryLabelRow& row = GetModelRow(offer.nModel).memory;
         EXPECT_EQ(Offered(row.labels, row.nOffered), offer.memory);
         EXPECT_EQ(GetMemoryEntryCount(offer.nModel), row.nOffered);
         EXPECT_EQ(HasMemoryChoice(offer.nModel), offer.bMemoryChoice);

@@ -3,10 +3,13 @@
 #include "DialogSnapshot.h"
 #include "Picking.h"
 #include "controls/DC.h"
+#include "controls/DialogHost.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+
+using namespace ctl;
 
 namespace spanwise::test {
 namespace {
@@ -28,7 +31,9 @@ protected:
         return ids;
     }
 
-    CRecordingCalcDlg dlg;
+    CHeadlessHost host;
+
+    CRecordingCalcDlg dlg{host};
 };
 
 TEST_F(DialogHandlers, OpeningShowsFirstEntriesAndTheirResults) {
@@ -41,7 +46,7 @@ TEST_F(DialogHandlers, OpeningShowsFirstEntriesAndTheirResults) {
     EXPECT_EQ(EntriesOf(dlg, IDC_CHANNELS),
               (Entries{"1ch", "2ch", "4ch", "8ch", "16ch", "16ch+logic"}));
     EXPECT_EQ(Shown(dlg, IDC_CHANNELS), "1ch");
-    EXPECT_EQ(dlg.m_cbTimeRange.GetCount(), 26);
+    EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetCount(), 26);
     EXPECT_EQ(Shown(dlg, IDC_TIME_RANGE), "5us/div");
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "320000 div");
     EXPECT_EQ(Shown(dlg, IDC_SAMPLING_PERIOD), "( 50ns/S )");
@@ -51,7 +56,7 @@ TEST_F(DialogHandlers, OpeningShowsFirstEntriesAndTheirResults) {
          {IDC_MODEL, IDC_MEMORY, IDC_SAMPLING, IDC_SCANNER, IDC_CHANNELS, IDC_TIME_RANGE}) {
         EXPECT_TRUE(dlg.GetDlgItem(nID).IsWindowEnabled()) << nID;
     }
-    EXPECT_TRUE(dlg.m_stSamplingPeriod.IsWindowVisible());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_SAMPLING_PERIOD).IsWindowVisible());
 }
 
 // A user on Cedar with "32MW", MEM, "2ch" and "5us/div" picks REC.
@@ -62,22 +67,22 @@ TEST_F(DialogHandlers, RoadOfOneEvent) {
 
     Pick(dlg, IDC_FUNCTION, "REC");
 
-    EXPECT_EQ(dlg.m_nFunction, 1);
+    EXPECT_EQ(dlg.GetSelection().nFunction, 1);
     EXPECT_EQ(EntriesOf(dlg, IDC_SCANNER), (Entries{"Sable Not Installed", "Sable Installed"}));
-    EXPECT_EQ(dlg.m_nScanner, 0);
+    EXPECT_EQ(dlg.GetSelection().nScanner, 0);
     EXPECT_EQ(EntriesOf(dlg, IDC_CHANNELS), (Entries{"2ch", "4ch", "8ch"}));
-    EXPECT_EQ(dlg.m_nChannels, 0);
+    EXPECT_EQ(dlg.GetSelection().nChannels, 0);
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "20000 div");
-    EXPECT_EQ(dlg.m_cbTimeRange.GetCount(), 17);
-    EXPECT_EQ(dlg.m_cbTimeRange.GetLBText(0), "10ms/div");
-    EXPECT_EQ(dlg.m_cbTimeRange.GetLBText(16), "1hour/div");
+    EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetCount(), 17);
+    EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetLBText(0), "10ms/div");
+    EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetLBText(16), "1hour/div");
     EXPECT_EQ(Shown(dlg, IDC_TIME_RANGE), "10ms/div");
     EXPECT_EQ(Shown(dlg, IDC_SAMPLING_PERIOD), "( 100us/S )");
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_TIME), "3min20s");
-    EXPECT_FALSE(dlg.m_cbSampling.IsWindowEnabled());
-    EXPECT_FALSE(dlg.m_cbChannels.IsWindowEnabled());
-    EXPECT_FALSE(dlg.m_cbScanner.IsWindowEnabled());
-    EXPECT_FALSE(dlg.m_stSamplingPeriod.IsWindowVisible());
+    EXPECT_FALSE(ListOf(dlg, IDC_SAMPLING).IsWindowEnabled());
+    EXPECT_FALSE(ListOf(dlg, IDC_CHANNELS).IsWindowEnabled());
+    EXPECT_FALSE(ListOf(dlg, IDC_SCANNER).IsWindowEnabled());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_SAMPLING_PERIOD).IsWindowVisible());
 }
 
 struct CSequence {
@@ -145,7 +150,9 @@ struct CDownstream {
     const char* name;
     int nPickedList;
     std::string entry;
-    std::set<int> changed; // controls whose shown state changes
+    std::set<int> refreshed; // lists refilled and texts rewritten by the pick
+    bool bEnabling;          // whether the pick runs the enabling step
+    int nSentinelList;       // a list the enabling step would enable after this pick
 };
 
 void PrintTo(const CDownstream& param, std::ostream* os) {
@@ -154,42 +161,70 @@ void PrintTo(const CDownstream& param, std::ostream* os) {
 
 class PickRefreshes : public DialogHandlers, public ::testing::WithParamInterface<CDownstream> {};
 
-TEST_P(PickRefreshes, ExactlyTheControlsDownstream) {
-    // A state in which every list offers another entry and every result moves.
+// Every step leaves a mark when it runs, even where it shows what was already shown: before the
+// pick each list but the picked one gets an extra entry that only a refill removes, each result
+// field a text that only its step replaces, and the sentinel list is disabled, which only the
+// enabling step undoes. A step that runs when it should not, or not when it should, is seen.
+TEST_P(PickRefreshes, ExactlyTheStepsDownstream) {
+    const CDownstream& param = GetParam();
     Pick(dlg, IDC_MEMORY, "128MW");
     Pick(dlg, IDC_CHANNELS, "2ch");
     Pick(dlg, IDC_TIME_RANGE, "1ms/div");
-    const CDialogSnapshot before = TakeSnapshot(dlg);
-    Pick(dlg, GetParam().nPickedList, GetParam().entry);
-    EXPECT_EQ(Changed(before, TakeSnapshot(dlg)), GetParam().changed);
+    const std::string kStale = "stale";
+    for (const int nID : kSelectionLists) {
+        if (nID != param.nPickedList) {
+            ListOf(dlg, nID).InsertString(-1, kStale);
+        }
+    }
+    for (const int nID : {IDC_RECORDING_LENGTH, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}) {
+        dlg.GetDlgItem(nID).SetWindowText(kStale);
+    }
+    ListOf(dlg, param.nSentinelList).EnableWindow(false);
+
+    Pick(dlg, param.nPickedList, param.entry);
+
+    std::set<int> refreshed;
+    for (const int nID : kSelectionLists) {
+        const std::vector<std::string>& entries = EntriesOf(dlg, nID);
+        if (nID != param.nPickedList && (entries.empty() || entries.back() != kStale)) {
+            refreshed.insert(nID);
+        }
+    }
+    for (const int nID : {IDC_RECORDING_LENGTH, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}) {
+        if (dlg.GetDlgItem(nID).GetWindowText() != kStale) {
+            refreshed.insert(nID);
+        }
+    }
+    EXPECT_EQ(refreshed, param.refreshed);
+    EXPECT_EQ(ListOf(dlg, param.nSentinelList).IsWindowEnabled(), param.bEnabling);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(, PickRefreshes, ::testing::Values(
-    CDownstream{"Memory", IDC_MEMORY, "1GW", {IDC_MEMORY, IDC_RECORDING_LENGTH, IDC_RECORDING_TIME}},
-    CDownstream{"Channels", IDC_CHANNELS, "8ch", {IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_RECORDING_TIME}},
-    CDownstream{"TimeRange", IDC_TIME_RANGE, "5min/div", {IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}},
-    CDownstream{"Scanner", IDC_SCANNER, "Only Sable Installed", {IDC_SCANNER, IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}},
-    CDownstream{"Sampling", IDC_SAMPLING, "Dual-axis Sampling", {IDC_SAMPLING, IDC_SCANNER, IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_RECORDING_TIME}},
-    CDownstream{"Function", IDC_FUNCTION, "REC", {IDC_FUNCTION, IDC_SCANNER, IDC_CHANNELS, IDC_SAMPLING, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}},
-    CDownstream{"ModelKeepingFunction", IDC_MODEL, "Hazel", {IDC_MODEL, IDC_MEMORY, IDC_SAMPLING, IDC_SCANNER, IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}}
+    CDownstream{"Memory", IDC_MEMORY, "1GW", {IDC_RECORDING_LENGTH, IDC_RECORDING_TIME}, false, IDC_SCANNER},
+    CDownstream{"Channels", IDC_CHANNELS, "8ch", {IDC_RECORDING_LENGTH, IDC_RECORDING_TIME}, false, IDC_SCANNER},
+    CDownstream{"TimeRange", IDC_TIME_RANGE, "5min/div", {IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}, false, IDC_SCANNER},
+    CDownstream{"Scanner", IDC_SCANNER, "Only Sable Installed", {IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}, false, IDC_MEMORY},
+    CDownstream{"Sampling", IDC_SAMPLING, "Dual-axis Sampling", {IDC_SCANNER, IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}, false, IDC_MEMORY},
+    CDownstream{"Function", IDC_FUNCTION, "REC", {IDC_SCANNER, IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}, true, IDC_MEMORY},
+    CDownstream{"Model", IDC_MODEL, "Hazel", {IDC_MEMORY, IDC_SCANNER, IDC_CHANNELS, IDC_RECORDING_LENGTH, IDC_TIME_RANGE, IDC_SAMPLING_PERIOD, IDC_RECORDING_TIME}, true, IDC_FUNCTION}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 TEST_F(DialogHandlers, MemoryAndChannelsShareOneHandler) {
     // A selection changed without its notification is picked up by the next notification of
     // either list, since the handler reads every list.
-    dlg.m_cbMemory.SetCurSel(3);
+    ListOf(dlg, IDC_MEMORY).SetCurSel(3);
     dlg.OnCommand(IDC_CHANNELS, CBN_SELCHANGE);
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "10240000 div");
-    dlg.m_cbChannels.SetCurSel(1);
+    ListOf(dlg, IDC_CHANNELS).SetCurSel(1);
     dlg.OnCommand(IDC_MEMORY, CBN_SELCHANGE);
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "5120000 div");
 }
 
 TEST_F(DialogHandlers, ProgramSelectionRaisesNoNotification) {
-    dlg.m_cbModel.SetCurSel(9);
-    EXPECT_EQ(dlg.m_nModel, 0);
+    ListOf(dlg, IDC_MODEL).SetCurSel(9);
+    EXPECT_EQ(dlg.GetSelection().nModel, 0);
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "320000 div");
 }
 
@@ -219,17 +254,17 @@ class Enabling : public DialogHandlers, public ::testing::WithParamInterface<CEn
 TEST_P(Enabling, FollowsModelAndFunction) {
     const CEnabling& row = GetParam();
     Pick(dlg, IDC_MODEL, row.model);
-    if (dlg.m_cbFunction.IsWindowEnabled()) {
+    if (ListOf(dlg, IDC_FUNCTION).IsWindowEnabled()) {
         Pick(dlg, IDC_FUNCTION, row.function);
     }
-    EXPECT_EQ(dlg.m_cbMemory.IsWindowEnabled(), row.bMemory);
-    EXPECT_EQ(dlg.m_cbFunction.IsWindowEnabled(), row.bFunction);
-    EXPECT_EQ(dlg.m_cbSampling.IsWindowEnabled(), row.bSampling);
-    EXPECT_EQ(dlg.m_cbScanner.IsWindowEnabled(), row.bScanner);
-    EXPECT_EQ(dlg.m_cbChannels.IsWindowEnabled(), row.bChannels);
-    EXPECT_EQ(dlg.m_stSamplingPeriod.IsWindowVisible(), row.bPeriodShown);
-    EXPECT_TRUE(dlg.m_cbModel.IsWindowEnabled());
-    EXPECT_TRUE(dlg.m_cbTimeRange.IsWindowEnabled());
+    EXPECT_EQ(ListOf(dlg, IDC_MEMORY).IsWindowEnabled(), row.bMemory);
+    EXPECT_EQ(ListOf(dlg, IDC_FUNCTION).IsWindowEnabled(), row.bFunction);
+    EXPECT_EQ(ListOf(dlg, IDC_SAMPLING).IsWindowEnabled(), row.bSampling);
+    EXPECT_EQ(ListOf(dlg, IDC_SCANNER).IsWindowEnabled(), row.bScanner);
+    EXPECT_EQ(ListOf(dlg, IDC_CHANNELS).IsWindowEnabled(), row.bChannels);
+    EXPECT_EQ(dlg.GetDlgItem(IDC_SAMPLING_PERIOD).IsWindowVisible(), row.bPeriodShown);
+    EXPECT_TRUE(ListOf(dlg, IDC_MODEL).IsWindowEnabled());
+    EXPECT_TRUE(ListOf(dlg, IDC_TIME_RANGE).IsWindowEnabled());
 }
 
 // clang-format off
@@ -258,12 +293,12 @@ INSTANTIATE_TEST_SUITE_P(, Enabling, ::testing::Values(
 ));
 // clang-format on
 
+// The enabling step would enable the Internal Memory list again: it stays as it was left.
 TEST_F(DialogHandlers, SamplingAndScannerPicksLeaveEnablingAlone) {
+    ListOf(dlg, IDC_MEMORY).EnableWindow(false);
     Pick(dlg, IDC_SAMPLING, "Dual-axis Sampling");
     Pick(dlg, IDC_SCANNER, "Sable Installed");
-    EXPECT_TRUE(dlg.m_cbSampling.IsWindowEnabled());
-    EXPECT_TRUE(dlg.m_cbScanner.IsWindowEnabled());
-    EXPECT_TRUE(dlg.m_cbChannels.IsWindowEnabled());
+    EXPECT_FALSE(ListOf(dlg, IDC_MEMORY).IsWindowEnabled());
 }
 
 struct CFigures {
@@ -338,7 +373,7 @@ TEST_F(DialogHandlers, OnlyResultFieldsGetTheResultFontAndBlue) {
     EXPECT_EQ(font.nHeight, 12);
     EXPECT_EQ(font.nWeight, 700);
     EXPECT_EQ(font.faceName, "MS UI Gothic");
-    EXPECT_EQ(dlg.m_btnCopy.GetState()->m_strToolTip,
+    EXPECT_EQ(dlg.GetDlgItem(IDC_COPY).GetState()->m_strToolTip,
               "The calculation result is copied to the clipboard.");
 }
 

@@ -2,14 +2,19 @@
 // enabled list, checking on each that the dialog is consistent and reads no empty table cell.
 
 #include "DialogSnapshot.h"
+#include "Picking.h"
+#include "calc/RecordingLength.h"
 #include "calc/TimeAxisTable.h"
 #include "conditions/ModelCatalogue.h"
+#include "controls/DialogHost.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <iostream>
 #include <set>
+
+using namespace ctl;
 
 namespace spanwise::test {
 namespace {
@@ -23,36 +28,39 @@ void ExpectConsistent(const CRecordingCalcDlg& dlg) {
         ASSERT_LT(selection[i], static_cast<int>(list.m_entries.size())) << kSelectionLists[i];
         ASSERT_EQ(list.m_nCurSel, selection[i]) << kSelectionLists[i];
     }
-    const CTimeAxisCell& cell =
-        GetTimeAxisCell(TimeAxisRow(dlg.m_nModel), dlg.GetFirstTimeRangeIndex() + dlg.m_nTimeRange);
+    const CSelection s = dlg.GetSelection();
+    const CTimeAxisCell& cell = GetTimeAxisCell(
+        TimeAxisRow(s.nModel),
+        GetFirstTimeRangeIndex(s.nModel, s.nFunction, s.nSampling, s.nScanner) + s.nTimeRange);
     EXPECT_STRNE(cell.label, "");
     EXPECT_STRNE(cell.period, "");
     EXPECT_GT(cell.secondsPerDiv, 0.0);
-    EXPECT_EQ(dlg.m_cbTimeRange.GetWindowText(), cell.label);
+    EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetWindowText(), cell.label);
 
     // The channel divisor is read under MEM by every model but Gum and Juniper.
     const bool bReadsDivisor =
-        dlg.m_nFunction == kFunctionMem && dlg.m_nModel != kGum && dlg.m_nModel != kJuniper;
+        s.nFunction == kFunctionMem && s.nModel != kGum && s.nModel != kJuniper;
     if (bReadsDivisor) {
-        EXPECT_GT(dlg.GetChannelDivisor(), 0);
+        EXPECT_GT(GetChannelDivisor(s.nModel, s.nChannels), 0);
     }
     EXPECT_GT(dlg.GetRecordingLengthDivs(), 0);
-    EXPECT_EQ(dlg.m_stRecordingLength.GetWindowText(),
+    EXPECT_EQ(dlg.GetDlgItem(IDC_RECORDING_LENGTH).GetWindowText(),
               std::to_string(dlg.GetRecordingLengthDivs()) + " div");
-    const std::string time = dlg.m_stRecordingTime.GetWindowText();
+    const std::string time = dlg.GetDlgItem(IDC_RECORDING_TIME).GetWindowText();
     EXPECT_FALSE(time.empty());
     EXPECT_LE(time.size(), 20U) << time;
 }
 
 TEST(ReachableStates, EveryStateIsConsistent) {
-    CRecordingCalcDlg opening;
+    CHeadlessHost host;
+    CRecordingCalcDlg opening{host};
     opening.Create();
     std::map<std::array<int, 7>, CDialogSnapshot> seen;
     std::deque<std::array<int, 7>> queue;
     seen.emplace(SelectionOf(opening), TakeSnapshot(opening));
     queue.push_back(SelectionOf(opening));
 
-    CRecordingCalcDlg dlg;
+    CRecordingCalcDlg dlg{host};
     dlg.Create();
     long nTransitions = 0;
     while (!queue.empty()) {

@@ -13,6 +13,8 @@
 #include <QMimeData>
 #include <QTest>
 
+using namespace ctl;
+
 namespace {
 
 using spanwise::test::kOpeningReportCrLf;

@@ -36,7 +36,14 @@ INSTANTIATE_TEST_SUITE_P(
         // The Copy button at 8 x 16: 169, 131, 54, 14 -> 338, 262, 108, 28.
         CMappingCase{8, 16, 169, 131, 54, 14, QRect(338, 262, 108, 28)}));
 
-TEST(MulDivTest, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(MulDiv(-289, 6, 4), -434);
-    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+// The values the window passes: dialog units times a base unit over 4 or 8, and the width of the
+// 52 letters over 52. Halves round up.
+TEST(MulDivTest, RoundsHalvesUp) {
+    const int kCases[][4] = {
+        {1, 6, 4, 2},    {3, 6, 4, 5},    {289, 7, 4, 506}, {150, 13, 8, 244}, {5, 13, 8, 8},
+        {338, 1, 52, 7}, {390, 1, 52, 8}, {389, 1, 52, 7},  {0, 7, 4, 0},      {260, 16, 8, 520},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(MulDiv(c[0], c[1], c[2]), c[3]) << c[0] << " * " << c[1] << " / " << c[2];
+    }
 }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace ctl;
+
 namespace {
 
 constexpr int kPollMs = 10;
@@ -69,7 +71,6 @@ CWidgetView ViewOf(const QWidget* pWidget) {
 }
 
 void CalculatorWindowTest::SetUp() {
-    AfxSetDialogHost(&m_host);
     m_pWindow = m_host.BuildWindow(m_dlg);
     m_pWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
@@ -77,7 +78,6 @@ void CalculatorWindowTest::SetUp() {
 
 void CalculatorWindowTest::TearDown() {
     m_pWindow.reset();
-    AfxSetDialogHost(nullptr);
 }
 
 QWidget* CalculatorWindowTest::Widget(int nID) const {

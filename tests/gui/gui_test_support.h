@@ -23,7 +23,7 @@
 #include <vector>
 
 // A clipboard whose answers a test chooses; it records what it is asked.
-class CScriptedClipboard final : public IClipboard {
+class CScriptedClipboard final : public ctl::IClipboard {
 public:
     bool bOpenSucceeds = true;
     bool bEmptySucceeds = true;
@@ -80,7 +80,8 @@ protected:
     // Views of all controls, in template order.
     std::vector<CWidgetView> Views() const;
     // Indexes (template order) of the controls whose view differs.
-    static std::vector<int> ChangedIds(const CDialog& dlg, const std::vector<CWidgetView>& before,
+    static std::vector<int> ChangedIds(const ctl::CDialog& dlg,
+                                       const std::vector<CWidgetView>& before,
                                        const std::vector<CWidgetView>& after);
 
     // A user picks the next entry of list nID with the Down key (nTimes times).
@@ -90,7 +91,7 @@ protected:
     void ExpectWidgetsMirrorDialog() const;
 
     CQtDialogHost m_host;
-    CRecordingCalcDlg m_dlg;
+    CRecordingCalcDlg m_dlg{m_host};
     std::unique_ptr<CDialogWindow> m_pWindow;
 };
 

@@ -18,6 +18,8 @@
 
 #include <set>
 
+using namespace ctl;
+
 namespace {
 
 const std::vector<int> kConditionLists = {IDC_MEMORY, IDC_FUNCTION, IDC_SAMPLING, IDC_SCANNER,

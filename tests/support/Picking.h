@@ -8,9 +8,16 @@
 
 namespace spanwise::test {
 
+// The list nID of the dialog, as a handle of the control layer.
+inline ctl::CComboBox ListOf(const CRecordingCalcDlg& dlg, int nID) {
+    ctl::CComboBox list;
+    list.Attach(dlg.FindControl(nID));
+    return list;
+}
+
 // A user's pick of the entry with this text, as the window makes it.
 inline void Pick(CRecordingCalcDlg& dlg, int nID, const std::string& text) {
-    const CControlState* pList = dlg.FindControl(nID);
+    const ctl::CControlState* pList = dlg.FindControl(nID);
     ASSERT_NE(pList, nullptr);
     for (std::size_t i = 0; i < pList->m_entries.size(); ++i) {
         if (pList->m_entries[i] == text) {

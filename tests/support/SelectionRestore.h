@@ -14,32 +14,15 @@ constexpr int kSelectionLists[] = {IDC_MODEL,   IDC_MEMORY,   IDC_FUNCTION,  IDC
                                    IDC_SCANNER, IDC_CHANNELS, IDC_TIME_RANGE};
 
 inline Selection SelectionOf(const CRecordingCalcDlg& dlg) {
-    return {dlg.m_nModel,   dlg.m_nMemory,   dlg.m_nFunction, dlg.m_nSampling,
-            dlg.m_nScanner, dlg.m_nChannels, dlg.m_nTimeRange};
+    const CSelection s = dlg.GetSelection();
+    return {s.nModel, s.nMemory, s.nFunction, s.nSampling, s.nScanner, s.nChannels, s.nTimeRange};
 }
 
-// Brings an open dialog to the state of a selection: the members as given, then every refresh
-// step in chain order. A walk over the reachable states checks that this gives exactly the dialog
-// the user's picks gave.
+// Brings an open dialog to the state of a selection, as the dialog restores one. A walk over the
+// reachable states checks that this gives exactly the dialog the user's picks gave.
 inline void Restore(CRecordingCalcDlg& dlg, const Selection& selection) {
-    dlg.m_nModel = selection[0];
-    dlg.m_nMemory = selection[1];
-    dlg.m_nFunction = selection[2];
-    dlg.m_nSampling = selection[3];
-    dlg.m_nScanner = selection[4];
-    dlg.m_nChannels = selection[5];
-    dlg.m_nTimeRange = selection[6];
-    dlg.m_cbModel.SetCurSel(dlg.m_nModel);
-    dlg.FillMemoryList();
-    dlg.SelectFunction();
-    dlg.SelectSampling();
-    dlg.FillScannerList();
-    dlg.FillChannelList();
-    dlg.ShowRecordingLength();
-    dlg.FillTimeRangeList();
-    dlg.ShowSamplingPeriod();
-    dlg.ShowRecordingTime();
-    dlg.UpdateControlStates();
+    dlg.RestoreSelection({selection[0], selection[1], selection[2], selection[3], selection[4],
+                          selection[5], selection[6]});
 }
 
 } // namespace spanwise::test

@@ -1,0 +1,38 @@
+#include "conditions/ListEnabling.h"
+
+#include "conditions/ModelCatalogue.h"
+
+#include <initializer_list>
+
+namespace spanwise {
+
+namespace {
+
+DisabledBecause UnlessModelHas(bool bHas, DisabledBecause reason) {
+    return bHas ? DisabledBecause::Nothing : reason;
+}
+
+} // namespace
+
+// A list the model offers no choice in is disabled for that reason first, whatever the function.
+CListEnabling GetListEnabling(int nModel, int nFunction) {
+    const CModelRow& model = GetModelRow(nModel);
+    const bool bRec = nFunction != kFunctionMem;
+    CListEnabling enabling{};
+    enabling.memory = UnlessModelHas(model.bMemoryChoice, DisabledBecause::NoMemoryChoice);
+    enabling.function = UnlessModelHas(model.bRecFunction, DisabledBecause::MemOnly);
+    enabling.sampling = UnlessModelHas(model.bDualAxisSampling, DisabledBecause::SingleAxisOnly);
+    enabling.scanner = UnlessModelHas(model.bScannerUnit, DisabledBecause::NoScannerUnit);
+    enabling.channels = UnlessModelHas(model.bChannelChoice, DisabledBecause::FixedChannels);
+    if (bRec) {
+        for (DisabledBecause* pUnderMemOnly : {&enabling.sampling, &enabling.channels}) {
+            if (*pUnderMemOnly == DisabledBecause::Nothing) {
+                *pUnderMemOnly = DisabledBecause::NotUnderRec;
+            }
+        }
+    }
+    enabling.bSamplingPeriodShown = !bRec;
+    return enabling;
+}
+
+} // namespace spanwise

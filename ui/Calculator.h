@@ -1,0 +1,84 @@
+#pragma once
+
+#include "controls/DialogHost.h"
+#include "ui/RecordingCalcDlg.h"
+
+#include <string>
+#include <vector>
+
+// The calculator as every front end uses it: one calculator dialog opened on a host the front end
+// hands in, its seven lists picked in as a user picks, and what it shows read back as texts and
+// as the numbers behind them. A window front end renders the dialog's controls; a front end
+// without a window reads everything here.
+
+namespace spanwise {
+
+// The seven condition lists, in dialog order.
+enum class CalcList { Model, Memory, Function, Sampling, Scanner, Channels, TimeRange };
+constexpr int kCalcListCount = 7;
+extern const CalcList kCalcLists[kCalcListCount];
+
+// The list's name on command lines and in the JSON state: "model", "memory", "function",
+// "sampling", "scanner", "channels", "range".
+const char* GetListName(CalcList list);
+// The list's control id in the dialog template.
+int GetListControlID(CalcList list);
+// The label's caption in the dialog template: "Model Number", ..., "Time-axis Range".
+std::string GetListCaption(CalcList list);
+
+class CCalculator {
+public:
+    // Opens the calculator dialog on host as the window does: controls made, opening chain run.
+    explicit CCalculator(ctl::IDialogHost& host);
+
+    CCalculator(const CCalculator&) = delete;
+    CCalculator& operator=(const CCalculator&) = delete;
+
+    CRecordingCalcDlg& Dialog() { return m_dlg; }
+    const CRecordingCalcDlg& Dialog() const { return m_dlg; }
+
+    // A user's pick of entry nPosition: false, and nothing changes, when the list is disabled or
+    // has no such entry.
+    bool Pick(CalcList list, int nPosition);
+    // A user's pick of the first entry whose text is text, compared without regard to case.
+    bool PickText(CalcList list, const std::string& text);
+
+    const std::vector<std::string>& GetEntries(CalcList list) const;
+    int GetSelected(CalcList list) const; // -1 when nothing is selected
+    std::string GetSelectedText(CalcList list) const;
+    bool IsEnabled(CalcList list) const;
+    // Why a disabled list is disabled, by the rule the enabling step applies, as a phrase that
+    // follows "disabled because" ("model \"Gum/Gum-2\" has no choice of internal memory"); empty
+    // for an enabled list.
+    std::string GetDisabledReason(CalcList list) const;
+
+    // The shown texts: "320000 div", "( 50ns/S )", "1.6s".
+    std::string GetRecordingLengthText() const;
+    std::string GetSamplingPeriodText() const;
+    // The sampling period itself, as the label writes it between its brackets ("50ns/S").
+    std::string GetSamplingPeriod() const;
+    bool IsSamplingPeriodShown() const;
+    std::string GetRecordingTimeText() const;
+
+    // The numbers behind them: the recording length, the seconds per division of the selected
+    // range, and the recording time the shown text was formatted from (their product).
+    int GetRecordingLengthDivs() const;
+    double GetSecondsPerDiv() const;
+    double GetRecordingTimeSeconds() const;
+
+    // The Copy report as the clipboard gets it (CR LF line ends), without touching the clipboard.
+    std::string GetReport() const;
+    // Presses Copy: the report goes to the host's clipboard, or a message box says why not.
+    void Copy();
+
+    CSelection GetSelection() const;
+    // Brings the dialog to a selection the user's picks reached, as if picked again.
+    void RestoreSelection(const CSelection& selection);
+
+private:
+    const ctl::CControlState& Control(int nID) const;
+
+    CRecordingCalcDlg m_dlg;
+};
+
+} // namespace spanwise
