@@ -10,6 +10,8 @@
 #include "controls/DC.h"
 #include "controls/Dialog.h"
 
+#include <algorithm>
+
 using ctl::ControlChange;
 using ctl::ControlKind;
 
@@ -118,6 +120,7 @@ void CWin32DialogWindow::OnInitDialog() {
     }
     AddSystemMenuItems();
     SetIcons();
+    CentreOverOwner();
     m_host.OnWindowOpened(*this);
     PostMessageW(m_hwnd, kMsgShown, 0, 0);
 }
@@ -184,6 +187,30 @@ void CWin32DialogWindow::SetIcons() {
                          reinterpret_cast<LPARAM>(*icon.phIcon));
         }
     }
+}
+
+void CWin32DialogWindow::CentreOverOwner() {
+    // The template centres every dialog on its monitor; one opened from another window (the About
+    // box) goes over that window instead, inside the monitor's work area.
+    HWND hwndOwner = GetWindow(m_hwnd, GW_OWNER);
+    if (hwndOwner == nullptr) {
+        return;
+    }
+    RECT owner{};
+    RECT self{};
+    GetWindowRect(hwndOwner, &owner);
+    GetWindowRect(m_hwnd, &self);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwndOwner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG nWidth = self.right - self.left;
+    const LONG nHeight = self.bottom - self.top;
+    LONG x = owner.left + (owner.right - owner.left - nWidth) / 2;
+    LONG y = owner.top + (owner.bottom - owner.top - nHeight) / 2;
+    x = std::max(work.left, std::min(x, work.right - nWidth));
+    y = std::max(work.top, std::min(y, work.bottom - nHeight));
+    SetWindowPos(m_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

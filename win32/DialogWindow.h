@@ -47,6 +47,7 @@ private:
     void BindControls();
     void AddSystemMenuItems();
     void SetIcons();
+    void CentreOverOwner();
     bool OnCommand(WPARAM wParam, LPARAM lParam);
     INT_PTR OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void OnDpiChanged();
