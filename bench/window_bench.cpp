@@ -24,6 +24,7 @@
 #include "Icons.h"
 #include "QtDialogHost.h"
 
+#include "controls/ControlState.h"
 #include "controls/DC.h"
 #include "controls/Dialog.h"
 #include "controls/DialogHost.h"
@@ -207,6 +208,7 @@ std::unique_ptr<QDialog> BuildBareDialog(const QFont& font,
         QWidget* pWidget = nullptr;
         switch (item.kind) {
         case ControlKind::Static:
+        case ControlKind::Edit:
         case ControlKind::Icon: {
             auto* pLabel = new QLabel(caption, pDialog.get());
             if (pContent != nullptr && item.kind == ControlKind::Static) {
@@ -317,6 +319,197 @@ void BM_OncePerProcess_FindFonts(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OncePerProcess_FindFonts)->Unit(benchmark::kMillisecond);
+
+// One pick in a list of the calculator's window, from the list's signal to every widget showing
+// what the pick changed, beside plain Qt code that makes the same changes to the same widgets.
+//
+// The picks go round a list, one entry further on each iteration (the Model Number list: the whole
+// refresh chain, four lists refilled; the Time-axis Range list: two texts). What each pick changes
+// is recorded once, beforehand, from the dialog itself: an observer notes every change it is told
+// of, and the control's state after the pick. The plain code then does, for each pick, just what
+// a hand-written Qt program would: a refilled list is cleared, given its entries and its
+// selection; a changed text is set; a list greyed out or back, a label shown or hidden. Its texts
+// are QStrings made beforehand, so converting them is counted as ours.
+
+// A change to one widget, as plain Qt code would make it.
+struct CWidgetChange {
+    std::size_t nIndex = 0; // control, template order
+    ControlChange change = ControlChange::Text;
+    QString text;
+    QStringList entries;
+    int nSelection = -1;
+    bool bOn = false; // enabled or visible
+};
+
+// What a pick changed, as the dialog told its observer.
+class CChangeRecorder final : public IControlObserver {
+public:
+    explicit CChangeRecorder(const CDialog& dlg) : m_dlg(dlg) {
+        for (const auto& pControl : dlg.Controls()) {
+            pControl->SetObserver(this);
+        }
+    }
+    ~CChangeRecorder() {
+        for (const auto& pControl : m_dlg.Controls()) {
+            pControl->SetObserver(nullptr);
+        }
+    }
+    CChangeRecorder(const CChangeRecorder&) = delete;
+    CChangeRecorder& operator=(const CChangeRecorder&) = delete;
+
+    void OnControlChanged(const CControlState& control, ControlChange change) override {
+        m_changes.push_back({&control, change});
+    }
+
+    // The changes since the last call, with the state the controls are in now.
+    std::vector<CWidgetChange> Take() {
+        std::vector<CWidgetChange> taken;
+        for (const auto& [pControl, change] : m_changes) {
+            CWidgetChange widgetChange;
+            widgetChange.change = change;
+            for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
+                if (m_dlg.Controls()[i].get() == pControl) {
+                    widgetChange.nIndex = i;
+                }
+            }
+            widgetChange.text = QString::fromStdString(pControl->m_strText);
+            for (const std::string& entry : pControl->m_entries) {
+                widgetChange.entries.append(QString::fromStdString(entry));
+            }
+            widgetChange.nSelection = pControl->m_nCurSel;
+            widgetChange.bOn =
+                change == ControlChange::Visible ? pControl->m_bVisible : pControl->m_bEnabled;
+            taken.push_back(widgetChange);
+        }
+        m_changes.clear();
+        return taken;
+    }
+
+private:
+    const CDialog& m_dlg;
+    std::vector<std::pair<const CControlState*, ControlChange>> m_changes;
+};
+
+// A round of picks in list nID, one entry further each time, and what each changes; the round
+// ends where it began, so it can be repeated.
+struct CPickRound {
+    std::vector<int> picks;
+    std::vector<std::vector<CWidgetChange>> changes;
+};
+
+CPickRound RecordPickRound(int nID) {
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
+    dlg.Create();
+    const int nCount = static_cast<int>(dlg.FindControl(nID)->m_entries.size());
+    CPickRound round;
+    CChangeRecorder recorder(dlg);
+    // Once round first, so that every later list is in the state the round leaves it in.
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (int i = 1; i <= nCount; ++i) {
+            dlg.OnUserPick(nID, i % nCount);
+            std::vector<CWidgetChange> changes = recorder.Take();
+            if (nPass == 1) {
+                round.picks.push_back(i % nCount);
+                round.changes.push_back(std::move(changes));
+            }
+        }
+    }
+    return round;
+}
+
+void ApplyPlainly(const std::vector<QWidget*>& widgets, const CWidgetChange& change) {
+    QWidget* pWidget = widgets[change.nIndex];
+    switch (change.change) {
+    case ControlChange::Text:
+        if (auto* pLabel = qobject_cast<QLabel*>(pWidget); pLabel != nullptr) {
+            pLabel->setText(change.text);
+        }
+        break;
+    case ControlChange::Entries:
+        if (auto* pCombo = qobject_cast<QComboBox*>(pWidget); pCombo != nullptr) {
+            pCombo->clear();
+            pCombo->addItems(change.entries);
+            pCombo->setCurrentIndex(change.nSelection);
+        }
+        break;
+    case ControlChange::Selection:
+        if (auto* pCombo = qobject_cast<QComboBox*>(pWidget); pCombo != nullptr) {
+            pCombo->setCurrentIndex(change.nSelection);
+        }
+        break;
+    case ControlChange::Enabled:
+        pWidget->setEnabled(change.bOn);
+        break;
+    case ControlChange::Visible:
+        pWidget->setVisible(change.bOn);
+        break;
+    case ControlChange::Font:
+    case ControlChange::ToolTip:
+        break;
+    }
+}
+
+void BM_WindowPick(benchmark::State& state, int nID) {
+    CQtDialogHost host;
+    CRecordingCalcDlg dlg{host};
+    const std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(dlg);
+    CFirstFrameWatcher(*pWindow).ShowAndWait();
+    auto* pList = qobject_cast<QComboBox*>(pWindow->ControlWidget(nID));
+    const int nCount = pList->count();
+    // Round once untimed, as the plain code's picks were recorded.
+    for (int i = 1; i <= nCount; ++i) {
+        pList->setCurrentIndex(i % nCount);
+        emit pList->activated(i % nCount);
+    }
+    int nPick = 0;
+    for (auto _ : state) {
+        nPick = (nPick + 1) % nCount;
+        pList->setCurrentIndex(nPick);
+        emit pList->activated(nPick);
+    }
+    state.counters["entries"] = nCount;
+}
+
+void BM_PlainQtPick(benchmark::State& state, int nID) {
+    CQtDialogHost host; // the same application style as the window's
+    const CPickRound round = RecordPickRound(nID);
+    const std::unique_ptr<QDialog> pDialog =
+        BuildBareDialog(CalculatorDialogFont(), &OpeningContent());
+    CFirstFrameWatcher(*pDialog).ShowAndWait();
+    std::vector<QWidget*> widgets;
+    for (QObject* pChild : pDialog->children()) {
+        if (auto* pWidget = qobject_cast<QWidget*>(pChild); pWidget != nullptr) {
+            widgets.push_back(pWidget);
+        }
+    }
+    const std::size_t nListIndex = static_cast<std::size_t>(
+        std::find_if(kRecordingCalcTemplate.items,
+                     kRecordingCalcTemplate.items + kRecordingCalcTemplate.nItems,
+                     [nID](const CDialogItemTemplate& item) { return item.nID == nID; }) -
+        kRecordingCalcTemplate.items);
+    auto* pList = qobject_cast<QComboBox*>(widgets.at(nListIndex));
+    // Bring the bare dialog to where the round starts: every change of a whole round applied.
+    for (const auto& changes : round.changes) {
+        for (const CWidgetChange& change : changes) {
+            ApplyPlainly(widgets, change);
+        }
+    }
+    std::size_t nPick = 0;
+    for (auto _ : state) {
+        pList->setCurrentIndex(round.picks[nPick]);
+        for (const CWidgetChange& change : round.changes[nPick]) {
+            ApplyPlainly(widgets, change);
+        }
+        nPick = (nPick + 1) % round.picks.size();
+    }
+    state.counters["entries"] = static_cast<double>(round.picks.size());
+}
+
+BENCHMARK_CAPTURE(BM_WindowPick, Model, IDC_MODEL)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PlainQtPick, Model, IDC_MODEL)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowPick, TimeRange, IDC_TIME_RANGE)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PlainQtPick, TimeRange, IDC_TIME_RANGE)->Unit(benchmark::kMicrosecond);
 
 // Each kind of window is opened once before any is timed: the first window of a process also
 // pays for the toolkit's own start (fonts, style, platform) and for what we keep once read (the

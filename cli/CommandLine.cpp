@@ -1,17 +1,22 @@
-// The command line of spanwise-cli: its commands, options and help, and the two ways of answering
-// (the selections of the command line, or scenario lines read one by one).
+// The command line of spanwise-cli: the commands and their help, usage errors, and the two ways of
+// answering (the selections of the command line, or scenario lines read one by one).
 
 #include "CommandLine.h"
 
-#include "Output.h"
+#include "Commands.h"
+#include "DescriptorBuffer.h"
+#include "ExitStatus.h"
+#include "Picks.h"
 #include "Scenario.h"
-#include "ShellWords.h"
+#include "ScenarioLines.h"
+#include "ShownText.h"
 #include "res/Version.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,128 +25,208 @@ namespace spanwise::cli {
 
 namespace {
 
-constexpr int kExitFailedLines = 1;
-constexpr int kExitUsage = 2;
+const char* const kSelectionsName = "selections";
+const char* const kSelectionsUsage = "[LIST=VALUE ... | -]";
 
 const char* const kFooter = R"(Selections:
   Each selection is LIST=VALUE and acts as a user's pick in that list of the
   calculator window, applied in the order given, from the opening state.
   LIST is one of: model, memory, function, sampling, scanner, channels, range.
-  VALUE is an entry's text as the list shows it at that moment (any case), or
-  #N for the N-th entry counted from #0 (for empty or repeated texts).
-  A pick in a list the window disables (for the model or the function) is an
-  error. A lone - reads one scenario per line from standard input, split into
-  words as a shell would; blank lines and lines starting with # are skipped.
+  VALUE names an entry of the list as it is at that moment: its text in any
+  case, else the beginning of just one entry (model=alder, range=5min), or #N
+  for the entry at position N counted from #0 (for empty or repeated texts).
+  A pick in a list the window disables is an error. Selections without a
+  command mean report.
+
+Scenario lines:
+  A lone - reads one scenario per line from standard input (LF, CR LF or CR
+  ends a line), each from the opening state, split into words as a POSIX
+  shell would: '...' and "..." quote, a backslash escapes the next character
+  or joins the next line to its own, a word starting with # starts a comment.
+  Each answer names its line: report and table head it "line N:", table --csv
+  adds a first column "line", state writes one JSON object per scenario and
+  {"error": "line N: ..."} for one that fails. Other failing lines are named
+  on standard error; the rest are still answered.
+
+Exit status:
+  0 answered; 1 some scenario lines failed; 2 a usage error or a selection
+  that cannot be applied; 4 standard input could not be read or standard
+  output could not be written.
 
 Examples:
+  spanwise-cli model=Cedar function=REC
   spanwise-cli report model=Cedar function=REC
-  spanwise-cli state model=Alder/Alder-W memory=1GW range=5min/div
+  spanwise-cli state model=alder memory=1GW range=5min
   spanwise-cli table model=Juniper --csv
   printf 'model=Hazel\nmodel=Ivy channels=4ch\n' | spanwise-cli state -)";
 
-bool IsSkipped(const std::string& line) {
-    const std::size_t first = line.find_first_not_of(" \t\r");
-    return first == std::string::npos || line[first] == '#';
-}
-
-int RunSingle(const CScenarioOptions& options, const std::vector<std::string>& selections,
-              std::ostream& out, std::ostream& err) {
-    std::string answer;
-    std::string error;
-    if (!RunScenario(options, selections, answer, error)) {
-        err << "spanwise-cli: " << error << '\n';
-        return kExitUsage;
-    }
-    out << answer;
-    return 0;
-}
-
-// Answers every scenario line read from in; a failing line is reported and the rest still
-// answered.
-int RunLines(const CScenarioOptions& options, std::istream& in, std::ostream& out,
-             std::ostream& err) {
-    bool bAnyFailed = false;
-    bool bFirstAnswer = true;
-    std::string line;
-    std::vector<std::string> selections;
-    std::string answer;
-    std::string error;
-    for (long nLine = 1; std::getline(in, line); ++nLine) {
-        if (IsSkipped(line)) {
-            continue;
+// Help that writes the selections as LIST=VALUE rather than by the name of their argument.
+class CHelpFormatter final : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App* app, std::string /*name*/) const override {
+        if (app->get_parent() == nullptr) {
+            return std::string("Usage: spanwise-cli [COMMAND] ") + kSelectionsUsage +
+                   "\n       spanwise-cli COMMAND --help\n";
         }
-        bool bOk = SplitShellWords(line, selections, error);
-        if (bOk) {
-            bOk = RunScenario(options, selections, answer, error);
-        }
-        if (!bOk) {
-            bAnyFailed = true;
-            const std::string message = "line " + std::to_string(nLine) + ": " + error;
-            if (options.command == Command::State) {
-                out << ErrorJson(message) << '\n';
-            } else {
-                out.flush();
-                err << "spanwise-cli: " << message << '\n';
+        std::string usage = "Usage: spanwise-cli " + app->get_name() + " [OPTIONS]";
+        for (const CLI::Option* option : app->get_options()) {
+            if (option->get_positional()) {
+                usage += ' ' + make_option_usage(option);
             }
-            continue;
         }
-        // Multi-line answers are kept apart by a blank line; JSON Lines need none.
-        if (options.command != Command::State && !bFirstAnswer) {
-            out << '\n';
-        }
-        bFirstAnswer = false;
-        out << answer;
+        return usage + '\n';
     }
+
+    std::string make_option_name(const CLI::Option* option, bool bPositional) const override {
+        return option->get_name() == kSelectionsName
+                   ? "LIST=VALUE ..."
+                   : CLI::Formatter::make_option_name(option, bPositional);
+    }
+
+    std::string make_option_opts(const CLI::Option* option) const override {
+        return option->get_name() == kSelectionsName ? std::string()
+                                                     : CLI::Formatter::make_option_opts(option);
+    }
+
+    std::string make_option_usage(const CLI::Option* option) const override {
+        return option->get_name() == kSelectionsName ? kSelectionsUsage
+                                                     : CLI::Formatter::make_option_usage(option);
+    }
+};
+
+void ReportUsageError(std::ostream& err, const std::string& message) {
+    err << "spanwise-cli: " << message << "\nTry 'spanwise-cli --help' for more information.\n";
+}
+
+// The message of a parse error, with every argument it repeats shown safely.
+std::string DescribeParseError(const CLI::ParseError& error, const CLI::App& app) {
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        std::string message;
+        for (const std::string& arg : app.remaining(true)) {
+            const bool bOption = arg.size() > 1 && arg[0] == '-';
+            message += (message.empty() ? "" : "; ") +
+                       std::string(bOption ? "unknown option " : "unexpected argument ") +
+                       QuoteTyped(arg);
+        }
+        if (!message.empty()) {
+            return message;
+        }
+    }
+    const std::string message = error.what();
+    const std::string flagOverride = " was given a disallowed flag override";
+    const std::size_t flagEnd = message.size() - std::min(message.size(), flagOverride.size());
+    if (message.size() > flagOverride.size() &&
+        message.compare(flagEnd, std::string::npos, flagOverride) == 0) {
+        return "--" + EscapeNonPrinting(message.substr(0, flagEnd)) + " takes no value";
+    }
+    return EscapeNonPrinting(message);
+}
+
+// Writes out what is still buffered; false, with the write error reported, when any write failed.
+bool FinishOutput(std::ostream& out, std::ostream& err) {
     out.flush();
-    return bAnyFailed ? kExitFailedLines : 0;
+    if (out) {
+        return true;
+    }
+    err << "spanwise-cli: write error: " << DescribeFailure(out) << '\n';
+    return false;
+}
+
+int AnswerSelections(const CCommand& command, const CCommandOptions& options,
+                     const std::vector<std::string>& selections, std::ostream& out,
+                     std::ostream& err) {
+    const CAnswer answer = RunScenario(command, options, selections);
+    if (!answer.error.empty()) {
+        ReportUsageError(err, answer.error);
+        return answer.nExitStatus;
+    }
+    out << answer.text;
+    return kExitAnswered;
+}
+
+// Selections without a command are the default command's: the arguments with its name put in
+// front. False, with a message, for a first argument that is neither a command, a selection, "-"
+// nor an option.
+bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
+    if (args.empty() || FindCommand(args.front()) != nullptr) {
+        return true;
+    }
+    const std::string& first = args.front();
+    if (first.size() > 1 && first[0] == '-') {
+        return true; // an option of the program itself
+    }
+    // A list's name alone is a selection that lacks its "=VALUE", and is reported as such.
+    if (first != "-" && first.find('=') == std::string::npos && !IsListName(first)) {
+        error = "unknown command " + QuoteTyped(first) + ": the commands are " + CommandNames() +
+                ", and a selection is LIST=VALUE";
+        return false;
+    }
+    args.insert(args.begin(), DefaultCommand().name);
+    return true;
 }
 
 } // namespace
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
+    std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    std::string error;
+    if (!SupplyCommand(args, error)) {
+        ReportUsageError(err, error);
+        return kExitUsage;
+    }
+
     CLI::App app{"Spanwise: maximum recording length and time of memory recorders, without a "
-                 "window.\nWith no command, prints the report of the opening conditions.",
+                 "window.\nWith no command and no selections, prints the report of the opening "
+                 "conditions.",
                  "spanwise-cli"};
+    auto formatter = std::make_shared<CHelpFormatter>();
+    formatter->label("Positionals", "Arguments");
+    app.formatter(formatter);
     app.set_version_flag("--version", std::string("Spanwise ") + spanwise::kFileVersion);
     app.footer(kFooter);
     app.require_subcommand(0, 1);
 
+    CCommandOptions options;
     std::vector<std::string> selections;
-    bool bCsv = false;
-    const char* const selectionsHelp = "LIST=VALUE picks, in order; or - to read scenario lines";
-    auto* report = app.add_subcommand("report", "Print the Copy report after the selections");
-    report->add_option("selections", selections, selectionsHelp);
-    auto* state = app.add_subcommand("state", "Print the whole dialog as one JSON object");
-    state->add_option("selections", selections, selectionsHelp);
-    auto* table = app.add_subcommand(
-        "table", "Print the sampling period and recording time at every offered range");
-    table->add_option("selections", selections, selectionsHelp);
-    table->add_flag("--csv", bCsv, "Write comma-separated values with a header line");
+    std::vector<std::pair<const CCommand*, CLI::App*>> subcommands;
+    for (const CCommand& command : Commands()) {
+        CLI::App* subcommand = app.add_subcommand(command.name, command.summary);
+        subcommand->group("Commands");
+        command.addOptions(*subcommand, options);
+        subcommand->add_option(kSelectionsName, selections,
+                               "LIST=VALUE picks, in order; or - to read scenario lines");
+        subcommands.emplace_back(&command, subcommand);
+    }
 
+    std::reverse(args.begin(), args.end()); // CLI11 takes the arguments last first
     try {
-        app.parse(argc, argv);
+        app.parse(args);
     } catch (const CLI::ParseError& e) {
-        const int nCode = app.exit(e, out, err);
-        return nCode == 0 ? 0 : kExitUsage;
+        if (e.get_exit_code() != 0) {
+            ReportUsageError(err, DescribeParseError(e, app));
+            return kExitUsage;
+        }
+        app.exit(e, out, err); // help or the version
+        return FinishOutput(out, err) ? kExitAnswered : kExitIo;
     }
 
-    CScenarioOptions options;
-    options.bCsv = bCsv;
-    if (state->parsed()) {
-        options.command = Command::State;
-    } else if (table->parsed()) {
-        options.command = Command::Table;
+    const CCommand* command = &DefaultCommand();
+    for (const auto& [candidate, subcommand] : subcommands) {
+        if (subcommand->parsed()) {
+            command = candidate;
+        }
     }
-
-    const bool bReadLines =
-        std::find(selections.begin(), selections.end(), "-") != selections.end();
-    if (bReadLines && selections.size() > 1) {
-        err << "spanwise-cli: - reads the selections from standard input and takes no "
-               "others\n";
+    int nExit = 0;
+    if (std::find(selections.begin(), selections.end(), "-") == selections.end()) {
+        nExit = AnswerSelections(*command, options, selections, out, err);
+    } else if (selections.size() > 1) {
+        ReportUsageError(err, "- reads the selections from standard input and takes no others");
         return kExitUsage;
+    } else {
+        nExit = AnswerScenarioLines(*command, options, in, out, err);
     }
-    return bReadLines ? RunLines(options, in, out, err) : RunSingle(options, selections, out, err);
+    return FinishOutput(out, err) ? nExit : kExitIo;
 }
 
 } // namespace spanwise::cli

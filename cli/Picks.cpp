@@ -1,64 +1,121 @@
 #include "Picks.h"
 
+#include "ShownText.h"
 #include "ui/Calculator.h"
 
 #include <cctype>
 #include <charconv>
-#include <iterator>
 #include <limits>
+#include <vector>
 
 namespace spanwise::cli {
 
 namespace {
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+// Whether text begins with prefix, without regard to (ASCII) case; equal texts included.
+bool BeginsIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (prefix.size() > text.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (Lower(text[i]) != Lower(prefix[i])) {
             return false;
         }
     }
     return true;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && BeginsIgnoringCase(a, b);
 }
 
-std::string EntriesOf(const std::vector<std::string>& entries) {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Entries are the program's own texts; they are quoted only to set them apart.
+std::string EntriesOf(const std::vector<std::string>& entries, const std::vector<int>& positions) {
     std::string text;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + Quoted(entries[i]);
+    for (const int nPosition : positions) {
+        text += (text.empty() ? "\"" : ", \"") + entries[static_cast<std::size_t>(nPosition)] + '"';
     }
     return text;
 }
 
-// "#N" with N a decimal position; false, with nPosition untouched, for anything else ("#2x" is
-// text, not position 2). A number too large for an int is still a position, one that no list has.
-bool ParsePosition(const std::string& value, int& nPosition) {
-    if (value.size() < 2 || value[0] != '#') {
-        return false;
+std::string AllEntriesOf(const std::vector<std::string>& entries) {
+    std::vector<int> positions(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        positions[i] = static_cast<int>(i);
     }
-    const char* first = value.data() + 1;
-    const char* last = value.data() + value.size();
-    int nParsed = 0;
-    const auto [ptr, ec] = std::from_chars(first, last, nParsed);
-    if (ptr != last) {
-        return false;
+    return EntriesOf(entries, positions);
+}
+
+std::string PositionRange(int nCount) {
+    return "#0 to #" + std::to_string(nCount - 1);
+}
+
+// The position "#N" names: N is decimal digits and nothing else. A number too large for an int
+// is still a position, one that no list has.
+int ParsePosition(const std::string& value) {
+    int nPosition = 0;
+    const auto [ptr, ec] =
+        std::from_chars(value.data() + 1, value.data() + value.size(), nPosition);
+    return ec == std::errc() ? nPosition : std::numeric_limits<int>::max();
+}
+
+// The entry VALUE names in a list of entries, as ApplyPick describes; -1 with a message when
+// there is none or more than one.
+int FindEntry(const std::vector<std::string>& entries, const std::string& value,
+              const std::string& listName, std::string& error) {
+    const int nCount = static_cast<int>(entries.size());
+    const bool bSigned = value.size() > 2 && (value[1] == '-' || value[1] == '+');
+    const std::size_t digitsStart = bSigned ? 2 : 1;
+    bool bPosition = value.size() > digitsStart && value[0] == '#';
+    for (std::size_t i = digitsStart; bPosition && i < value.size(); ++i) {
+        bPosition = IsDigit(value[i]);
     }
-    if (ec == std::errc::result_out_of_range) {
-        nPosition =
-            value[1] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-        return true;
+    if (bPosition && bSigned) {
+        error = QuoteTyped(value) + " is not a position of the " + listName +
+                " list: write #N without a sign, " + PositionRange(nCount);
+        return -1;
     }
-    if (ec != std::errc()) {
-        return false;
+    if (bPosition) {
+        const int nPosition = ParsePosition(value);
+        if (nPosition >= nCount) {
+            error = QuoteTyped(value) + " is not a position of the " + listName +
+                    " list, which has " + std::to_string(nCount) + " entries (" +
+                    PositionRange(nCount) + ")";
+            return -1;
+        }
+        return nPosition;
     }
-    nPosition = nParsed;
-    return true;
+
+    std::vector<int> beginnings;
+    for (int i = 0; i < nCount; ++i) {
+        const std::string& entry = entries[static_cast<std::size_t>(i)];
+        if (EqualsIgnoringCase(entry, value)) {
+            return i;
+        }
+        if (!value.empty() && BeginsIgnoringCase(entry, value)) {
+            beginnings.push_back(i);
+        }
+    }
+    if (beginnings.size() == 1) {
+        return beginnings.front();
+    }
+    if (beginnings.empty()) {
+        error = QuoteTyped(value) + " is not an entry of the " + listName +
+                " list; its entries are now " + AllEntriesOf(entries) +
+                " (or #N for the N-th, from #0)";
+    } else {
+        error = QuoteTyped(value) + " is the beginning of more than one entry of the " + listName +
+                " list: " + EntriesOf(entries, beginnings) + "; write more of it";
+    }
+    return -1;
 }
 
 } // namespace
@@ -71,11 +128,20 @@ std::string ListNames() {
     return names;
 }
 
+bool IsListName(const std::string& word) {
+    for (const CalcList list : kCalcLists) {
+        if (EqualsIgnoringCase(word, GetListName(list))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error) {
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {
-        error =
-            Quoted(selection) + " is not a selection: write LIST=VALUE, for example model=Cedar";
+        error = QuoteTyped(selection) +
+                " is not a selection: write LIST=VALUE, for example model=Cedar";
         return false;
     }
     const std::string listName = selection.substr(0, equals);
@@ -88,7 +154,7 @@ bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& err
         }
     }
     if (pList == nullptr) {
-        error = "unknown list " + Quoted(listName) + ": the lists are " + ListNames();
+        error = "unknown list " + QuoteTyped(listName) + ": the lists are " + ListNames();
         return false;
     }
     const CalcList list = *pList;
@@ -99,30 +165,10 @@ bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& err
                 calc.GetDisabledReason(list);
         return false;
     }
-    const std::vector<std::string>& entries = calc.GetEntries(list);
-    const int nCount = static_cast<int>(entries.size());
-    int nIndex = -1;
-    if (ParsePosition(value, nIndex)) {
-        if (nIndex < 0 || nIndex >= nCount) {
-            error = value + " is not a position of the " + name + " list, which has " +
-                    std::to_string(nCount) + " entries (#0 to #" + std::to_string(nCount - 1) + ")";
-            return false;
-        }
-    } else {
-        for (int i = 0; i < nCount; ++i) {
-            if (EqualsIgnoringCase(value, entries[static_cast<std::size_t>(i)])) {
-                nIndex = i;
-                break;
-            }
-        }
-        if (nIndex < 0) {
-            error = Quoted(value) + " is not an entry of the " + name +
-                    " list; its entries are now " + EntriesOf(entries) +
-                    " (or #N for the N-th, from #0)";
-            return false;
-        }
+    const int nIndex = FindEntry(calc.GetEntries(list), value, name, error);
+    if (nIndex < 0) {
+        return false;
     }
-
     calc.Pick(list, nIndex);
     return true;
 }

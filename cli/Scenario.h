@@ -1,21 +1,16 @@
 #pragma once
 
+#include "Commands.h"
+
 #include <string>
 #include <vector>
 
 namespace spanwise::cli {
 
-enum class Command { Report, State, Table };
-
-struct CScenarioOptions {
-    Command command = Command::Report;
-    bool bCsv = false; // table only
-};
-
-// Opens the calculator as the window does, applies the selections in order as user picks and
-// writes what the command asks for to out. Returns false with a message for the first selection
-// that cannot be applied; out is then left empty.
-bool RunScenario(const CScenarioOptions& options, const std::vector<std::string>& selections,
-                 std::string& out, std::string& error);
+// Opens the calculator as the window does, applies the selections in order as user picks and lets
+// the command answer. The first selection that cannot be applied ends the scenario without an
+// answer, with its message and the usage error's exit status.
+CAnswer RunScenario(const CCommand& command, const CCommandOptions& options,
+                    const std::vector<std::string>& selections);
 
 } // namespace spanwise::cli

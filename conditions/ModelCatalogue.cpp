@@ -1,9 +1,5 @@
 #include "conditions/ModelCatalogue.h"
 
-#include "res/ModelEntries.h"
-
-#include <iterator>
-
 namespace spanwise {
 
 namespace {
@@ -115,7 +111,7 @@ constexpr bool CatalogueFollowsTemplate() {
 
 } // namespace
 
-static_assert(std::size(kModelEntries) == kModelCount && CatalogueFollowsTemplate(),
+static_assert(CatalogueFollowsTemplate(),
               "the catalogue must have one row for each Model Number entry, in the same order");
 
 const CModelRow& GetModelRow(int nModel) {

@@ -2,6 +2,9 @@
 
 #include "conditions/ChannelTables.h"
 #include "conditions/TimeRanges.h"
+#include "res/ModelEntries.h"
+
+#include <iterator>
 
 // The eleven models: one row each with everything the dialog offers and computes for it. A model
 // is known everywhere by its position in the Model Number list; only the catalogue tells one
@@ -9,7 +12,10 @@
 
 namespace spanwise {
 
-// Positions in the Model Number list, for tables and tests that name a model.
+// One model for each entry of the Model Number list.
+constexpr int kModelCount = static_cast<int>(std::size(kModelEntries));
+
+// Positions in the Model Number list, for tests and tables of expected values that name a model.
 enum ModelIndex : int {
     kAlder = 0, // "Alder/Alder-W"
     kBirch = 1, // "Birch/Birch-W"
@@ -23,7 +29,6 @@ enum ModelIndex : int {
     kJuniper = 9,
     kKauri = 10,
 };
-constexpr int kModelCount = 11;
 
 constexpr int kMemoryLabelColumns = 4;
 constexpr int kMemoryPositions = 4;

@@ -1,13 +1,47 @@
 #include "ControlState.h"
 
+#include "ChangeBatch.h"
+
+#include <utility>
+
 namespace ctl {
+
+namespace {
+
+constexpr ControlChange kEveryChange[] = {ControlChange::Text,      ControlChange::Entries,
+                                          ControlChange::Selection, ControlChange::Enabled,
+                                          ControlChange::Visible,   ControlChange::Font,
+                                          ControlChange::ToolTip};
+
+constexpr unsigned Bit(ControlChange change) {
+    return 1U << static_cast<unsigned>(change);
+}
+
+} // namespace
 
 CControlState::CControlState(const CDialogItemTemplate& item)
     : m_strText(item.caption != nullptr ? item.caption : ""), m_pTemplate(&item) {}
 
 void CControlState::Notify(ControlChange change) const {
-    if (m_pObserver != nullptr) {
-        m_pObserver->OnControlChanged(*this, change);
+    if (m_pObserver == nullptr) {
+        return;
+    }
+    if (m_pBatch != nullptr && m_pBatch->IsOpen()) {
+        if (m_nHeldChanges == 0) {
+            m_pBatch->Hold(*this);
+        }
+        m_nHeldChanges |= Bit(change);
+        return;
+    }
+    m_pObserver->OnControlChanged(*this, change);
+}
+
+void CControlState::SendHeldChanges() const {
+    const unsigned nHeld = std::exchange(m_nHeldChanges, 0U);
+    for (const ControlChange change : kEveryChange) {
+        if ((nHeld & Bit(change)) != 0 && m_pObserver != nullptr) {
+            m_pObserver->OnControlChanged(*this, change);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 
 namespace ctl {
 
+class CChangeBatch;
 class CControlState;
 
 // What changed in a control, so that a window system can mirror it in its widget.
@@ -39,6 +40,8 @@ public:
     ControlKind GetKind() const { return m_pTemplate->kind; }
 
     void SetObserver(IControlObserver* pObserver) { m_pObserver = pObserver; }
+    // The batch of the dialog the control belongs to: while it is open, changes are held.
+    void SetChangeBatch(CChangeBatch* pBatch) { m_pBatch = pBatch; }
 
     // The fields below are reached through CWnd and its subclasses.
     std::string m_strText;
@@ -51,11 +54,16 @@ public:
     std::string m_strToolTip; // empty: no tooltip
     bool m_bToolTipActive = false;
 
+    // Tells the observer of change, at once or, while the dialog's batch is open, when it closes.
     void Notify(ControlChange change) const;
+    // Tells the observer of each kind of change held, once, in the order of ControlChange.
+    void SendHeldChanges() const;
 
 private:
     const CDialogItemTemplate* m_pTemplate;
     IControlObserver* m_pObserver = nullptr;
+    CChangeBatch* m_pBatch = nullptr;
+    mutable unsigned m_nHeldChanges = 0; // one bit for each ControlChange
 };
 
 } // namespace ctl

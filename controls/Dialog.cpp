@@ -15,7 +15,9 @@ void CDialog::Create() {
     m_controls.reserve(m_pTemplate->nItems);
     for (std::size_t i = 0; i < m_pTemplate->nItems; ++i) {
         m_controls.push_back(std::make_unique<CControlState>(m_pTemplate->items[i]));
+        m_controls.back()->SetChangeBatch(&m_changeBatch);
     }
+    const CChangeBatchScope batch(m_changeBatch);
     OnInitDialog();
 }
 
@@ -58,6 +60,7 @@ bool CDialog::OnUserPick(int nID, int nIndex) {
     if (nIndex < 0 || nIndex >= list.GetCount()) {
         return false;
     }
+    const CChangeBatchScope batch(m_changeBatch);
     list.SetCurSel(nIndex);
     OnCommand(nID, CBN_SELCHANGE);
     return true;
@@ -73,6 +76,17 @@ bool CDialog::OnUserClick(int nID) {
         return false;
     }
     OnCommand(nID, BN_CLICKED);
+    return true;
+}
+
+// The user's text changes the dialog, though through the control it owns.
+// NOLINTNEXTLINE(readability-make-member-function-const)
+bool CDialog::OnUserEdit(int nID, const std::string& text) {
+    CControlState* pState = FindControl(nID);
+    if (pState == nullptr || pState->GetKind() != ControlKind::Edit || !pState->m_bEnabled) {
+        return false;
+    }
+    pState->m_strText = text;
     return true;
 }
 

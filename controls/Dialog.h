@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeBatch.h"
 #include "DataExchange.h"
 #include "DialogTemplate.h"
 #include "Menu.h"
@@ -45,10 +46,14 @@ public:
 
     // A user picked entry nIndex of list nID: the list's selection changes and the dialog is
     // told, as by the list's own change notification. Returns false when the list is unknown,
-    // disabled or has no such entry; nothing changes then.
+    // disabled or has no such entry; nothing changes then. The controls' observers hear of what
+    // the pick changed once the dialog has handled it, each kind of change of a control once.
     bool OnUserPick(int nID, int nIndex);
     // A user pressed button nID.
     bool OnUserClick(int nID);
+    // A user changed the text of edit field nID; the field already shows it. Returns false when
+    // the field is unknown or disabled.
+    bool OnUserEdit(int nID, const std::string& text);
 
     // A command from control nID with notification nCode; true when something handled it.
     virtual bool OnCommand(int nID, int nCode);
@@ -75,6 +80,7 @@ private:
     IDialogHost& m_host;
     CDialog* m_pParent;
     std::vector<std::unique_ptr<CControlState>> m_controls;
+    CChangeBatch m_changeBatch;
     int m_nModalResult = 0;
     CMenu m_systemMenu;
     HICON m_hBigIcon;

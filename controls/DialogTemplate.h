@@ -7,7 +7,7 @@ namespace ctl {
 // A dialog as built-in data: its frame, font and controls, laid out in dialog units, plus the
 // strings the framework puts into its lists when it opens.
 
-enum class ControlKind { Static, GroupBox, ComboBox, PushButton, DefPushButton, Icon };
+enum class ControlKind { Static, GroupBox, ComboBox, PushButton, DefPushButton, Icon, Edit };
 
 // Styles of a control, combined as bits.
 enum ControlStyle : unsigned {
@@ -23,6 +23,7 @@ enum ControlStyle : unsigned {
     kStyleVScroll = 1U << 8,
     kStyleDropDownList = 1U << 9,
     kStyleSorted = 1U << 10,
+    kStyleAutoHScroll = 1U << 11, // an edit field scrolls its text sideways as it is typed
 };
 
 // Styles of the dialog frame.

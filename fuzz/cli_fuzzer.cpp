@@ -4,13 +4,15 @@
 // An input that starts with 'A' is an argument vector: the bytes after the 'A' up to the first
 // line end are the arguments, each ended by a NUL as in /proc/PID/cmdline (a last argument needs
 // no NUL), and the bytes after that line end are standard input. It runs through the tool's own
-// command line, RunCommandLine. Any other input is one scenario line, split as the tool splits it
-// and answered by each command: report, state, table and table --csv.
+// command line, RunCommandLine. Any other input is one scenario (a line, or lines joined by a
+// backslash), split as the tool splits it and answered by each command: report, state, table
+// and table --csv.
 //
 // Every input must end in an answer or in a clear error; anything else aborts with a message,
 // which libFuzzer reports as a crash and saves the input.
 
 #include "cli/CommandLine.h"
+#include "cli/Commands.h"
 #include "cli/Output.h"
 #include "cli/Picks.h"
 #include "cli/Scenario.h"
@@ -76,9 +78,10 @@ Json ParseJson(const std::string& text) {
 // One answer of state: the whole dialog with exactly the documented keys, each selection inside
 // its list, and the report as the clipboard holds it.
 void CheckState(const Json& state, const std::string& text) {
-    const std::vector<std::string> keys{"lists",           "recording_length",
-                                        "sampling_period", "sampling_period_visible",
-                                        "recording_time",  "report"};
+    const std::vector<std::string> keys{
+        "lists",           "recording_length", "sampling_period",       "sampling_period_visible",
+        "recording_time",  "report",           "recording_length_divs", "seconds_per_div",
+        "recording_time_s"};
     Check(state.is_object() && KeysOf(state) == keys, "state has other keys", text);
     const Json& lists = state["lists"];
     const std::vector<std::string> listKeys{"model",   "memory",   "function", "sampling",
@@ -110,6 +113,9 @@ void CheckState(const Json& state, const std::string& text) {
           "the recording length is not in divisions", text);
     Check(state["recording_time"].get<std::string>().size() <= 20,
           "the recording time is longer than the window shows", text);
+    Check(state["recording_length_divs"].is_number_integer() &&
+              state["seconds_per_div"].is_number() && state["recording_time_s"].is_number(),
+          "a number behind the texts is not a number", text);
 }
 
 std::string Lower(std::string text) {
@@ -117,6 +123,11 @@ std::string Lower(std::string text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     return text;
+}
+
+bool AllDigits(const std::string& text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The entry a "LIST=VALUE" selection names on the dialog as it is now, worked out afresh from
@@ -146,28 +157,65 @@ int ExpectedPick(const CRecordingCalcDlg& dlg, const std::string& selection, int
         return -1;
     }
     const long long nCount = static_cast<long long>(list.m_entries.size());
-    // "#N", N decimal with an optional minus sign
-    const std::size_t digits = value.size() > 1 && value[1] == '-' ? 2 : 1;
-    if (value.size() > digits && value[0] == '#' &&
-        std::all_of(value.begin() + static_cast<long>(digits), value.end(),
-                    [](char c) { return c >= '0' && c <= '9'; })) {
-        const std::string number = value.substr(digits);
-        const std::size_t first = std::min(number.find_first_not_of('0'), number.size());
-        const std::string significant = number.substr(first);
-        if (digits == 2 && !significant.empty()) {
+    // "#N" with N decimal digits is a position; with a sign before them, an error.
+    if (value.size() > 1 && value[0] == '#') {
+        const std::string number = value.substr(1);
+        if ((number[0] == '-' || number[0] == '+') && AllDigits(number.substr(1))) {
             return -1;
         }
-        if (significant.size() > 9 || std::stoll("0" + significant) >= nCount) {
-            return -1;
+        if (AllDigits(number)) {
+            const std::size_t first = std::min(number.find_first_not_of('0'), number.size());
+            const std::string significant = number.substr(first);
+            if (significant.size() > 9 || std::stoll("0" + significant) >= nCount) {
+                return -1;
+            }
+            return static_cast<int>(std::stoll("0" + significant));
         }
-        return static_cast<int>(std::stoll("0" + significant));
     }
+    // Else the first entry of that text, in any case, or the one entry it begins.
+    std::vector<int> beginnings;
     for (long long i = 0; i < nCount; ++i) {
-        if (Lower(value) == Lower(list.m_entries[static_cast<std::size_t>(i)])) {
+        const std::string entry = Lower(list.m_entries[static_cast<std::size_t>(i)]);
+        if (entry == Lower(value)) {
             return static_cast<int>(i);
         }
+        if (!value.empty() && entry.compare(0, value.size(), Lower(value)) == 0) {
+            beginnings.push_back(static_cast<int>(i));
+        }
     }
-    return -1;
+    return beginnings.size() == 1 ? beginnings.front() : -1;
+}
+
+// Messages are printed on terminals: no control characters but their line ends, no escape
+// sequences, nothing that is not UTF-8 (a strict JSON dump throws on that) and none of the
+// invisible characters that could hide what was typed.
+void CheckPrintable(const std::string& text, const std::string& detail) {
+    try {
+        (void)Json(text).dump();
+    } catch (const Json::exception&) {
+        Fail("a message is not UTF-8", detail);
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        Check(c >= 0x20 || c == '\n', "a message holds a control character", detail);
+        Check(c != 0x7F, "a message holds DEL", detail);
+        if (c < 0x80 || (c & 0xC0U) == 0x80U) {
+            continue;
+        }
+        // The code point of the sequence that starts here; the dump above proved it well formed.
+        const int nLength = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        std::uint32_t codePoint = c & (0x7FU >> static_cast<unsigned>(nLength));
+        for (int k = 1; k < nLength; ++k) {
+            codePoint = (codePoint << 6U) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+        }
+        const bool bInvisible = (codePoint >= 0x80 && codePoint <= 0xA0) || codePoint == 0xAD ||
+                                (codePoint >= 0x200B && codePoint <= 0x200F) ||
+                                (codePoint >= 0x202A && codePoint <= 0x202E) ||
+                                (codePoint >= 0x2060 && codePoint <= 0x2069) ||
+                                codePoint == 0xFEFF ||
+                                (codePoint >= 0xE0000 && codePoint <= 0xE007F);
+        Check(!bInvisible, "a message holds an invisible character", detail);
+    }
 }
 
 // The selections one by one: each that names an enabled list and one of its entries is applied
@@ -184,6 +232,7 @@ void CheckPicks(const std::vector<std::string>& selections) {
         if (nExpected < 0) {
             Check(!bOk, "a pick that names no enabled entry was applied", selection);
             Check(!error.empty(), "a failing pick has no message", selection);
+            CheckPrintable(error, selection + "\n" + error);
             Check(StateJson(calc, calc.GetReport()) == before, "a failing pick changed the dialog",
                   selection);
         } else {
@@ -194,54 +243,61 @@ void CheckPicks(const std::vector<std::string>& selections) {
     }
 }
 
-// A scenario line, answered by every command: all four agree on whether the picks apply.
+// A scenario, answered by every command: all four agree on whether the picks apply.
 void RunLine(const std::string& line) {
     std::vector<std::string> words;
     std::string error;
-    if (!SplitShellWords(line, words, error)) {
+    SplitResult split = SplitShellWords(line, words, error);
+    if (split == SplitResult::Continues) {
+        // As at the end of the input: the backslash joins an empty line.
+        split = SplitShellWords(line + '\n', words, error);
+        Check(split != SplitResult::Continues, "a joined empty line asks for another", line);
+    }
+    if (split == SplitResult::Failed) {
         Check(!error.empty(), "a line that cannot be split has no message", line);
         return;
     }
+    Check(line.find('\0') == std::string::npos, "a line with a NUL byte was split", line);
     CheckPicks(words);
 
-    CScenarioOptions options;
-    std::string report;
-    std::string reportError;
-    options.command = Command::Report;
-    const bool bOk = RunScenario(options, words, report, reportError);
+    const CCommand& reportCommand = *FindCommand("report");
+    const CCommand& stateCommand = *FindCommand("state");
+    const CCommand& tableCommand = *FindCommand("table");
+    CCommandOptions options;
+    const CAnswer report = RunScenario(reportCommand, options, words);
+    const bool bOk = report.error.empty();
     if (!bOk) {
-        Check(!reportError.empty(), "a failing scenario has no message", line);
-        Check(report.empty(), "a failing scenario wrote an answer", line);
+        Check(report.text.empty(), "a failing scenario wrote an answer", line);
+        Check(report.nExitStatus == 2, "a failing selection is not a usage error", line);
     } else {
-        Check(!report.empty() && report.back() == '\n', "the report is not whole lines", report);
-        Check(report.find('\r') == std::string::npos, "the report keeps CR on a terminal", report);
+        Check(!report.text.empty() && report.text.back() == '\n', "the report is not whole lines",
+              report.text);
+        Check(report.text.find('\r') == std::string::npos, "the report keeps CR on a terminal",
+              report.text);
     }
 
-    std::string out;
-    error.clear();
-    options.command = Command::State;
-    Check(RunScenario(options, words, out, error) == bOk && error == reportError,
-          "state and report disagree on the picks", line + "\n" + error + "\n" + reportError);
+    const CAnswer state = RunScenario(stateCommand, options, words);
+    Check(state.error == report.error, "state and report disagree on the picks",
+          line + "\n" + state.error + "\n" + report.error);
     if (bOk) {
+        const std::string& out = state.text;
         Check(std::count(out.begin(), out.end(), '\n') == 1 && out.back() == '\n',
               "state is not one line", out);
-        const Json state = ParseJson(out);
-        CheckState(state, out);
-        Check(ToTerminalLines(state["report"].get<std::string>()) == report,
-              "state's report differs from the report", out + "\n" + report);
+        const Json json = ParseJson(out);
+        CheckState(json, out);
+        Check(ToTerminalLines(json["report"].get<std::string>()) == report.text,
+              "state's report differs from the report", out + "\n" + report.text);
     }
 
     std::vector<std::string> rows[2];
     for (const bool bCsv : {false, true}) {
-        out.clear();
-        error.clear();
-        options.command = Command::Table;
         options.bCsv = bCsv;
-        Check(RunScenario(options, words, out, error) == bOk && error == reportError,
-              "table and report disagree on the picks", line);
+        const CAnswer table = RunScenario(tableCommand, options, words);
+        Check(table.error == report.error, "table and report disagree on the picks", line);
         if (bOk) {
-            Check(!out.empty() && out.back() == '\n', "the table is not whole lines", out);
-            rows[bCsv] = SplitLines(out);
+            Check(!table.text.empty() && table.text.back() == '\n', "the table is not whole lines",
+                  table.text);
+            rows[bCsv] = SplitLines(table.text);
         }
     }
     if (bOk) {
@@ -249,6 +305,50 @@ void RunLine(const std::string& line) {
               "the two tables have different rows", line);
         Check(rows[1][0] == "range,sampling_period,recording_time", "the CSV header is wrong",
               rows[1][0]);
+    }
+}
+
+// The number that starts at text[start] and is followed by after ("12" of "line 12:" or of
+// "12,..."), or -1.
+long LineNumberAt(const std::string& text, std::size_t start, char after) {
+    std::size_t end = start;
+    while (end < text.size() && end - start < 9 && text[end] >= '0' && text[end] <= '9') {
+        ++end;
+    }
+    if (end == start || end >= text.size() || text[end] != after) {
+        return -1;
+    }
+    return std::stol(text.substr(start, end - start));
+}
+
+// Answers to scenario lines name their lines, in rising order: "line N:" before each text
+// answer, a first column "line" under one header in CSV.
+void CheckLineNumbers(const std::string& outText, bool bCsv, const std::string& detail) {
+    const std::vector<std::string> lines = SplitLines(outText);
+    long nLast = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (bCsv) {
+            if (i == 0) {
+                Check(line == "line,range,sampling_period,recording_time",
+                      "the batch CSV header is wrong", detail);
+                continue;
+            }
+            const long nLine = LineNumberAt(line, 0, ',');
+            Check(nLine >= nLast && nLine > 0 && std::count(line.begin(), line.end(), ',') == 3,
+                  "a batch CSV row does not name its line", detail);
+            nLast = nLine;
+            continue;
+        }
+        const long nHeading = line.rfind("line ", 0) == 0 ? LineNumberAt(line, 5, ':') : -1;
+        const bool bHeading =
+            nHeading > 0 && line.size() == 5 + std::to_string(nHeading).size() + 1;
+        Check(i > 0 || bHeading, "the first answer has no heading", detail);
+        if (bHeading) {
+            Check(nHeading > nLast, "headings do not rise", detail);
+            Check(i == 0 || lines[i - 1].empty(), "answers are not kept apart", detail);
+            nLast = nHeading;
+        }
     }
 }
 
@@ -281,6 +381,12 @@ void RunArguments(const std::string& bytes) {
         "exit " + std::to_string(nExit) + "\n--- out ---\n" + outText + "\n--- err ---\n" + errText;
 
     const bool bReadsLines = std::find(args.begin() + 1, args.end(), "-") != args.end();
+    CheckPrintable(errText, detail);
+    for (const std::string& line : SplitLines(errText)) {
+        Check(line.rfind("spanwise-cli: ", 0) == 0 ||
+                  line.rfind("Try 'spanwise-cli --help'", 0) == 0,
+              "a message does not name the program", detail);
+    }
     switch (nExit) {
     case 0:
         Check(errText.empty(), "a success wrote to standard error", detail);
@@ -293,10 +399,26 @@ void RunArguments(const std::string& bytes) {
         break;
     case 2:
         Check(!errText.empty(), "a usage error has no message", detail);
+        Check(errText.find("'spanwise-cli --help'") != std::string::npos,
+              "a usage error does not say how to get help", detail);
         Check(outText.empty(), "a usage error also answered", detail);
         break;
     default:
         Fail("unexpected exit status", detail);
+    }
+
+    // The command that answered: the first argument, or report for selections without one.
+    const CCommand* command = args.size() > 1 ? FindCommand(args[1]) : nullptr;
+    if (command == nullptr && args.size() > 1 &&
+        (args[1] == "-" || args[1].find('=') != std::string::npos)) {
+        command = FindCommand("report");
+    }
+    const bool bCsv = std::find(args.begin() + 1, args.end(), "--csv") != args.end();
+    const bool bHelpOrVersion = outText.find("Usage: spanwise-cli") != std::string::npos ||
+                                outText.rfind("Spanwise V", 0) == 0;
+    if (bReadsLines && nExit < 2 && command != nullptr && std::string(command->name) != "state" &&
+        !outText.empty() && !bHelpOrVersion) {
+        CheckLineNumbers(outText, bCsv, detail);
     }
 
     // state answers are JSON Lines, each the dialog or an error.
@@ -308,6 +430,7 @@ void RunArguments(const std::string& bytes) {
                           answer["error"].is_string() &&
                           !answer["error"].get<std::string>().empty(),
                       "an error answer is malformed", line);
+                CheckPrintable(answer["error"].get<std::string>(), line);
             } else {
                 CheckState(answer, line);
             }

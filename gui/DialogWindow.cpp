@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "Icons.h"
+#include "ReadableColour.h"
 
 #include "controls/DC.h"
 #include "controls/Dialog.h"
@@ -9,11 +10,17 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 using namespace ctl;
 
@@ -29,6 +36,9 @@ QString FromCore(const std::string& text) {
 // Static text that does not say otherwise takes '&' as a mnemonic marker: "&&" shows one '&',
 // a lone '&' shows nothing. Labels here name no buddy, so the mnemonic itself has no use.
 QString StripMnemonics(const QString& text) {
+    if (!text.contains(QLatin1Char('&'))) {
+        return text;
+    }
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -99,7 +109,8 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
 
     const auto& controls = dlg.Controls();
     m_widgets.reserve(controls.size());
-    m_colourSet.assign(controls.size(), false);
+    m_askedColours.assign(controls.size(), kNoColour);
+    m_shownEntries.resize(controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const CControlState& state = *controls[i];
         m_indexOf[&state] = i;
@@ -173,6 +184,10 @@ QWidget* CDialogWindow::CreateControlWidget(const CControlState& state) {
         const int nItemHeight = qMax(1, pCombo->fontMetrics().height());
         pCombo->setMaxVisibleItems(qMax(1, (rect.height() - nClosedHeight) / nItemHeight));
         pCombo->setGeometry(rect.x(), rect.y(), rect.width(), nClosedHeight);
+        // The wheel turns a list only once the list has the focus (eventFilter); it does not give
+        // the focus either, so that scrolling over the window changes nothing by accident.
+        pCombo->setFocusPolicy(Qt::StrongFocus);
+        pCombo->installEventFilter(this);
         connect(pCombo, &QComboBox::activated, this, [this, pCombo, nID](int nItem) {
             if (!m_dlg.OnUserPick(nID, nItem)) {
                 // The dialog refused the pick: show its selection again.
@@ -190,6 +205,18 @@ QWidget* CDialogWindow::CreateControlWidget(const CControlState& state) {
         pButton->setGeometry(rect);
         connect(pButton, &QPushButton::clicked, this, [this, nID] { m_dlg.OnUserClick(nID); });
         pWidget = pButton;
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* pEdit = new QLineEdit(this);
+        if ((item.style & kStyleStaticEdge) == 0) {
+            pEdit->setFrame(false);
+        }
+        pEdit->setGeometry(rect);
+        // The text is the dialog's as soon as it is typed, as a Windows edit field's is.
+        connect(pEdit, &QLineEdit::textEdited, this,
+                [this, nID](const QString& text) { m_dlg.OnUserEdit(nID, text.toStdString()); });
+        pWidget = pEdit;
         break;
     }
     case ControlKind::Icon: {
@@ -249,6 +276,9 @@ void CDialogWindow::ApplyContent(std::size_t nIndex, ControlChange change) {
             pGroup->setTitle(text);
         } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
             pButton->setText(text);
+        } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget);
+                   pEdit != nullptr && pEdit->text() != text) {
+            pEdit->setText(text);
         }
         break;
     }
@@ -281,6 +311,13 @@ void CDialogWindow::ApplyEntries(std::size_t nIndex) {
         return;
     }
     const CControlState& state = *m_dlg.Controls()[nIndex];
+    // A list refilled with the entries it had (the same model's memories, the same range window)
+    // keeps its items: only the selection may have changed.
+    if (state.m_entries == m_shownEntries[nIndex]) {
+        ApplySelection(nIndex);
+        return;
+    }
+    m_shownEntries[nIndex] = state.m_entries;
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(state.m_entries.size()));
     for (const std::string& entry : state.m_entries) {
@@ -307,18 +344,22 @@ void CDialogWindow::ApplyTextColour(std::size_t nIndex) {
     CDC dc;
     CWnd wnd(m_dlg.Controls()[nIndex].get());
     m_dlg.OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
-    QWidget* pWidget = m_widgets[nIndex];
     const COLORREF colour = dc.GetTextColor();
-    if (colour == kNoColour) {
-        if (m_colourSet[nIndex]) {
-            pWidget->setPalette(QPalette());
-            m_colourSet[nIndex] = false;
-        }
+    if (colour == m_askedColours[nIndex]) {
         return;
     }
-    const QColor textColour(static_cast<int>(colour & 0xFFU),
-                            static_cast<int>((colour >> 8) & 0xFFU),
-                            static_cast<int>((colour >> 16) & 0xFFU));
+    m_askedColours[nIndex] = colour;
+    QWidget* pWidget = m_widgets[nIndex];
+    if (colour == kNoColour) {
+        pWidget->setPalette(QPalette());
+        return;
+    }
+    // The colour the dialog asks for was chosen for a light window; on a dark palette it may not
+    // read.
+    const QColor textColour = ReadableTextColour(QColor(static_cast<int>(colour & 0xFFU),
+                                                        static_cast<int>((colour >> 8) & 0xFFU),
+                                                        static_cast<int>((colour >> 16) & 0xFFU)),
+                                                 palette());
     QPalette palette = pWidget->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, textColour);
@@ -326,7 +367,6 @@ void CDialogWindow::ApplyTextColour(std::size_t nIndex) {
         palette.setColor(group, QPalette::ButtonText, textColour);
     }
     pWidget->setPalette(palette);
-    m_colourSet[nIndex] = true;
 }
 
 void CDialogWindow::EndFromDialog(int nResult) {
@@ -341,13 +381,57 @@ void CDialogWindow::reject() {
     m_dlg.OnCancel();
 }
 
-void CDialogWindow::ShowSystemMenu(const QPoint& globalPos) {
+void CDialogWindow::setVisible(bool bVisible) {
+    if (bVisible && !m_bPlaced && parentWidget() == nullptr) {
+        m_bPlaced = true;
+        // The screen the window opens on: where the mouse is, as the toolkit places a dialog
+        // without a parent.
+        const QScreen* pScreen = QGuiApplication::screenAt(QCursor::pos());
+        if (pScreen == nullptr) {
+            pScreen = screen();
+        }
+        if (pScreen != nullptr) {
+            // The window itself, without its frame: most platforms tell the frame only once the
+            // window is on screen, and moving it then would show it jump.
+            const QRect area = pScreen->availableGeometry();
+            setGeometry(QRect(area.x() + (area.width() - width()) / 2,
+                              area.y() + (area.height() - height()) / 2, width(), height()));
+        }
+    }
+    QDialog::setVisible(bVisible);
+}
+
+void CDialogWindow::changeEvent(QEvent* pEvent) {
+    QDialog::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::PaletteChange) {
+        // The readable text colours depend on the window's background: work them out afresh.
+        for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+            if (m_askedColours[i] != kNoColour) {
+                m_askedColours[i] = kNoColour;
+                ApplyTextColour(i);
+            }
+        }
+    }
+}
+
+bool CDialogWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pEvent->type() == QEvent::Wheel) {
+        const auto* pList = qobject_cast<QComboBox*>(pWatched);
+        if (pList != nullptr && !pList->hasFocus()) {
+            pEvent->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(pWatched, pEvent);
+}
+
+void CDialogWindow::ShowSystemMenu(const QPoint& globalPos, bool bFromKeyboard) {
     CMenu* pSystemMenu = m_dlg.GetSystemMenu(false);
     if (pSystemMenu == nullptr) {
         return;
     }
     QMenu menu(this);
-    bool bHasCommand = false;
+    QAction* pFirstCommand = nullptr;
     for (const CMenu::CItem& item : pSystemMenu->Items()) {
         if ((item.nFlags & MF_SEPARATOR) != 0) {
             menu.addSeparator();
@@ -355,10 +439,17 @@ void CDialogWindow::ShowSystemMenu(const QPoint& globalPos) {
         }
         QAction* pAction = menu.addAction(FromCore(item.text));
         pAction->setData(item.nID);
-        bHasCommand = true;
+        if (pFirstCommand == nullptr) {
+            pFirstCommand = pAction;
+        }
     }
-    if (!bHasCommand) {
+    if (pFirstCommand == nullptr) {
         return;
+    }
+    if (bFromKeyboard) {
+        // Once the menu is up: showing it makes no item active.
+        QTimer::singleShot(0, &menu,
+                           [&menu, pFirstCommand] { menu.setActiveAction(pFirstCommand); });
     }
     if (const QAction* pChosen = menu.exec(globalPos); pChosen != nullptr) {
         m_dlg.OnSysCommand(pChosen->data().toUInt(), 0);
@@ -372,7 +463,7 @@ void CDialogWindow::contextMenuEvent(QContextMenuEvent* pEvent) {
         globalPos = pFocus->mapToGlobal(QPoint(0, pFocus->height()));
     }
     pEvent->accept();
-    ShowSystemMenu(globalPos);
+    ShowSystemMenu(globalPos, pEvent->reason() == QContextMenuEvent::Keyboard);
 }
 
 void CDialogWindow::keyPressEvent(QKeyEvent* pEvent) {
@@ -382,7 +473,7 @@ void CDialogWindow::keyPressEvent(QKeyEvent* pEvent) {
     if (bMenuKey || bShiftF10) {
         pEvent->accept();
         const QWidget* pFocus = focusWidget() != nullptr ? focusWidget() : this;
-        ShowSystemMenu(pFocus->mapToGlobal(QPoint(0, pFocus->height())));
+        ShowSystemMenu(pFocus->mapToGlobal(QPoint(0, pFocus->height())), true);
         return;
     }
     QDialog::keyPressEvent(pEvent);

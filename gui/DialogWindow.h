@@ -3,9 +3,11 @@
 #include "DialogUnits.h"
 
 #include "controls/ControlState.h"
+#include "controls/DC.h"
 
 #include <QDialog>
 
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -38,9 +40,13 @@ public:
     void EndFromDialog(int nResult);
 
     // Shows the dialog's window menu at globalPos and sends the chosen item as a system command.
-    void ShowSystemMenu(const QPoint& globalPos);
+    // Opened from the keyboard, its first item is active, so that Return chooses it.
+    void ShowSystemMenu(const QPoint& globalPos, bool bFromKeyboard = false);
 
     void OnControlChanged(const ctl::CControlState& control, ctl::ControlChange change) override;
+
+    // A top-level window opens centred on its screen; one with a parent, on the parent.
+    void setVisible(bool bVisible) override;
 
 public slots:
     // Enter on the default button and Escape or the close button: the dialog decides.
@@ -48,7 +54,9 @@ public slots:
     void reject() override;
 
 protected:
+    void changeEvent(QEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
@@ -63,7 +71,9 @@ private:
 
     ctl::CDialog& m_dlg;
     CDialogBaseUnits m_units;
-    std::vector<QWidget*> m_widgets; // by control index, template order
-    std::vector<bool> m_colourSet;
+    std::vector<QWidget*> m_widgets;           // by control index, template order
+    std::vector<ctl::COLORREF> m_askedColours; // as the dialog last asked; kNoColour for none
+    std::vector<std::vector<std::string>> m_shownEntries; // a list's entries as its widget has them
+    bool m_bPlaced = false;
     std::unordered_map<const ctl::CControlState*, std::size_t> m_indexOf;
 };

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <algorithm>
+
 using namespace ctl;
 
 namespace {
@@ -17,6 +19,14 @@ namespace {
 const char* const kJapaneseGothicFaces[] = {
     "IPAPGothic",         "IPAexGothic", "VL PGothic", "TakaoPGothic", "Noto Sans CJK JP",
     "Source Han Sans JP", "IPAGothic",   "VL Gothic",  "TakaoGothic",
+};
+
+// For bold text where the face asked for is not installed: faces with a bold style of their own,
+// Japanese Gothic ones first, then Latin ones (the texts shown in bold are Latin). A family
+// without one is made bold by the toolkit thickening its strokes, and that thickening thins out
+// or vanishes when the window is drawn scaled (scale factors 1.5 and 2).
+const char* const kBoldFallbackFaces[] = {
+    "Noto Sans CJK JP", "Source Han Sans JP", "DejaVu Sans", "Liberation Sans", "Noto Sans",
 };
 
 // Japanese faces are known to the font database by their English names as well.
@@ -36,6 +46,13 @@ QString InstalledFamily(const QStringList& families, const QString& face) {
     return {};
 }
 
+bool HasBoldStyle(const QString& family) {
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
+        return QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    });
+}
+
 QString JapaneseGothicFamily(const QStringList& families) {
     for (const char* face : kJapaneseGothicFaces) {
         QString family = InstalledFamily(families, QString::fromUtf8(face));
@@ -53,10 +70,24 @@ QString JapaneseGothicFamily(const QStringList& families) {
     return {};
 }
 
-// ResolveFontFamily, asked once for each face rather than each time a window opens: it goes
-// through the list of every installed family. Forgotten when the installed fonts change, and with
-// the application.
-QString CachedFontFamily(const QString& face) {
+// The installed family named face, by its own or its English name; empty when there is none.
+QString ExactFamily(const QStringList& families, const QString& face) {
+    if (face.isEmpty()) {
+        return {};
+    }
+    QString exact = InstalledFamily(families, face);
+    for (const auto& names : kEnglishFaceNames) {
+        if (exact.isEmpty() && face == QString::fromUtf8(names[0])) {
+            exact = InstalledFamily(families, QString::fromUtf8(names[1]));
+        }
+    }
+    return exact;
+}
+
+// ResolveFontFamily or ResolveBoldFontFamily, asked once for each face rather than each time a
+// window opens: they go through the list of every installed family. Forgotten when the installed
+// fonts change, and with the application.
+QString CachedFontFamily(const QString& face, bool bBold = false) {
     static QHash<QString, QString> families;
     static bool bWatching = false;
     if (!bWatching && qApp != nullptr) {
@@ -67,9 +98,10 @@ QString CachedFontFamily(const QString& face) {
         });
         bWatching = true;
     }
-    auto found = families.constFind(face);
+    const QString key = bBold ? QLatin1String("bold:") + face : face;
+    auto found = families.constFind(key);
     if (found == families.cend()) {
-        found = families.insert(face, ResolveFontFamily(face));
+        found = families.insert(key, bBold ? ResolveBoldFontFamily(face) : ResolveFontFamily(face));
     }
     return *found;
 }
@@ -78,18 +110,26 @@ QString CachedFontFamily(const QString& face) {
 
 QString ResolveFontFamily(const QString& face) {
     const QStringList families = QFontDatabase::families();
-    if (!face.isEmpty()) {
-        QString exact = InstalledFamily(families, face);
-        for (const auto& names : kEnglishFaceNames) {
-            if (exact.isEmpty() && face == QString::fromUtf8(names[0])) {
-                exact = InstalledFamily(families, QString::fromUtf8(names[1]));
-            }
-        }
-        if (!exact.isEmpty()) {
-            return exact;
+    QString exact = ExactFamily(families, face);
+    return !exact.isEmpty() ? exact : JapaneseGothicFamily(families);
+}
+
+QString ResolveBoldFontFamily(const QString& face) {
+    const QStringList families = QFontDatabase::families();
+    if (QString exact = ExactFamily(families, face); !exact.isEmpty()) {
+        return exact;
+    }
+    QString fallback = JapaneseGothicFamily(families);
+    if (!fallback.isEmpty() && HasBoldStyle(fallback)) {
+        return fallback;
+    }
+    for (const char* boldFace : kBoldFallbackFaces) {
+        QString family = InstalledFamily(families, QString::fromUtf8(boldFace));
+        if (!family.isEmpty() && HasBoldStyle(family)) {
+            return family;
         }
     }
-    return JapaneseGothicFamily(families);
+    return fallback;
 }
 
 QFont DialogFont(const QString& face, int nPointSize) {
@@ -106,7 +146,8 @@ QFont DialogFont(const QString& face, int nPointSize) {
 
 QFont ControlFont(const CFontRequest& request, const QFont& dialogFont) {
     QFont font = dialogFont;
-    const QString family = CachedFontFamily(QString::fromUtf8(request.faceName.c_str()));
+    const QString family = CachedFontFamily(QString::fromUtf8(request.faceName.c_str()),
+                                            request.nWeight >= QFont::DemiBold);
     if (!family.isEmpty()) {
         font.setFamilies({family});
     }

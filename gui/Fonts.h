@@ -8,10 +8,15 @@ struct CFontRequest;
 }
 
 // Fonts named by the dialogs, matched to what this system has installed: the face itself where it
-// exists, else the closest Japanese Gothic face, else the desktop's own user-interface font.
+// exists, else the closest Japanese Gothic face (for bold text, a face with a real bold style),
+// else the desktop's own user-interface font.
 
 // The family to use for face; empty when only the desktop's default font is left.
 QString ResolveFontFamily(const QString& face);
+
+// The family for bold text in face: the face itself where it is installed, else a fallback with a
+// bold style of its own (a Japanese Gothic one if there is one), else as ResolveFontFamily.
+QString ResolveBoldFontFamily(const QString& face);
 
 // The font of a dialog: face at nPointSize points.
 QFont DialogFont(const QString& face, int nPointSize);

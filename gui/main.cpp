@@ -1,6 +1,7 @@
 // spanwise: the calculator window.
 
 #include "CommandLine.h"
+#include "DisplayCheck.h"
 #include "Icons.h"
 #include "QtDialogHost.h"
 
@@ -24,8 +25,8 @@ constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
 // Where no window can be opened: the report of the opening conditions, as Copy would give it,
-// with the terminal's line ends.
-int RunWithoutDisplay() {
+// with the terminal's line ends, and on standard error why there is no window (reason).
+void PrintOpeningReport(const std::string& reason) {
     CHeadlessHost host;
     const spanwise::CCalculator calc(host);
     std::string report = calc.GetReport();
@@ -34,10 +35,9 @@ int RunWithoutDisplay() {
         report.erase(at, 1);
     }
     std::cout << report << std::flush;
-    std::cerr << AfxGetAppName()
-              << ": no display found, so this is the opening report instead of the window;"
+    std::cerr << AfxGetAppName() << ": " << reason
+              << ", so this is the opening report instead of the window;"
                  " spanwise-cli serves without one\n";
-    return 0;
 }
 
 // Help, version and bad arguments, which need no window. Returns -1 when the program goes on.
@@ -70,7 +70,14 @@ int main(int argc, char* argv[]) {
         return nExit;
     }
     if (!bDisplay) {
-        return RunWithoutDisplay();
+        PrintOpeningReport("no display found");
+        return 0;
+    }
+    // A display that is named but does not answer (a stopped X server, an ssh session without X
+    // forwarding) would make the toolkit abort.
+    if (const CDisplayCheck check = CheckDisplay(rawArgs); !check.bAnswers) {
+        PrintOpeningReport("cannot open display " + check.display);
+        return kExitFailure;
     }
 
     QApplication app(argc, argv);

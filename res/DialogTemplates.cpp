@@ -69,6 +69,14 @@ const CDialogItemTemplate kAboutBoxItems[] = {
                                               "MIT License: free to use, provided as is, without warranty.", 40,  28, 190, 20, kStyleLeft | kStyleGroup, 0 },
     { IDOK,       ControlKind::DefPushButton, "OK",                                          176,   7,  50, 14, kStyleTabStop | kStyleGroup, 0 },
 };
+
+const CDialogItemTemplate kFitTimeItems[] = {
+    // id              kind                        caption                                               x    y    cx   cy  style
+    { IDC_LBL_DURATION, ControlKind::Static,       "Recording time needed, for example 3d, 2d12h, 1h30min, 1.5h or 500ms:", 7, 7, 180, 16, kStyleLeft | kStyleNoPrefix, 0 },
+    { IDC_DURATION,     ControlKind::Edit,         "",                                                    7,  26, 180, 12, kStyleAutoHScroll | kStyleTabStop | kStyleStaticEdge, 0 },
+    { IDOK,             ControlKind::DefPushButton, "OK",                                                76,  45,  50, 14, kStyleTabStop | kStyleGroup, 0 },
+    { IDCANCEL,         ControlKind::PushButton,   "Cancel",                                            137,  45,  50, 14, kStyleTabStop, 0 },
+};
 // clang-format on
 
 } // namespace
@@ -97,6 +105,20 @@ const CDialogTemplate kAboutBoxTemplate = {
     9,
     kAboutBoxItems,
     std::size(kAboutBoxItems),
+    nullptr,
+    0,
+};
+
+const CDialogTemplate kFitTimeTemplate = {
+    IDD_FIT_TIME,
+    "Fit a Recording Time",
+    194,
+    66,
+    kDlgCaption | kDlgSysMenu | kDlgModalFrame,
+    kDialogFont,
+    9,
+    kFitTimeItems,
+    std::size(kFitTimeItems),
     nullptr,
     0,
 };

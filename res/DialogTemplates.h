@@ -2,6 +2,8 @@
 
 #include "controls/DialogTemplate.h"
 
-// The built-in dialog templates: the calculator (102) and the About box (100).
+// The built-in dialog templates: the calculator (102), the About box (100) and the question for
+// the recording time to fit (103).
 extern const ctl::CDialogTemplate kRecordingCalcTemplate;
 extern const ctl::CDialogTemplate kAboutBoxTemplate;
+extern const ctl::CDialogTemplate kFitTimeTemplate;

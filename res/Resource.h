@@ -5,6 +5,7 @@
 // Dialog templates
 constexpr int IDD_ABOUTBOX = 100;
 constexpr int IDD_RECORDINGCALC_DIALOG = 102;
+constexpr int IDD_FIT_TIME = 103;
 
 // Icon
 constexpr int IDR_MAINFRAME = 128;
@@ -31,10 +32,17 @@ constexpr int IDC_LBL_SAMPLING = 1017;
 constexpr int IDC_LBL_SCANNER = 1018;
 constexpr int IDC_LBL_CHANNELS = 1019;
 
+// Controls of the Fit a Recording Time dialog
+constexpr int IDC_DURATION = 1020;
+constexpr int IDC_LBL_DURATION = 1021;
+
 // Strings
 constexpr unsigned IDS_ABOUTBOX = 101;
+constexpr unsigned IDS_FIT_TIME = 102;
 constexpr unsigned IDS_RESULT_FONT_FACE = 1010;
 constexpr unsigned IDS_COPY_TOOLTIP = 1107;
 
 // System-menu command of the About item
 constexpr unsigned IDM_ABOUTBOX = 0x0010;
+// System-menu command of the Fit a Recording Time item
+constexpr unsigned IDM_FIT_TIME = 0x0020;

@@ -12,6 +12,7 @@ struct CStringEntry {
 // clang-format off
 const CStringEntry kStringTable[] = {
     {  101, "&About..." },
+    {  102, "Fit a Recording Time..." },
     { 1000, "Sable Not Installed" },
     { 1001, "Sable Installed" },
     { 1002, "Only Sable Installed" },

@@ -190,6 +190,20 @@ double CCalculator::GetRecordingTimeSeconds() const {
     return m_dlg.GetRecordingTimeSeconds();
 }
 
+double CCalculator::GetRecordingTimeSecondsAt(int nTimeRange) const {
+    return m_dlg.GetRecordingTimeSecondsAt(nTimeRange);
+}
+
+CCalculator::CFit CCalculator::FindFit(double dSeconds) const {
+    CFit fit{false, 0};
+    fit.nTimeRange = m_dlg.GetFittingTimeRange(dSeconds, fit.bFits);
+    return fit;
+}
+
+bool CCalculator::FitRecordingTime(const std::string& duration) {
+    return m_dlg.FitRecordingTime(duration);
+}
+
 std::string CCalculator::GetReport() const {
     return m_dlg.BuildReport();
 }

@@ -66,6 +66,22 @@ public:
     double GetSecondsPerDiv() const;
     double GetRecordingTimeSeconds() const;
 
+    // The recording time at position nTimeRange of the Time-axis Range list, the selection as it
+    // is.
+    double GetRecordingTimeSecondsAt(int nTimeRange) const;
+
+    // The range a recording of dSeconds needs: the finest the Time-axis Range list offers (the
+    // first in its order) whose recording time is at least dSeconds. When none is, bFits is false
+    // and nTimeRange names the range with the longest recording time.
+    struct CFit {
+        bool bFits;
+        int nTimeRange;
+    };
+    CFit FindFit(double dSeconds) const;
+    // Fit a Recording Time as the window's menu offers it: duration as a user writes it ("3d");
+    // the fitting range is picked, or a message box says why none is. Returns whether one was.
+    bool FitRecordingTime(const std::string& duration);
+
     // The Copy report as the clipboard gets it (CR LF line ends), without touching the clipboard.
     std::string GetReport() const;
     // Presses Copy: the report goes to the host's clipboard, or a message box says why not.

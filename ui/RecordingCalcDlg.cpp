@@ -1,6 +1,7 @@
 #include "RecordingCalcDlg.h"
 
 #include "AboutDlg.h"
+#include "FitTimeDlg.h"
 #include "controls/DC.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
@@ -78,6 +79,10 @@ bool CRecordingCalcDlg::OnInitDialog() {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
         }
+        const std::string strFitMenu = LoadString(IDS_FIT_TIME);
+        if (!strFitMenu.empty()) {
+            pSysMenu->AppendMenu(MF_STRING, IDM_FIT_TIME, strFitMenu);
+        }
     }
 
     SetIcon(m_hIcon, true);
@@ -114,6 +119,13 @@ void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
     if ((nID & 0xFFF0U) == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout(GetHost(), this);
         dlgAbout.DoModal();
+        return;
+    }
+    if ((nID & 0xFFF0U) == IDM_FIT_TIME) {
+        CFitTimeDlg dlgFit(GetHost(), this);
+        if (dlgFit.DoModal() == IDOK) {
+            FitRecordingTime(dlgFit.GetDuration());
+        }
         return;
     }
     CDialog::OnSysCommand(nID, lParam);

@@ -32,8 +32,22 @@ public:
     int GetRecordingLengthDivs() const;
     double GetSecondsPerDiv() const;
     double GetRecordingTimeSeconds() const;
+    // The same at position nTimeRange of the Time-axis Range list instead of the selected one.
+    double GetSecondsPerDivAt(int nTimeRange) const;
+    double GetRecordingTimeSecondsAt(int nTimeRange) const;
     // The sampling period of the selected range as the table writes it ("50ns/S").
     std::string GetSamplingPeriod() const;
+
+    // The range a recording of dSeconds needs: the position of the finest range the Time-axis
+    // Range list offers whose recording time is at least dSeconds, with bFits true; else the
+    // position of the longest recording time, with bFits false.
+    int GetFittingTimeRange(double dSeconds, bool& bFits) const;
+    // Fit a Recording Time: picks the range a recording of duration (as a user writes it, "3d")
+    // needs as a user would pick it; when the duration cannot be read or no range lasts that
+    // long, says so in a message box and changes nothing. Returns whether a range was picked.
+    bool FitRecordingTime(const std::string& duration);
+    // A recording time as the dialog shows it ("2d7h33min20s").
+    static std::string FormatRecordingTime(double dSeconds);
 
     // The text Copy puts on the clipboard, read from what the controls show now.
     std::string BuildReport() const;

@@ -25,13 +25,25 @@ int CRecordingCalcDlg::GetRecordingLengthDivs() const {
 }
 
 double CRecordingCalcDlg::GetSecondsPerDiv() const {
-    return spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(m_nModel),
-                                     GetFirstTimeRangeIndex() + m_nTimeRange)
-        .secondsPerDiv;
+    return GetSecondsPerDivAt(m_nTimeRange);
 }
 
 double CRecordingCalcDlg::GetRecordingTimeSeconds() const {
-    return static_cast<double>(GetRecordingLengthDivs()) * GetSecondsPerDiv();
+    return GetRecordingTimeSecondsAt(m_nTimeRange);
+}
+
+double CRecordingCalcDlg::GetSecondsPerDivAt(int nTimeRange) const {
+    return spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(m_nModel),
+                                     GetFirstTimeRangeIndex() + nTimeRange)
+        .secondsPerDiv;
+}
+
+double CRecordingCalcDlg::GetRecordingTimeSecondsAt(int nTimeRange) const {
+    return static_cast<double>(GetRecordingLengthDivs()) * GetSecondsPerDivAt(nTimeRange);
+}
+
+std::string CRecordingCalcDlg::FormatRecordingTime(double dSeconds) {
+    return spanwise::FormatDuration(dSeconds, kTimeResolution, kTimePrecision, kTimeMaxLength);
 }
 
 int CRecordingCalcDlg::GetChannelDivisor() const {
@@ -75,6 +87,5 @@ void CRecordingCalcDlg::ShowSamplingPeriod() {
 }
 
 void CRecordingCalcDlg::ShowRecordingTime() {
-    m_stRecordingTime.SetWindowText(spanwise::FormatDuration(
-        GetRecordingTimeSeconds(), kTimeResolution, kTimePrecision, kTimeMaxLength));
+    m_stRecordingTime.SetWindowText(FormatRecordingTime(GetRecordingTimeSeconds()));
 }

@@ -5,6 +5,7 @@
 // On Windows, RunCli is in CliRunWindows.cpp.
 #ifndef _WIN32
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>
@@ -65,12 +66,52 @@ private:
     int m_fd = -1;
 };
 
+// Ignores SIGPIPE while it lives; a program started meanwhile keeps ignoring it.
+class CSigpipeIgnored {
+public:
+    CSigpipeIgnored() {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGPIPE, &ignore, &m_previous);
+    }
+    ~CSigpipeIgnored() { ::sigaction(SIGPIPE, &m_previous, nullptr); }
+    CSigpipeIgnored(const CSigpipeIgnored&) = delete;
+    CSigpipeIgnored& operator=(const CSigpipeIgnored&) = delete;
+
+private:
+    struct sigaction m_previous = {};
+};
+
+// A pipe whose reading end is closed at once.
+class CBrokenPipe {
+public:
+    CBrokenPipe() {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            throw std::runtime_error("cannot create a pipe");
+        }
+        ::close(fds[0]);
+        m_fd = fds[1];
+    }
+    ~CBrokenPipe() { ::close(m_fd); }
+    CBrokenPipe(const CBrokenPipe&) = delete;
+    CBrokenPipe& operator=(const CBrokenPipe&) = delete;
+
+    int Fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
 } // namespace
 
-CCliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
+CCliRun RunCli(const std::vector<std::string>& args, const std::string& input, CliInput inputKind,
+               CliOutput outputKind) {
     const CTempFile in;
     const CTempFile out;
     const CTempFile err;
+    const CBrokenPipe brokenPipe;
+    const CSigpipeIgnored sigpipeIgnored;
     in.Write(input);
 
     std::string program = SPANWISE_CLI_PATH;
@@ -83,8 +124,32 @@ CCliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in.Fd(), STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out.Fd(), STDOUT_FILENO);
+    const std::string directory = ::testing::TempDir();
+    switch (inputKind) {
+    case CliInput::File:
+        posix_spawn_file_actions_adddup2(&actions, in.Fd(), STDIN_FILENO);
+        break;
+    case CliInput::Directory:
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, directory.c_str(), O_RDONLY, 0);
+        break;
+    case CliInput::Closed:
+        posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
+        break;
+    }
+    switch (outputKind) {
+    case CliOutput::File:
+        posix_spawn_file_actions_adddup2(&actions, out.Fd(), STDOUT_FILENO);
+        break;
+    case CliOutput::Full:
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+        break;
+    case CliOutput::Closed:
+        posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        break;
+    case CliOutput::BrokenPipe:
+        posix_spawn_file_actions_adddup2(&actions, brokenPipe.Fd(), STDOUT_FILENO);
+        break;
+    }
     posix_spawn_file_actions_adddup2(&actions, err.Fd(), STDERR_FILENO);
     pid_t pid = 0;
     const int nSpawn = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);

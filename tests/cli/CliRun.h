@@ -14,8 +14,18 @@ struct CCliRun {
     std::string err;
 };
 
+// Where the run's standard input comes from and its standard output goes.
+enum class CliInput { File, Directory, Closed };
+enum class CliOutput {
+    File,
+    Full,       // /dev/full: every write fails with ENOSPC
+    Closed,     // no descriptor 1
+    BrokenPipe, // a pipe whose reader has gone, SIGPIPE ignored
+};
+
 // Runs the built spanwise-cli with the arguments, standard input read from a file holding input.
-CCliRun RunCli(const std::vector<std::string>& args, const std::string& input = "");
+CCliRun RunCli(const std::vector<std::string>& args, const std::string& input = "",
+               CliInput inputKind = CliInput::File, CliOutput outputKind = CliOutput::File);
 
 // The text split at '\n'; a final line end opens no further line.
 std::vector<std::string> SplitLines(const std::string& text);

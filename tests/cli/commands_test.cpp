@@ -55,6 +55,9 @@ TEST(CliReport, PrintsTheReportAfterThePicksInOrder) {
         {{"report", "model=Cedar", "channels=4ch", "function=REC"}, kCedarRecReport},
         {{"report", "MODEL=cedar", "Function=rec"}, kCedarRecReport},
         {{"report", "model=#2", "function=#1"}, kCedarRecReport},
+        // selections without a command mean report
+        {{"model=Cedar", "function=REC"}, kCedarRecReport},
+        {{"model=ced", "function=r"}, kCedarRecReport},
     };
     for (const Case& c : cases) {
         const CCliRun run = RunCli(c.args);
@@ -154,11 +157,15 @@ TEST(CliState, ShowsEmptyAndPlaceholderEntriesInTheirPositions) {
     EXPECT_EQ(lists["function"]["enabled"], false);
 }
 
-TEST(CliState, AnyCaseAndAPositionPickTheSameEntryAsItsText) {
+TEST(CliState, AnyCaseAPositionAndAUniqueBeginningPickTheSameEntryAsItsText) {
     const std::vector<Args> spellings[] = {
         {{"model=Gum/Gum-2"}, {"model=gUM/gum-2"}, {"model=#6"}},
         {{"channels=4ch"}, {"CHANNELS=4CH"}, {"channels=#2"}},
-        {{"range=5min/div"}, {"range=#25"}},
+        {{"range=5min/div"}, {"range=#25"}, {"range=5min"}, {"range=5MI"}},
+        {{"model=Alder/Alder-W"}, {"model=alder"}, {"model=a"}},
+        // an exact text wins over the beginning of a longer one
+        {{"channels=16ch"}, {"channels=#4"}},
+        {{"channels=16ch+logic"}, {"channels=16ch+"}, {"channels=#5"}},
         {{"sampling=Dual-axis Sampling", "scanner=Sable Installed"},
          {"sampling=dual-axis sampling", "scanner=#1"}},
     };

@@ -1,9 +1,10 @@
-// Bad input in single mode: a message on standard error that says what is wrong, nothing on
-// standard output, exit status 2.
+// Bad input in single mode: a message on standard error that says what is wrong and how to get
+// help, nothing on standard output, exit status 2.
 
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace spanwise::test {
 namespace {
@@ -27,8 +28,15 @@ TEST(CliErrors, RejectEachKindOfBadInputWithAUsefulMessage) {
         {{"report", "memory=#4"}, {"#4", "memory list", "#0 to #3"}},
         {{"report", "model=Cedar", "memory=#-1"}, {"#-1", "memory list", "#0 to #2"}},
         {{"report", "range=#99999999999"}, {"#99999999999", "range list", "#0 to #25"}},
+        // "#N" takes no sign
+        {{"report", "model=#-0"}, {"\"#-0\"", "without a sign", "#0 to #10"}},
+        {{"report", "memory=#+1"}, {"\"#+1\"", "without a sign", "#0 to #3"}},
         // "#N" with anything after it is text, never position N
         {{"report", "model=#2x"}, {"\"#2x\"", "model list"}},
+        // a beginning of several entries names them all
+        {{"report", "range=5"},
+         {"\"5\"", "range list", "\"5us/div\", \"50us/div\"", "\"5min/div\""}},
+        {{"channels=16"}, {"\"16\"", "channels list", "\"16ch\", \"16ch+logic\""}},
         {{"report", "range=#1.5"}, {"\"#1.5\"", "range list"}},
         {{"report", "model=#2 "}, {"\"#2 \"", "model list"}},
         // picks in disabled lists: which list and why
@@ -44,8 +52,11 @@ TEST(CliErrors, RejectEachKindOfBadInputWithAUsefulMessage) {
         {{"report", "model"}, {"\"model\"", "LIST=VALUE"}},
         {{"report", "--bogus"}, {"--bogus"}},
         {{"report", "--csv"}, {"--csv"}},
+        {{"table", "--csv=yes"}, {"--csv", "no value"}},
         {{"--bogus"}, {"--bogus"}},
-        {{"status"}, {"status"}},
+        {{"status"}, {"\"status\"", "report, state, table"}},
+        {{"model"}, {"\"model\"", "LIST=VALUE"}},
+        {{"model=Oak"}, {"\"Oak\"", "model list"}},
         {{"state", "-", "model=Cedar"}, {"standard input"}},
         {{"state", "model=Cedar", "-"}, {"standard input"}},
     };
@@ -54,9 +65,59 @@ TEST(CliErrors, RejectEachKindOfBadInputWithAUsefulMessage) {
         const CCliRun run = RunCli(c.args, "model=Cedar\n");
         EXPECT_EQ(run.nExit, 2);
         EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("spanwise-cli: ", 0), 0U) << run.err;
+        EXPECT_NE(run.err.find("'spanwise-cli --help'"), std::string::npos) << run.err;
         for (const std::string& part : c.messageParts) {
             EXPECT_NE(run.err.find(part), std::string::npos) << "no " << part << " in " << run.err;
         }
+    }
+}
+
+// What the user typed, shown safely: characters that do not print come out escaped, a long value
+// shortened with its length, on standard error and in the JSON error alike.
+TEST(CliErrors, ShowWhatWasTypedWithoutItsInvisibleCharacters) {
+    const std::string longValue(1000, 'a');
+    struct Case {
+        std::string selection;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"model=Ce\x1b[31mdar", "\"Ce\\x1b[31mdar\""},
+        {"model=Ce\tdar\x7f", "\"Ce\\x09dar\\x7f\""},
+        {"model=\xe2\x80\x8b", "\"\\u200b\""},                              // zero-width space
+        {"model=Cedar\xe2\x80\x8e\xe2\x80\x8f", "\"Cedar\\u200e\\u200f\""}, // LRM, RLM
+        {"model=\xe2\x80\xaeradeC", "\"\\u202eradeC\""},          // right-to-left override
+        {"model=\xe2\x81\xa0\xef\xbb\xbf", "\"\\u2060\\ufeff\""}, // word joiner, BOM
+        {"model=Cedar\xc2\xa0", "\"Cedar\\u00a0\""},              // no-break space
+        {"model=\xc2\x9b", "\"\\u009b\""},                        // C1 control
+        {"model=\xf3\xa0\x80\x81", "\"\\U000e0001\""},            // language tag
+        {"model=Ced\377ar\303", "\"Ced\\xffar\\xc3\""},           // not UTF-8
+        {"model=\xc0\xaf", "\"\\xc0\\xaf\""},                     // overlong "/"
+        {"model=Z\xc3\xbcrich", "\"Z\xc3\xbcrich\""},             // prints: stays
+        {"mo\033del=Cedar", "\"mo\\x1bdel\""},
+        {"model=" + longValue, "\"" + std::string(57, 'a') + "...\" (1000 characters)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        const CCliRun run = RunCli({"report", c.selection});
+        EXPECT_EQ(run.nExit, 2);
+        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+        for (const char byte : run.err) {
+            EXPECT_TRUE(byte == '\n' || static_cast<unsigned char>(byte) >= 0x20) << run.err;
+        }
+
+        const CCliRun lines = RunCli({"state", "-"}, "'" + c.selection + "'\n");
+        EXPECT_EQ(lines.nExit, 1);
+        const std::string message = nlohmann::json::parse(lines.out).at("error");
+        EXPECT_EQ(message.find("line 1: "), 0U) << message;
+        EXPECT_NE(message.find(c.shown), std::string::npos) << message;
+    }
+    // Arguments the command line itself rejects are shown the same way.
+    for (const std::string arg : {"--x\x1b[2J", "re\xe2\x80\x8bport"}) {
+        const CCliRun run = RunCli({arg});
+        EXPECT_EQ(run.nExit, 2);
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("\xe2\x80\x8b"), std::string::npos) << run.err;
     }
 }
 

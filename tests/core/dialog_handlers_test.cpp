@@ -351,12 +351,14 @@ TEST_F(DialogHandlers, RecIgnoresChannelsAndSamplingButNotScanner) {
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "1000 div");
 }
 
-TEST_F(DialogHandlers, SystemMenuEndsInAboutItem) {
+TEST_F(DialogHandlers, SystemMenuEndsInAboutAndFitItems) {
     const auto& items = dlg.GetSystemMenu(false)->Items();
-    ASSERT_EQ(items.size(), 2U);
+    ASSERT_EQ(items.size(), 3U);
     EXPECT_EQ(items[0].nFlags, MF_SEPARATOR);
     EXPECT_EQ(items[1].text, "&About...");
     EXPECT_EQ(items[1].nID, IDM_ABOUTBOX);
+    EXPECT_EQ(items[2].text, "Fit a Recording Time...");
+    EXPECT_EQ(items[2].nID, IDM_FIT_TIME);
 }
 
 TEST_F(DialogHandlers, OnlyResultFieldsGetTheResultFontAndBlue) {

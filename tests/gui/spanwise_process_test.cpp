@@ -5,9 +5,15 @@
 #include "Fonts.h"
 #include "OpeningReport.h"
 
+#include "controls/ControlState.h"
 #include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -22,18 +28,25 @@ struct CRun {
     QString err;
 };
 
-CRun RunSpanwise(const QStringList& args, bool bDisplay) {
+// Runs spanwise with args; bDisplay: on the offscreen platform, else with no display at all.
+// extra: variables set on top ("NAME=VALUE").
+CRun RunSpanwise(const QStringList& args, bool bDisplay, const QStringList& extra = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "QT_SCALE_FACTOR"}) {
         environment.remove(name);
     }
     if (bDisplay) {
         environment.insert("QT_QPA_PLATFORM", "offscreen");
     }
+    for (const QString& variable : extra) {
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    }
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(SPANWISE_EXECUTABLE, args);
     CRun run;
+    // A crash (an abort, a segmentation fault) leaves nExit at -1.
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
@@ -105,4 +118,136 @@ TEST(SpanwiseProcessTest, ScreenshotIsTheWholeWindow) {
     const QSize expected = MapDialogSize(kRecordingCalcTemplate.cx, kRecordingCalcTemplate.cy,
                                          CDialogBaseUnits::FromFont(font));
     EXPECT_EQ(image.size() / image.devicePixelRatio(), expected);
+}
+
+// An X display number that nothing serves here.
+QString SilentXDisplay() {
+    for (int nDisplay = 55; nDisplay < 200; ++nDisplay) {
+        if (!QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(nDisplay)) &&
+            !QFileInfo::exists(QString("/tmp/.X%1-lock").arg(nDisplay))) {
+            return QString(":%1").arg(nDisplay);
+        }
+    }
+    return ":55";
+}
+
+// A display that is named but does not answer, and how it is named back.
+struct CSilentDisplayCase {
+    const char* name;
+    QStringList environment;
+    QStringList args;
+    QString named;
+};
+
+void PrintTo(const CSilentDisplayCase& row, std::ostream* pOut) {
+    *pOut << row.name;
+}
+
+class SilentDisplayTest : public ::testing::TestWithParam<CSilentDisplayCase> {};
+
+TEST_P(SilentDisplayTest, SaysSoAndPrintsTheOpeningReport) {
+    const CSilentDisplayCase& row = GetParam();
+    const QTemporaryDir runtimeDir;
+    QStringList environment = row.environment;
+    environment.replaceInStrings("@RUNTIME@", runtimeDir.path());
+    environment.replaceInStrings("@SILENT@", SilentXDisplay());
+    QStringList args = row.args;
+    args.replaceInStrings("@SILENT@", SilentXDisplay());
+    const QString named = QString(row.named).replace("@SILENT@", SilentXDisplay());
+
+    const CRun run = RunSpanwise(args, false, environment);
+    EXPECT_EQ(run.nExit, 1) << "no crash, and not success";
+    EXPECT_EQ(run.out.toStdString(), spanwise::test::kOpeningReport);
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("spanwise: cannot open display " + named + ","))
+        << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("einstall")) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Displays, SilentDisplayTest,
+    ::testing::Values(CSilentDisplayCase{"XServerGone", {"DISPLAY=@SILENT@"}, {}, "@SILENT@"},
+                      CSilentDisplayCase{
+                          "X11Chosen", {"DISPLAY=@SILENT@", "QT_QPA_PLATFORM=xcb"}, {}, "@SILENT@"},
+                      CSilentDisplayCase{"DisplayOption",
+                                         {"DISPLAY=@SILENT@"},
+                                         {"-platform", "xcb", "-display", "@SILENT@"},
+                                         "@SILENT@"},
+                      CSilentDisplayCase{
+                          "X11WithoutDisplay", {"QT_QPA_PLATFORM=xcb"}, {}, "(DISPLAY is not set)"},
+                      CSilentDisplayCase{"WaylandSessionGone",
+                                         {"WAYLAND_DISPLAY=wayland-9", "XDG_SESSION_TYPE=wayland",
+                                          "XDG_RUNTIME_DIR=@RUNTIME@"},
+                                         {},
+                                         "Wayland wayland-9"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// How much blue ink the text in rect of image carries: the text is blue on a grey background.
+double BlueInk(const QImage& image, const QRect& rect) {
+    double ink = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            ink += qMax(0, pixel.blue() - (pixel.red() + pixel.green()) / 2) / 255.0;
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+TEST(SpanwiseProcessTest, ResultsAreBoldAtEveryScaleFactor) {
+    const QFont dialogFont = DialogFont(QString::fromUtf8(kRecordingCalcTemplate.fontFace),
+                                        kRecordingCalcTemplate.nFontPointSize);
+    const CDialogBaseUnits units = CDialogBaseUnits::FromFont(dialogFont);
+    const ctl::CDialogItemTemplate* pField = std::find_if(
+        kRecordingCalcTemplate.items, kRecordingCalcTemplate.items + kRecordingCalcTemplate.nItems,
+        [](const ctl::CDialogItemTemplate& item) { return item.nID == IDC_RECORDING_LENGTH; });
+    const QRect field = MapDialogRect(pField->x, pField->y, pField->cx, pField->cy, units);
+    ctl::CFontRequest request;
+    request.nHeight = 12;
+    request.nWeight = 700;
+    request.faceName = LoadString(IDS_RESULT_FONT_FACE);
+    const QFont bold = ControlFont(request, dialogFont);
+    QFont regular = bold;
+    regular.setWeight(QFont::Normal);
+
+    for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
+        SCOPED_TRACE("scale factor " + std::to_string(scale));
+        const QTemporaryDir dir;
+        const QString file = dir.filePath("window.png");
+        const CRun run = RunSpanwise({"--screenshot", file}, true,
+                                     {"QT_SCALE_FACTOR=" + QString::number(scale)});
+        ASSERT_EQ(run.nExit, 0) << run.err.toStdString();
+        const QImage shot(file);
+        ASSERT_FALSE(shot.isNull());
+        // The field's inside, clear of its sunken edge.
+        const int nEdge = qCeil(2 * scale);
+        const QRect inside(qRound(field.x() * scale) + nEdge, qRound(field.y() * scale) + nEdge,
+                           qRound(field.width() * scale) - 2 * nEdge,
+                           qRound(field.height() * scale) - 2 * nEdge);
+        const double shownInk = BlueInk(shot, inside);
+
+        // The same text in the same face, not bold, drawn at the same scale.
+        QImage plain(inside.size(), QImage::Format_RGB32);
+        plain.fill(QColor(239, 239, 239));
+        {
+            QImage scaled(field.size() * scale, QImage::Format_RGB32);
+            scaled.fill(QColor(239, 239, 239));
+            scaled.setDevicePixelRatio(scale);
+            QPainter painter(&scaled);
+            painter.setFont(regular);
+            painter.setPen(QColor(0, 0, 255));
+            painter.drawText(QRect(QPoint(0, 0), field.size()), Qt::AlignCenter, "320000 div");
+            painter.end();
+            plain = scaled;
+        }
+        const double plainInk = BlueInk(plain, plain.rect());
+        ASSERT_GT(plainInk, 0.0);
+        // A face's own bold carries some 1.7 times the ink of its regular style at every scale;
+        // the thickening the toolkit fakes a bold with fades as the scale grows (1.25 at 2).
+        EXPECT_GE(shownInk / plainInk, 1.5) << "shown " << shownInk << ", not bold " << plainInk;
+    }
 }

@@ -1,0 +1,86 @@
+// The commands of spanwise-cli: a new command is one more row in the table, with its options and
+// its answer.
+
+#include "Commands.h"
+
+#include "ExitStatus.h"
+#include "Output.h"
+#include "ui/Calculator.h"
+
+#include <CLI/CLI.hpp>
+
+namespace spanwise::cli {
+
+namespace {
+
+void NoOptions(CLI::App& /*subcommand*/, CCommandOptions& /*options*/) {}
+
+void AddCsvOption(CLI::App& subcommand, CCommandOptions& options) {
+    subcommand.add_flag("--csv", options.bCsv, "Write comma-separated values with a header line")
+        ->disable_flag_override();
+}
+
+AnswerFormat TextFormat(const CCommandOptions& /*options*/) {
+    return AnswerFormat::Text;
+}
+
+AnswerFormat JsonLineFormat(const CCommandOptions& /*options*/) {
+    return AnswerFormat::JsonLine;
+}
+
+AnswerFormat TableFormat(const CCommandOptions& options) {
+    return options.bCsv ? AnswerFormat::Csv : AnswerFormat::Text;
+}
+
+CAnswer Answered(std::string text) {
+    return {std::move(text), {}, kExitAnswered};
+}
+
+CAnswer AnswerReport(CCalculator& calc, const CCommandOptions& /*options*/) {
+    return Answered(ToTerminalLines(calc.GetReport()));
+}
+
+CAnswer AnswerState(CCalculator& calc, const CCommandOptions& /*options*/) {
+    return Answered(StateJson(calc, calc.GetReport()) + '\n');
+}
+
+CAnswer AnswerTable(CCalculator& calc, const CCommandOptions& options) {
+    return Answered(RangeTable(calc, options.bCsv));
+}
+
+} // namespace
+
+const std::vector<CCommand>& Commands() {
+    static const std::vector<CCommand> commands = {
+        {"report", "Print the Copy report after the selections (the default)", NoOptions,
+         TextFormat, AnswerReport},
+        {"state", "Print the whole dialog as one JSON object", NoOptions, JsonLineFormat,
+         AnswerState},
+        {"table", "Print the sampling period and recording time at every offered range",
+         AddCsvOption, TableFormat, AnswerTable},
+    };
+    return commands;
+}
+
+const CCommand* FindCommand(const std::string& name) {
+    for (const CCommand& command : Commands()) {
+        if (name == command.name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+const CCommand& DefaultCommand() {
+    return Commands().front();
+}
+
+std::string CommandNames() {
+    std::string names;
+    for (const CCommand& command : Commands()) {
+        names += (names.empty() ? "" : ", ") + std::string(command.name);
+    }
+    return names;
+}
+
+} // namespace spanwise::cli

@@ -1,0 +1,213 @@
+#include "Fit.h"
+
+#include "Picks.h"
+#include "ui/Calculator.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <set>
+
+namespace spanwise::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The condition lists --all tries, in dialog order: a pick in one refills the ones after it.
+const CalcList kConditionLists[] = {CalcList::Memory, CalcList::Function, CalcList::Sampling,
+                                    CalcList::Scanner, CalcList::Channels};
+
+// One answer: the range picked and what the window then shows.
+struct CAnswer {
+    bool bFits = false;
+    std::vector<std::string> conditions; // by kConditionLists; "-" for a disabled list
+    std::string range;
+    std::string samplingPeriod; // without brackets; "-" where the window hides it (REC)
+    std::string recordingTime;
+    std::string recordingLength;
+    double dSecondsPerDiv = 0;
+    double dRecordingTime = 0;
+};
+
+// Picks the fitting range, or the longest when none fits, and reads the window.
+CAnswer Answer(CCalculator& calc, double dSeconds) {
+    const CCalculator::CFit fit = calc.FindFit(dSeconds);
+    calc.Pick(CalcList::TimeRange, fit.nTimeRange);
+    CAnswer answer;
+    answer.bFits = fit.bFits;
+    for (const CalcList list : kConditionLists) {
+        answer.conditions.push_back(calc.IsEnabled(list) ? calc.GetSelectedText(list) : "-");
+    }
+    answer.range = calc.GetSelectedText(CalcList::TimeRange);
+    answer.samplingPeriod = calc.IsSamplingPeriodShown() ? calc.GetSamplingPeriod() : "-";
+    answer.recordingTime = calc.GetRecordingTimeText();
+    answer.recordingLength = calc.GetRecordingLengthText();
+    answer.dSecondsPerDiv = calc.GetSecondsPerDiv();
+    answer.dRecordingTime = calc.GetRecordingTimeSeconds();
+    return answer;
+}
+
+// Every combination of the condition lists that picks reach from the calculator's state, once
+// each: every entry of an enabled list, the selected one of a disabled list.
+std::vector<CAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) {
+    std::vector<CAnswer> answers;
+    std::set<std::vector<std::string>> seen;
+    std::function<void(std::size_t)> walk = [&](std::size_t nLevel) {
+        if (nLevel == std::size(kConditionLists)) {
+            const CSelection before = calc.GetSelection();
+            CAnswer answer = Answer(calc, dSeconds);
+            calc.RestoreSelection(before);
+            if (seen.insert(answer.conditions).second) {
+                answers.push_back(std::move(answer));
+            }
+            return;
+        }
+        const CalcList list = kConditionLists[nLevel];
+        if (!calc.IsEnabled(list)) {
+            walk(nLevel + 1);
+            return;
+        }
+        const CSelection before = calc.GetSelection();
+        const int nCount = static_cast<int>(calc.GetEntries(list).size());
+        for (int i = 0; i < nCount; ++i) {
+            calc.RestoreSelection(before);
+            calc.Pick(list, i);
+            walk(nLevel + 1);
+        }
+        calc.RestoreSelection(before);
+    };
+    walk(0);
+    // Finest sampling first; a longer recording first among equals.
+    std::stable_sort(answers.begin(), answers.end(), [](const CAnswer& a, const CAnswer& b) {
+        if (a.bFits != b.bFits) {
+            return a.bFits;
+        }
+        if (a.dSecondsPerDiv != b.dSecondsPerDiv) {
+            return a.dSecondsPerDiv < b.dSecondsPerDiv;
+        }
+        return a.dRecordingTime > b.dRecordingTime;
+    });
+    return answers;
+}
+
+Json AnswerJson(const CAnswer& answer, bool bConditions) {
+    Json json = Json::object();
+    if (bConditions) {
+        Json conditions = Json::object();
+        for (std::size_t i = 0; i < std::size(kConditionLists); ++i) {
+            conditions[GetListName(kConditionLists[i])] = answer.conditions[i];
+        }
+        json["conditions"] = std::move(conditions);
+    }
+    json["fits"] = answer.bFits;
+    json["range"] = answer.range;
+    json["sampling_period"] = answer.samplingPeriod;
+    json["recording_time"] = answer.recordingTime;
+    json["recording_length"] = answer.recordingLength;
+    json["seconds_per_div"] = answer.dSecondsPerDiv;
+    json["recording_time_s"] = answer.dRecordingTime;
+    return json;
+}
+
+std::string Dump(const Json& json) {
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+}
+
+// Rows of cells as columns two blanks apart, the last one unpadded.
+std::string Columns(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], row[i].size());
+        }
+    }
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            text += row[i];
+            if (i + 1 < row.size()) {
+                text += std::string(widths[i] - row[i].size() + 2, ' ');
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string AnswerText(const CAnswer& answer, const std::string& duration) {
+    std::string text;
+    if (!answer.bFits) {
+        text = "No time-axis range records " + duration +
+               " under these conditions; the longest recording time is at " + answer.range + ":\n";
+    }
+    return text + Columns({{"range", answer.range},
+                           {"sampling_period", answer.samplingPeriod},
+                           {"recording_time", answer.recordingTime},
+                           {"recording_length", answer.recordingLength}});
+}
+
+std::string AllText(const std::vector<CAnswer>& answers, const std::string& duration) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> header;
+    for (const CalcList list : kConditionLists) {
+        header.emplace_back(GetListName(list));
+    }
+    for (const char* column : {"range", "sampling_period", "recording_time"}) {
+        header.emplace_back(column);
+    }
+    rows.push_back(header);
+    std::size_t nNone = 0;
+    for (const CAnswer& answer : answers) {
+        if (!answer.bFits) {
+            ++nNone;
+            continue;
+        }
+        std::vector<std::string> row = answer.conditions;
+        row.push_back(answer.range);
+        row.push_back(answer.samplingPeriod);
+        row.push_back(answer.recordingTime);
+        rows.push_back(std::move(row));
+    }
+    return Columns(rows) + std::to_string(nNone) + " of " + std::to_string(answers.size()) +
+           " combinations record less than " + duration + " at every range\n";
+}
+
+} // namespace
+
+bool RunFit(const CFitRequest& request, const std::vector<std::string>& selections,
+            std::string& out, bool& bAnyFits, std::string& error) {
+    out.clear();
+    ctl::CHeadlessHost host;
+    CCalculator calc(host);
+    for (const std::string& selection : selections) {
+        if (!ApplyPick(calc, selection, error)) {
+            return false;
+        }
+    }
+    if (!request.bAll) {
+        const CAnswer answer = Answer(calc, request.dSeconds);
+        bAnyFits = answer.bFits;
+        out =
+            request.bJson ? Dump(AnswerJson(answer, false)) : AnswerText(answer, request.duration);
+        return true;
+    }
+    const std::vector<CAnswer> answers = AnswerEveryCombination(calc, request.dSeconds);
+    bAnyFits = std::any_of(answers.begin(), answers.end(),
+                           [](const CAnswer& answer) { return answer.bFits; });
+    if (request.bJson) {
+        Json array = Json::array();
+        for (const CAnswer& answer : answers) {
+            array.push_back(AnswerJson(answer, true));
+        }
+        out = Dump(array);
+    } else {
+        out = AllText(answers, request.duration);
+    }
+    return true;
+}
+
+} // namespace spanwise::cli

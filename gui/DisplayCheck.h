@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Whether the display the window would open on answers, found out before the toolkit starts: the
+// toolkit ends the program with an abort when no platform it tries can reach its display.
+struct CDisplayCheck {
+    bool bAnswers = true;
+    // The display that did not answer, as named: ":55", "Wayland wayland-0", "(DISPLAY is not
+    // set)".
+    std::string display;
+};
+
+// args: the command line without the program name, the toolkit's options still in it. Checks the
+// platforms the toolkit will try, in its order: -platform, else QT_QPA_PLATFORM, else X11 (with
+// Wayland first in a Wayland session other than GNOME's). A platform other than X11 and Wayland
+// (offscreen, vnc, ...) is taken to answer.
+CDisplayCheck CheckDisplay(const std::vector<std::string>& args);
