@@ -9,6 +9,7 @@ using ctl::ControlKind;
 namespace {
 
 constexpr WORD kButtonClass = 0x0080;
+constexpr WORD kEditClass = 0x0081;
 constexpr WORD kStaticClass = 0x0082;
 constexpr WORD kComboBoxClass = 0x0085;
 constexpr WORD kOrdinalMarker = 0xFFFF;
@@ -52,6 +53,8 @@ DWORD KindStyle(const ctl::CDialogItemTemplate& item) {
         return BS_DEFPUSHBUTTON;
     case ControlKind::Icon:
         return SS_ICON;
+    case ControlKind::Edit:
+        return Has(item.style, ctl::kStyleAutoHScroll) ? ES_LEFT | ES_AUTOHSCROLL : ES_LEFT;
     }
     return 0;
 }
@@ -113,6 +116,8 @@ WORD CWin32DialogTemplate::ControlClass(ControlKind kind) {
         return kButtonClass;
     case ControlKind::ComboBox:
         return kComboBoxClass;
+    case ControlKind::Edit:
+        return kEditClass;
     case ControlKind::Static:
     case ControlKind::Icon:
         break;

@@ -22,7 +22,8 @@ public:
     static DWORD DialogExStyle(const ctl::CDialogTemplate& dlgTemplate);
     static DWORD ControlStyle(const ctl::CDialogItemTemplate& item);
     static DWORD ControlExStyle(const ctl::CDialogItemTemplate& item);
-    // The predefined window class of a control (0x0080 button, 0x0082 static, 0x0085 combo box).
+    // The predefined window class of a control (0x0080 button, 0x0081 edit, 0x0082 static,
+    // 0x0085 combo box).
     static WORD ControlClass(ctl::ControlKind kind);
 
 private:

@@ -24,6 +24,22 @@ constexpr UINT kMsgShown = WM_APP + 1;
 // dialog's own.
 constexpr WPARAM kFirstSystemCommand = SC_SIZE;
 
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// In high contrast the system's colours are the user's: a text colour of the dialog's own could
+// not be read on them.
+bool IsHighContrast() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 } // namespace
 
 CWin32DialogWindow::CWin32DialogWindow(ctl::CDialog& dlg, CWin32DialogHost& host)
@@ -246,6 +262,14 @@ bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
             return true;
         }
         return false;
+    case ControlKind::Edit:
+        // The field tells of every change of its text, the dialog's own ones too; only the
+        // user's go to the dialog.
+        if (nCode == EN_CHANGE && !m_bSettingText) {
+            m_dlg.OnUserEdit(state.GetID(), Narrow(WindowText(hwndControl)));
+            return true;
+        }
+        return false;
     default:
         return false;
     }
@@ -259,7 +283,7 @@ INT_PTR CWin32DialogWindow::OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lPar
     ctl::CDC dc;
     ctl::CWnd wnd(m_dlg.Controls()[found->second].get());
     m_dlg.OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
-    if (dc.GetTextColor() == ctl::kNoColour) {
+    if (dc.GetTextColor() == ctl::kNoColour || IsHighContrast()) {
         return FALSE;
     }
     // The usual colours and brush, with the dialog's text colour.
@@ -329,8 +353,15 @@ void CWin32DialogWindow::ApplyChange(std::size_t nIndex, ControlChange change) {
 void CWin32DialogWindow::ApplyText(std::size_t nIndex) {
     const ctl::CControlState& state = *m_dlg.Controls()[nIndex];
     // A list shows its selected entry; an icon shows its image.
-    if (state.GetKind() != ControlKind::ComboBox && state.GetKind() != ControlKind::Icon) {
-        SetWindowTextW(m_controls[nIndex], Widen(state.m_strText).c_str());
+    if (state.GetKind() == ControlKind::ComboBox || state.GetKind() == ControlKind::Icon) {
+        return;
+    }
+    const std::wstring text = Widen(state.m_strText);
+    // An edit field that shows the text already keeps its caret where the user left it.
+    if (WindowText(m_controls[nIndex]) != text) {
+        m_bSettingText = true;
+        SetWindowTextW(m_controls[nIndex], text.c_str());
+        m_bSettingText = false;
     }
 }
 

@@ -16,9 +16,9 @@ class CWin32DialogHost;
 // The real window of one CDialog while it runs modally: the Windows dialog manager builds it from
 // the template, with one real control for each control of the dialog. The window holds no state
 // of its own. Every change the dialog makes to a control shows in the real control through the
-// observer; a user's pick in a list (CBN_SELCHANGE) and a press of a button go to the dialog,
-// and so do Enter, Escape, the close box and the commands the dialog added to the window menu.
-// The dialog's own changes of a list raise no notification, as the list messages raise none.
+// observer; a user's pick in a list (CBN_SELCHANGE), a press of a button and the user's typing in
+// an edit field go to the dialog, and so do Enter, Escape, the close box and the commands the
+// dialog added to the window menu. The dialog's own changes never come back to it as the user's.
 class CWin32DialogWindow final : public ctl::IControlObserver {
 public:
     // dlg must have been created (CDialog::Create).
@@ -71,6 +71,7 @@ private:
     std::unordered_map<const ctl::CControlState*, std::size_t> m_indexOf;
     std::unordered_map<HWND, std::size_t> m_indexOfWindow;
     HWND m_hwndToolTip = nullptr;
+    bool m_bSettingText = false; // an edit field's change notice is the dialog's own
     HICON m_hIconBig = nullptr;
     HICON m_hIconSmall = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
@@ -110,7 +111,13 @@ std::string QuoteArgument(const std::string& arg) {
 
 } // namespace
 
-CCliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
+CCliRun RunCli(const std::vector<std::string>& args, const std::string& input, CliInput inputKind,
+               CliOutput outputKind) {
+    // Standard streams that fail are made with the POSIX system's own devices and descriptors;
+    // the Windows build leaves those tests out (CMakePresets.json).
+    if (inputKind != CliInput::File || outputKind != CliOutput::File) {
+        throw std::runtime_error("only files as standard streams on Windows");
+    }
     const CTempFile in;
     const CTempFile out;
     const CTempFile err;

@@ -123,7 +123,23 @@ TEST(Win32Dialog, ResultFieldsAloneAreBoldAndBlueAndCopyHasItsTooltip) {
     });
 }
 
-TEST(Win32Dialog, SystemMenuEndsWithAboutWhichOpensTheAboutBoxWithTheIcon) {
+// The position of the window menu's item with command nID, or -1.
+int MenuPosition(HMENU hMenu, UINT nID) {
+    for (int i = 0; i < GetMenuItemCount(hMenu); ++i) {
+        if (GetMenuItemID(hMenu, i) == nID) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+std::string MenuText(HMENU hMenu, int nPosition) {
+    wchar_t text[64] = {};
+    GetMenuStringW(hMenu, static_cast<UINT>(nPosition), text, 64, MF_BYPOSITION);
+    return Narrow(text);
+}
+
+TEST(Win32Dialog, SystemMenuHoldsAboutAfterASeparatorWhichOpensTheAboutBoxWithTheIcon) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
     CCountingDlg dlg(host);
     int nAboutShown = 0;
@@ -139,15 +155,12 @@ TEST(Win32Dialog, SystemMenuEndsWithAboutWhichOpensTheAboutBoxWithTheIcon) {
         host, dlg,
         [&](HWND hwndDialog) {
             HMENU hMenu = GetSystemMenu(hwndDialog, FALSE);
-            const int nLast = GetMenuItemCount(hMenu) - 1;
-            ASSERT_GE(nLast, 1);
-            EXPECT_NE(GetMenuState(hMenu, static_cast<UINT>(nLast - 1), MF_BYPOSITION) &
+            const int nAbout = MenuPosition(hMenu, IDM_ABOUTBOX);
+            ASSERT_GE(nAbout, 1);
+            EXPECT_NE(GetMenuState(hMenu, static_cast<UINT>(nAbout - 1), MF_BYPOSITION) &
                           MF_SEPARATOR,
                       0U);
-            EXPECT_EQ(GetMenuItemID(hMenu, nLast), IDM_ABOUTBOX);
-            wchar_t text[64] = {};
-            GetMenuStringW(hMenu, static_cast<UINT>(nLast), text, 64, MF_BYPOSITION);
-            EXPECT_STREQ(text, L"&About...");
+            EXPECT_EQ(MenuText(hMenu, nAbout), "&About...");
             // Any id with the About item's upper bits opens it.
             for (const WPARAM nCommand : {WPARAM{IDM_ABOUTBOX}, WPARAM{IDM_ABOUTBOX | 0xF}}) {
                 SendMessageW(hwndDialog, WM_SYSCOMMAND, nCommand, 0);
@@ -156,6 +169,36 @@ TEST(Win32Dialog, SystemMenuEndsWithAboutWhichOpensTheAboutBoxWithTheIcon) {
         },
         onAbout);
     EXPECT_EQ(nAboutShown, 2);
+}
+
+TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
+    CWin32DialogHost host(GetModuleHandleW(nullptr));
+    CCountingDlg dlg(host);
+    const auto onFit = [&](ctl::CDialog& fit, HWND hwndFit) {
+        EXPECT_EQ(&fit.Template(), &kFitTimeTemplate);
+        HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
+        for (const wchar_t c : std::wstring(L"2h")) {
+            SendMessageW(hwndEdit, WM_CHAR, c, 0);
+        }
+        EXPECT_EQ(fit.GetDlgItem(IDC_DURATION).GetWindowText(), "2h");
+        SendMessageW(GetDlgItem(hwndFit, IDOK), BM_CLICK, 0, 0);
+    };
+    RunDialog(
+        host, dlg,
+        [&](HWND hwndDialog) {
+            HMENU hMenu = GetSystemMenu(hwndDialog, FALSE);
+            const int nFit = MenuPosition(hMenu, IDM_FIT_TIME);
+            ASSERT_GE(nFit, 0);
+            EXPECT_EQ(MenuText(hMenu, nFit), LoadString(IDS_FIT_TIME));
+            bool bFits = false;
+            const int nExpected = dlg.GetFittingTimeRange(2 * 3600.0, bFits);
+            ASSERT_TRUE(bFits);
+            SendMessageW(hwndDialog, WM_SYSCOMMAND, IDM_FIT_TIME, 0);
+            EXPECT_EQ(SendMessageW(GetDlgItem(hwndDialog, IDC_TIME_RANGE), CB_GETCURSEL, 0, 0),
+                      nExpected);
+            ExpectWindowShowsDialog(dlg, hwndDialog);
+        },
+        onFit);
 }
 
 TEST(Win32Dialog, EscapeEnterTheCloseBoxAndExitEndTheDialog) {
