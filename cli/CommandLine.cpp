@@ -58,6 +58,8 @@ Examples:
   spanwise-cli report model=Cedar function=REC
   spanwise-cli state model=alder memory=1GW range=5min
   spanwise-cli table model=Juniper --csv
+  spanwise-cli fit 3d model=Cedar
+  spanwise-cli fit 10d --all model=Hazel
   printf 'model=Hazel\nmodel=Ivy channels=4ch\n' | spanwise-cli state -)";
 
 // Help that writes the selections as LIST=VALUE rather than by the name of their argument.
@@ -141,7 +143,7 @@ int AnswerSelections(const CCommand& command, const CCommandOptions& options,
         return answer.nExitStatus;
     }
     out << answer.text;
-    return kExitAnswered;
+    return answer.nExitStatus;
 }
 
 // Selections without a command are the default command's: the arguments with its name put in

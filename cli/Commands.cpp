@@ -4,6 +4,7 @@
 #include "Commands.h"
 
 #include "ExitStatus.h"
+#include "Fit.h"
 #include "Output.h"
 #include "ui/Calculator.h"
 
@@ -58,6 +59,8 @@ const std::vector<CCommand>& Commands() {
          AnswerState},
         {"table", "Print the sampling period and recording time at every offered range",
          AddCsvOption, TableFormat, AnswerTable},
+        {"fit", "Print the finest range whose recording time is at least DURATION", AddFitOptions,
+         FitFormat, AnswerFit},
     };
     return commands;
 }

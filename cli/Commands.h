@@ -16,6 +16,10 @@ namespace spanwise::cli {
 // The options of all commands; each command reads those it adds.
 struct CCommandOptions {
     bool bCsv = false;
+    // fit
+    std::string duration; // as written; checked when the command line is read
+    bool bAll = false;
+    bool bJson = false;
 };
 
 // How a command lays out its answers, which decides how a run over scenario lines tells them

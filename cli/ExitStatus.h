@@ -8,6 +8,8 @@ constexpr int kExitAnswered = 0;
 constexpr int kExitFailedLines = 1;
 // A usage error: an unknown command or option, or a selection that cannot be applied.
 constexpr int kExitUsage = 2;
+// fit: no range records the duration (with --all: under no combination).
+constexpr int kExitNothingFits = 3;
 // Standard input could not be read or standard output could not be written.
 constexpr int kExitIo = 4;
 

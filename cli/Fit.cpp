@@ -1,8 +1,10 @@
 #include "Fit.h"
 
-#include "Picks.h"
+#include "ExitStatus.h"
+#include "calc/DurationParse.h"
 #include "ui/Calculator.h"
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -21,7 +23,7 @@ const CalcList kConditionLists[] = {CalcList::Memory, CalcList::Function, CalcLi
                                     CalcList::Scanner, CalcList::Channels};
 
 // One answer: the range picked and what the window then shows.
-struct CAnswer {
+struct CFitAnswer {
     bool bFits = false;
     std::vector<std::string> conditions; // by kConditionLists; "-" for a disabled list
     std::string range;
@@ -33,10 +35,10 @@ struct CAnswer {
 };
 
 // Picks the fitting range, or the longest when none fits, and reads the window.
-CAnswer Answer(CCalculator& calc, double dSeconds) {
+CFitAnswer Answer(CCalculator& calc, double dSeconds) {
     const CCalculator::CFit fit = calc.FindFit(dSeconds);
     calc.Pick(CalcList::TimeRange, fit.nTimeRange);
-    CAnswer answer;
+    CFitAnswer answer;
     answer.bFits = fit.bFits;
     for (const CalcList list : kConditionLists) {
         answer.conditions.push_back(calc.IsEnabled(list) ? calc.GetSelectedText(list) : "-");
@@ -52,13 +54,13 @@ CAnswer Answer(CCalculator& calc, double dSeconds) {
 
 // Every combination of the condition lists that picks reach from the calculator's state, once
 // each: every entry of an enabled list, the selected one of a disabled list.
-std::vector<CAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) {
-    std::vector<CAnswer> answers;
+std::vector<CFitAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) {
+    std::vector<CFitAnswer> answers;
     std::set<std::vector<std::string>> seen;
     std::function<void(std::size_t)> walk = [&](std::size_t nLevel) {
         if (nLevel == std::size(kConditionLists)) {
             const CSelection before = calc.GetSelection();
-            CAnswer answer = Answer(calc, dSeconds);
+            CFitAnswer answer = Answer(calc, dSeconds);
             calc.RestoreSelection(before);
             if (seen.insert(answer.conditions).second) {
                 answers.push_back(std::move(answer));
@@ -81,7 +83,7 @@ std::vector<CAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) 
     };
     walk(0);
     // Finest sampling first; a longer recording first among equals.
-    std::stable_sort(answers.begin(), answers.end(), [](const CAnswer& a, const CAnswer& b) {
+    std::stable_sort(answers.begin(), answers.end(), [](const CFitAnswer& a, const CFitAnswer& b) {
         if (a.bFits != b.bFits) {
             return a.bFits;
         }
@@ -93,7 +95,7 @@ std::vector<CAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) 
     return answers;
 }
 
-Json AnswerJson(const CAnswer& answer, bool bConditions) {
+Json AnswerJson(const CFitAnswer& answer, bool bConditions) {
     Json json = Json::object();
     if (bConditions) {
         Json conditions = Json::object();
@@ -138,7 +140,7 @@ std::string Columns(const std::vector<std::vector<std::string>>& rows) {
     return text;
 }
 
-std::string AnswerText(const CAnswer& answer, const std::string& duration) {
+std::string AnswerText(const CFitAnswer& answer, const std::string& duration) {
     std::string text;
     if (!answer.bFits) {
         text = "No time-axis range records " + duration +
@@ -150,7 +152,7 @@ std::string AnswerText(const CAnswer& answer, const std::string& duration) {
                            {"recording_length", answer.recordingLength}});
 }
 
-std::string AllText(const std::vector<CAnswer>& answers, const std::string& duration) {
+std::string AllText(const std::vector<CFitAnswer>& answers, const std::string& duration) {
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> header;
     for (const CalcList list : kConditionLists) {
@@ -161,7 +163,7 @@ std::string AllText(const std::vector<CAnswer>& answers, const std::string& dura
     }
     rows.push_back(header);
     std::size_t nNone = 0;
-    for (const CAnswer& answer : answers) {
+    for (const CFitAnswer& answer : answers) {
         if (!answer.bFits) {
             ++nNone;
             continue;
@@ -178,36 +180,58 @@ std::string AllText(const std::vector<CAnswer>& answers, const std::string& dura
 
 } // namespace
 
-bool RunFit(const CFitRequest& request, const std::vector<std::string>& selections,
-            std::string& out, bool& bAnyFits, std::string& error) {
-    out.clear();
-    ctl::CHeadlessHost host;
-    CCalculator calc(host);
-    for (const std::string& selection : selections) {
-        if (!ApplyPick(calc, selection, error)) {
-            return false;
-        }
+void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
+    subcommand
+        .add_option("DURATION", options.duration,
+                    std::string("The recording time needed, e.g. ") + kDurationExamples)
+        ->required()
+        ->check(
+            [](const std::string& text) {
+                double dSeconds = 0;
+                std::string error;
+                return ParseDuration(text, dSeconds, error) ? std::string() : error;
+            },
+            "DURATION");
+    subcommand
+        .add_flag("--all", options.bAll,
+                  "Try every combination of the Internal Memory, Function, Sampling, "
+                  "scanner and Channels lists")
+        ->disable_flag_override();
+    subcommand.add_flag("--json", options.bJson, "Write JSON")->disable_flag_override();
+}
+
+AnswerFormat FitFormat(const CCommandOptions& options) {
+    return options.bJson ? AnswerFormat::JsonLine : AnswerFormat::Text;
+}
+
+CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options) {
+    double dSeconds = 0;
+    std::string error;
+    if (!ParseDuration(options.duration, dSeconds, error)) {
+        return CAnswer{{}, error, kExitUsage};
     }
-    if (!request.bAll) {
-        const CAnswer answer = Answer(calc, request.dSeconds);
-        bAnyFits = answer.bFits;
-        out =
-            request.bJson ? Dump(AnswerJson(answer, false)) : AnswerText(answer, request.duration);
-        return true;
+    // The duration as the program writes times: "1.5h" is "1h30min".
+    const std::string duration = CRecordingCalcDlg::FormatRecordingTime(dSeconds);
+    if (!options.bAll) {
+        const CFitAnswer answer = Answer(calc, dSeconds);
+        return {options.bJson ? Dump(AnswerJson(answer, false)) : AnswerText(answer, duration),
+                {},
+                answer.bFits ? kExitAnswered : kExitNothingFits};
     }
-    const std::vector<CAnswer> answers = AnswerEveryCombination(calc, request.dSeconds);
-    bAnyFits = std::any_of(answers.begin(), answers.end(),
-                           [](const CAnswer& answer) { return answer.bFits; });
-    if (request.bJson) {
+    const std::vector<CFitAnswer> answers = AnswerEveryCombination(calc, dSeconds);
+    const bool bAnyFits = std::any_of(answers.begin(), answers.end(),
+                                      [](const CFitAnswer& answer) { return answer.bFits; });
+    std::string text;
+    if (options.bJson) {
         Json array = Json::array();
-        for (const CAnswer& answer : answers) {
+        for (const CFitAnswer& answer : answers) {
             array.push_back(AnswerJson(answer, true));
         }
-        out = Dump(array);
+        text = Dump(array);
     } else {
-        out = AllText(answers, request.duration);
+        text = AllText(answers, duration);
     }
-    return true;
+    return {std::move(text), {}, bAnyFits ? kExitAnswered : kExitNothingFits};
 }
 
 } // namespace spanwise::cli

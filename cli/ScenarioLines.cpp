@@ -82,6 +82,7 @@ int AnswerScenarioLines(const CCommand& command, const CCommandOptions& options,
     CAnswerWriter writer(command.format(options), out, err);
     CLineReader reader(*in.rdbuf());
     bool bAnyFailed = false;
+    int nAnswerStatus = kExitAnswered; // the last status other than kExitAnswered an answer had
     std::string line;
     std::string text;      // the scenario so far: its lines joined by backslash-newline
     long nFirstLine = 0;   // the line the scenario began on
@@ -118,6 +119,9 @@ int AnswerScenarioLines(const CCommand& command, const CCommandOptions& options,
                                                             : CAnswer{{}, error, kExitUsage};
         if (answer.error.empty()) {
             writer.Answer(nFirstLine, answer.text);
+            if (answer.nExitStatus != kExitAnswered) {
+                nAnswerStatus = answer.nExitStatus;
+            }
         } else {
             bAnyFailed = true;
             writer.Failure(nFirstLine, answer.error);
@@ -133,7 +137,7 @@ int AnswerScenarioLines(const CCommand& command, const CCommandOptions& options,
         err << "spanwise-cli: standard input: " << readFailure << '\n';
         return kExitIo;
     }
-    return bAnyFailed ? kExitFailedLines : kExitAnswered;
+    return bAnyFailed ? kExitFailedLines : nAnswerStatus;
 }
 
 } // namespace spanwise::cli

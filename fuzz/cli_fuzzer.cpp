@@ -403,6 +403,11 @@ void RunArguments(const std::string& bytes) {
               "a usage error does not say how to get help", detail);
         Check(outText.empty(), "a usage error also answered", detail);
         break;
+    case 3:
+        Check(args.size() > 1 && args[1] == "fit", "exit status 3 from a command other than fit",
+              detail);
+        Check(!outText.empty(), "fit found nothing and said nothing", detail);
+        break;
     default:
         Fail("unexpected exit status", detail);
     }
@@ -413,12 +418,26 @@ void RunArguments(const std::string& bytes) {
         (args[1] == "-" || args[1].find('=') != std::string::npos)) {
         command = FindCommand("report");
     }
+    const bool bFit = command != nullptr && std::string(command->name) == "fit";
+    const bool bJson = std::find(args.begin() + 1, args.end(), "--json") != args.end();
     const bool bCsv = std::find(args.begin() + 1, args.end(), "--csv") != args.end();
     const bool bHelpOrVersion = outText.find("Usage: spanwise-cli") != std::string::npos ||
                                 outText.rfind("Spanwise V", 0) == 0;
-    if (bReadsLines && nExit < 2 && command != nullptr && std::string(command->name) != "state" &&
-        !outText.empty() && !bHelpOrVersion) {
+    if (bReadsLines && (nExit < 2 || nExit == 3) && command != nullptr &&
+        std::string(command->name) != "state" && !(bFit && bJson) && !outText.empty() &&
+        !bHelpOrVersion) {
         CheckLineNumbers(outText, bCsv, detail);
+    }
+
+    // fit --json answers are JSON Lines, each an answer, a list of answers, or an error.
+    if (bFit && bJson && !bHelpOrVersion) {
+        for (const std::string& line : SplitLines(outText)) {
+            const Json answer = ParseJson(line);
+            Check(answer.is_array() ||
+                      (answer.is_object() && (answer.contains("fits") || answer.contains("error"))),
+                  "a fit answer is malformed", line);
+        }
+        return;
     }
 
     // state answers are JSON Lines, each the dialog or an error.
