@@ -6,7 +6,18 @@
 #include <iostream>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The same bytes on every system: lines end in "\n" alone, so that scripts and JSON Lines
+    // readers see one answer per line. Standard input stays text, so Ctrl+Z still ends it.
+    _setmode(STDOUT_FILENO, _O_BINARY);
+    _setmode(STDERR_FILENO, _O_BINARY);
+#endif
     using spanwise::cli::CDescriptorBuffer;
     // Standard input and output go straight to their descriptors, which keep the reason of a
     // failed read or write for the message; C stdio is never used.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+// On Windows, RunCli is in CliRunWindows.cpp.
+#ifndef _WIN32
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -12,9 +14,11 @@
 #include <unistd.h>
 
 extern char** environ;
+#endif
 
 namespace spanwise::test {
 
+#ifndef _WIN32
 namespace {
 
 // A temporary file, open for reading and writing, removed again when the run is over.
@@ -163,6 +167,7 @@ CCliRun RunCli(const std::vector<std::string>& args, const std::string& input, C
     run.err = err.ReadAll();
     return run;
 }
+#endif
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -1,0 +1,22 @@
+# Cross-builds 64-bit Windows programs with Debian's MinGW-w64 (package g++-mingw-w64-x86-64),
+# the variant with POSIX threads, so that std::thread and std::mutex are available.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(SPANWISE_MINGW_TRIPLET x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${SPANWISE_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${SPANWISE_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${SPANWISE_MINGW_TRIPLET}-windres)
+
+# Libraries and headers come from the target's sysroot only; programs (windres, the Wine loader)
+# from the build machine. Packages may also come from the build machine: CLI11 and nlohmann-json
+# are header-only and the same for every target.
+set(CMAKE_FIND_ROOT_PATH /usr/${SPANWISE_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+
+# Every program links the C and C++ runtimes and winpthreads in, so that it needs no DLL beyond
+# those Windows itself has.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -1,0 +1,239 @@
+#include "win32/WindowsApi.h"
+
+#include "WindowTestSupport.h"
+
+#include "res/Resource.h"
+#include "win32/TextConversion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace spanwise::test {
+
+namespace {
+
+HWND g_hwndRunning = nullptr;
+
+void CALLBACK EndLeftOpen(HWND /*hwnd*/, UINT /*nMessage*/, UINT_PTR nTimer, DWORD /*nTime*/) {
+    KillTimer(nullptr, nTimer);
+    if (g_hwndRunning != nullptr && IsWindow(g_hwndRunning) != FALSE) {
+        EndDialog(g_hwndRunning, kLeftOpen);
+    }
+}
+
+std::vector<CSeenMessageBox> g_seenBoxes;
+constexpr int kMessageBoxTextID = 0xFFFF;
+
+BOOL CALLBACK CatchMessageBox(HWND hwnd, LPARAM /*lParam*/) {
+    if (ClassName(hwnd) != L"#32770" || IsWindowVisible(hwnd) == FALSE ||
+        GetDlgItem(hwnd, kMessageBoxTextID) == nullptr) {
+        return TRUE;
+    }
+    CSeenMessageBox box;
+    box.caption = WindowTextUtf8(hwnd);
+    box.text = WindowTextUtf8(GetDlgItem(hwnd, kMessageBoxTextID));
+    box.bOkOnly = GetDlgItem(hwnd, IDOK) != nullptr && GetDlgItem(hwnd, IDCANCEL) == nullptr &&
+                  GetDlgItem(hwnd, IDYES) == nullptr && GetDlgItem(hwnd, IDNO) == nullptr;
+    g_seenBoxes.push_back(box);
+    PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return TRUE;
+}
+
+void CALLBACK OnCatchTimer(HWND /*hwnd*/, UINT /*nMessage*/, UINT_PTR /*nTimer*/, DWORD /*nTime*/) {
+    EnumThreadWindows(GetCurrentThreadId(), CatchMessageBox, 0);
+}
+
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return path;
+}
+
+} // namespace
+
+int RunDialog(CWin32DialogHost& host, ctl::CDialog& dlg, const std::function<void(HWND)>& body,
+              const std::function<void(ctl::CDialog&, HWND)>& onOther) {
+    host.SetShownHandler([&](ctl::CDialog& shown, HWND hwnd) {
+        if (&shown != &dlg) {
+            if (onOther) {
+                onOther(shown, hwnd);
+            }
+            return;
+        }
+        g_hwndRunning = hwnd;
+        body(hwnd);
+        // A timer's turn comes once the messages the body posted have been handled.
+        SetTimer(nullptr, 0, 0, EndLeftOpen);
+    });
+    const int nResult = dlg.DoModal();
+    host.SetShownHandler({});
+    g_hwndRunning = nullptr;
+    return nResult;
+}
+
+std::vector<HWND> ChildrenInOrder(HWND hwndDialog) {
+    std::vector<HWND> children;
+    for (HWND hwnd = GetWindow(hwndDialog, GW_CHILD); hwnd != nullptr;
+         hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+        children.push_back(hwnd);
+    }
+    return children;
+}
+
+// Every real control shows what the dialog's control holds.
+void ExpectWindowShowsDialog(const ctl::CDialog& dlg, HWND hwndDialog) {
+    const std::vector<HWND> children = ChildrenInOrder(hwndDialog);
+    ASSERT_EQ(children.size(), dlg.Controls().size());
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const ctl::CControlState& state = *dlg.Controls()[i];
+        HWND hwnd = children[i];
+        SCOPED_TRACE("control " + std::to_string(state.GetID()));
+        EXPECT_EQ(IsWindowEnabled(hwnd) != FALSE, state.m_bEnabled);
+        EXPECT_EQ((GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0, state.m_bVisible);
+        if (state.GetKind() != ctl::ControlKind::ComboBox) {
+            EXPECT_EQ(WindowTextUtf8(hwnd), state.m_strText);
+            continue;
+        }
+        std::vector<std::string> entries;
+        const auto nCount = static_cast<int>(SendMessageW(hwnd, CB_GETCOUNT, 0, 0));
+        for (int n = 0; n < nCount; ++n) {
+            std::wstring entry(
+                static_cast<std::size_t>(SendMessageW(hwnd, CB_GETLBTEXTLEN, n, 0)) + 1, L'\0');
+            entry.resize(static_cast<std::size_t>(
+                SendMessageW(hwnd, CB_GETLBTEXT, n, reinterpret_cast<LPARAM>(entry.data()))));
+            entries.push_back(Narrow(entry));
+        }
+        EXPECT_EQ(entries, state.m_entries);
+        EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), state.m_nCurSel);
+    }
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string WindowTextUtf8(HWND hwnd) {
+    return Narrow(WindowText(hwnd));
+}
+
+std::wstring ClassName(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::string ReportFromWindow(HWND hwndDialog) {
+    const struct {
+        int nLabel;
+        int nList;
+        bool bDashWhenDisabled;
+    } lines[] = {
+        {IDC_LBL_MODEL, IDC_MODEL, false},           {IDC_LBL_MEMORY, IDC_MEMORY, true},
+        {IDC_LBL_FUNCTION, IDC_FUNCTION, true},      {IDC_LBL_SAMPLING, IDC_SAMPLING, true},
+        {IDC_LBL_SCANNER, IDC_SCANNER, true},        {IDC_LBL_CHANNELS, IDC_CHANNELS, true},
+        {IDC_LBL_TIME_RANGE, IDC_TIME_RANGE, false},
+    };
+    std::string report;
+    for (const auto& line : lines) {
+        HWND hwndList = GetDlgItem(hwndDialog, line.nList);
+        const bool bDash = line.bDashWhenDisabled && IsWindowEnabled(hwndList) == FALSE;
+        report += WindowTextUtf8(GetDlgItem(hwndDialog, line.nLabel)) + " " +
+                  (bDash ? std::string("-") : WindowTextUtf8(hwndList)) + "\r\n";
+    }
+    report += "\r\n";
+    for (const auto& result : {std::pair{IDC_GRP_RECORDING_LENGTH, IDC_RECORDING_LENGTH},
+                               std::pair{IDC_GRP_RECORDING_TIME, IDC_RECORDING_TIME}}) {
+        report += WindowTextUtf8(GetDlgItem(hwndDialog, result.first)) + " " +
+                  WindowTextUtf8(GetDlgItem(hwndDialog, result.second)) + "\r\n";
+    }
+    return report;
+}
+
+CMessageBoxCatcher::CMessageBoxCatcher() : m_nTimer(SetTimer(nullptr, 0, 50, OnCatchTimer)) {
+    g_seenBoxes.clear();
+}
+
+CMessageBoxCatcher::~CMessageBoxCatcher() {
+    KillTimer(nullptr, m_nTimer);
+}
+
+const std::vector<CSeenMessageBox>& CMessageBoxCatcher::Seen() const {
+    return g_seenBoxes;
+}
+
+CClipboardHolder::CClipboardHolder() {
+    const std::wstring suffix = std::to_wstring(GetCurrentProcessId());
+    const std::wstring ready = L"spanwise-test-clipboard-ready-" + suffix;
+    const std::wstring release = L"spanwise-test-clipboard-release-" + suffix;
+    m_hReady = CreateEventW(nullptr, TRUE, FALSE, ready.c_str());
+    m_hRelease = CreateEventW(nullptr, TRUE, FALSE, release.c_str());
+    std::wstring commandLine =
+        L"\"" + ProgramPath() + L"\" --hold-clipboard " + ready + L" " + release;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &m_process) != FALSE) {
+        const HANDLE waitFor[] = {m_hReady, m_process.hProcess};
+        m_bHolding = WaitForMultipleObjects(2, waitFor, FALSE, 30000) == WAIT_OBJECT_0;
+    }
+}
+
+CClipboardHolder::~CClipboardHolder() {
+    SetEvent(m_hRelease);
+    if (m_process.hProcess != nullptr) {
+        WaitForSingleObject(m_process.hProcess, 30000);
+        CloseHandle(m_process.hProcess);
+        CloseHandle(m_process.hThread);
+    }
+    CloseHandle(m_hReady);
+    CloseHandle(m_hRelease);
+}
+
+int HoldClipboard(const char* readyEvent, const char* releaseEvent) {
+    HANDLE hReady = OpenEventW(EVENT_MODIFY_STATE, FALSE, Widen(readyEvent).c_str());
+    HANDLE hRelease = OpenEventW(SYNCHRONIZE, FALSE, Widen(releaseEvent).c_str());
+    if (hReady == nullptr || hRelease == nullptr || OpenClipboard(nullptr) == FALSE) {
+        return 1;
+    }
+    SetEvent(hReady);
+    WaitForSingleObject(hRelease, 60000);
+    CloseClipboard();
+    return 0;
+}
+
+std::string ClipboardTextBlock() {
+    std::string block;
+    if (OpenClipboard(nullptr) == FALSE) {
+        return block;
+    }
+    if (HANDLE hData = GetClipboardData(CF_TEXT); hData != nullptr) {
+        if (const void* pData = GlobalLock(hData); pData != nullptr) {
+            block.assign(static_cast<const char*>(pData), GlobalSize(hData));
+            GlobalUnlock(hData);
+        }
+    }
+    CloseClipboard();
+    return block;
+}
+
+bool PutClipboardText(const std::string& text) {
+    if (OpenClipboard(nullptr) == FALSE) {
+        return false;
+    }
+    EmptyClipboard();
+    HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    bool bPut = false;
+    if (void* pBlock = hBlock != nullptr ? GlobalLock(hBlock) : nullptr; pBlock != nullptr) {
+        std::memcpy(pBlock, text.c_str(), text.size() + 1);
+        GlobalUnlock(hBlock);
+        bPut = SetClipboardData(CF_TEXT, hBlock) != nullptr;
+    }
+    CloseClipboard();
+    return bPut;
+}
+
+} // namespace spanwise::test
