@@ -1,6 +1,7 @@
 #include "Fit.h"
 
 #include "ExitStatus.h"
+#include "Output.h"
 #include "calc/DurationParse.h"
 #include "ui/Calculator.h"
 
@@ -116,28 +117,6 @@ Json AnswerJson(const CFitAnswer& answer, bool bConditions) {
 
 std::string Dump(const Json& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
-}
-
-// Rows of cells as columns two blanks apart, the last one unpadded.
-std::string Columns(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()), 0);
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], row[i].size());
-        }
-    }
-    std::string text;
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            text += row[i];
-            if (i + 1 < row.size()) {
-                text += std::string(widths[i] - row[i].size() + 2, ' ');
-            }
-        }
-        text += '\n';
-    }
-    return text;
 }
 
 std::string AnswerText(const CFitAnswer& answer, const std::string& duration) {

@@ -68,12 +68,29 @@ std::string ErrorJson(const std::string& message) {
     return Dump(Json{{"error", message}});
 }
 
+std::string Columns(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], row[i].size());
+        }
+    }
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            text += row[i];
+            if (i + 1 < row.size()) {
+                text += std::string(widths[i] - row[i].size() + 2, ' ');
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
 std::string RangeTable(CCalculator& calc, bool bCsv) {
-    struct CRow {
-        std::string range, period, time;
-    };
-    std::vector<CRow> rows;
-    rows.push_back({"range", "sampling_period", "recording_time"});
+    std::vector<std::vector<std::string>> rows = {{"range", "sampling_period", "recording_time"}};
     const int nCount = static_cast<int>(calc.GetEntries(CalcList::TimeRange).size());
     for (int i = 0; i < nCount; ++i) {
         calc.Pick(CalcList::TimeRange, i);
@@ -81,24 +98,12 @@ std::string RangeTable(CCalculator& calc, bool bCsv) {
                         calc.IsSamplingPeriodShown() ? calc.GetSamplingPeriod() : std::string("-"),
                         calc.GetRecordingTimeText()});
     }
-
+    if (!bCsv) {
+        return Columns(rows);
+    }
     std::string text;
-    if (bCsv) {
-        for (const CRow& row : rows) {
-            text += row.range + ',' + row.period + ',' + row.time + '\n';
-        }
-        return text;
-    }
-    std::size_t nRangeWidth = 0;
-    std::size_t nPeriodWidth = 0;
-    for (const CRow& row : rows) {
-        nRangeWidth = std::max(nRangeWidth, row.range.size());
-        nPeriodWidth = std::max(nPeriodWidth, row.period.size());
-    }
-    for (const CRow& row : rows) {
-        text += row.range + std::string(nRangeWidth - row.range.size() + 2, ' ');
-        text += row.period + std::string(nPeriodWidth - row.period.size() + 2, ' ');
-        text += row.time + '\n';
+    for (const auto& row : rows) {
+        text += row[0] + ',' + row[1] + ',' + row[2] + '\n';
     }
     return text;
 }

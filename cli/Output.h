@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace spanwise {
 class CCalculator;
@@ -16,6 +17,9 @@ std::string StateJson(const CCalculator& calc, const std::string& report);
 
 // {"error": message} on one line; bytes that are not UTF-8 are replaced.
 std::string ErrorJson(const std::string& message);
+
+// Rows of cells as columns two blanks apart, each line ending in its last cell unpadded.
+std::string Columns(const std::vector<std::vector<std::string>>& rows);
 
 // The sampling period and recording time at each range the Time-axis Range list offers.
 // Leaves the list's selection on its last entry.

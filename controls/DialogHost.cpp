@@ -2,8 +2,6 @@
 
 #include "Dialog.h"
 
-#include <utility>
-
 namespace ctl {
 
 namespace {
@@ -23,10 +21,6 @@ int CHeadlessHost::MessageBox(CDialog& /*owner*/, const std::string& text,
                               const std::string& caption, unsigned /*nType*/) {
     m_messages.push_back({caption, text});
     return IDOK;
-}
-
-std::vector<CHeadlessHost::CMessage> CHeadlessHost::TakeMessages() {
-    return std::exchange(m_messages, {});
 }
 
 // Like the platform's clipboard, it can be opened by one holder at a time.

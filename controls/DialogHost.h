@@ -46,10 +46,8 @@ public:
     void Close() override;
 
     const std::string& ClipboardText() const { return m_strClipboard; }
-    bool IsClipboardOpen() const { return m_bOpen; }
-    // The message boxes shown so far, oldest first; TakeMessages empties the list.
+    // The message boxes shown so far, oldest first.
     const std::vector<CMessage>& Messages() const { return m_messages; }
-    std::vector<CMessage> TakeMessages();
 
 private:
     bool m_bOpen = false;

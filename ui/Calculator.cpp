@@ -1,7 +1,6 @@
 #include "ui/Calculator.h"
 
 #include "conditions/ListEnabling.h"
-#include "res/DialogTemplates.h"
 
 #include <cctype>
 
@@ -15,18 +14,17 @@ struct CListFacts {
     CalcList list;
     const char* name;
     int nID;
-    int nLabelID;
 };
 
 // clang-format off
 const CListFacts kListFacts[kCalcListCount] = {
-    { CalcList::Model,     "model",    IDC_MODEL,      IDC_LBL_MODEL },
-    { CalcList::Memory,    "memory",   IDC_MEMORY,     IDC_LBL_MEMORY },
-    { CalcList::Function,  "function", IDC_FUNCTION,   IDC_LBL_FUNCTION },
-    { CalcList::Sampling,  "sampling", IDC_SAMPLING,   IDC_LBL_SAMPLING },
-    { CalcList::Scanner,   "scanner",  IDC_SCANNER,    IDC_LBL_SCANNER },
-    { CalcList::Channels,  "channels", IDC_CHANNELS,   IDC_LBL_CHANNELS },
-    { CalcList::TimeRange, "range",    IDC_TIME_RANGE, IDC_LBL_TIME_RANGE },
+    { CalcList::Model,     "model",    IDC_MODEL },
+    { CalcList::Memory,    "memory",   IDC_MEMORY },
+    { CalcList::Function,  "function", IDC_FUNCTION },
+    { CalcList::Sampling,  "sampling", IDC_SAMPLING },
+    { CalcList::Scanner,   "scanner",  IDC_SCANNER },
+    { CalcList::Channels,  "channels", IDC_CHANNELS },
+    { CalcList::TimeRange, "range",    IDC_TIME_RANGE },
 };
 // clang-format on
 
@@ -79,16 +77,6 @@ const char* GetListName(CalcList list) {
 
 int GetListControlID(CalcList list) {
     return FactsOf(list).nID;
-}
-
-std::string GetListCaption(CalcList list) {
-    const int nLabelID = FactsOf(list).nLabelID;
-    for (std::size_t i = 0; i < kRecordingCalcTemplate.nItems; ++i) {
-        if (kRecordingCalcTemplate.items[i].nID == nLabelID) {
-            return kRecordingCalcTemplate.items[i].caption;
-        }
-    }
-    return {};
 }
 
 CCalculator::CCalculator(IDialogHost& host) : m_dlg(host) {
@@ -188,10 +176,6 @@ double CCalculator::GetSecondsPerDiv() const {
 
 double CCalculator::GetRecordingTimeSeconds() const {
     return m_dlg.GetRecordingTimeSeconds();
-}
-
-double CCalculator::GetRecordingTimeSecondsAt(int nTimeRange) const {
-    return m_dlg.GetRecordingTimeSecondsAt(nTimeRange);
 }
 
 CCalculator::CFit CCalculator::FindFit(double dSeconds) const {

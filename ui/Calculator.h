@@ -23,8 +23,6 @@ extern const CalcList kCalcLists[kCalcListCount];
 const char* GetListName(CalcList list);
 // The list's control id in the dialog template.
 int GetListControlID(CalcList list);
-// The label's caption in the dialog template: "Model Number", ..., "Time-axis Range".
-std::string GetListCaption(CalcList list);
 
 class CCalculator {
 public:
