@@ -64,10 +64,6 @@ public:
     double GetSecondsPerDiv() const;
     double GetRecordingTimeSeconds() const;
 
-    // The recording time at position nTimeRange of the Time-axis Range list, the selection as it
-    // is.
-    double GetRecordingTimeSecondsAt(int nTimeRange) const;
-
     // The range a recording of dSeconds needs: the finest the Time-axis Range list offers (the
     // first in its order) whose recording time is at least dSeconds. When none is, bFits is false
     // and nTimeRange names the range with the longest recording time.
