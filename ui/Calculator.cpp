@@ -11,20 +11,20 @@ namespace spanwise {
 namespace {
 
 struct CListFacts {
-    CalcList list;
     const char* name;
     int nID;
 };
 
+// Indexed by CalcList.
 // clang-format off
 const CListFacts kListFacts[kCalcListCount] = {
-    { CalcList::Model,     "model",    IDC_MODEL },
-    { CalcList::Memory,    "memory",   IDC_MEMORY },
-    { CalcList::Function,  "function", IDC_FUNCTION },
-    { CalcList::Sampling,  "sampling", IDC_SAMPLING },
-    { CalcList::Scanner,   "scanner",  IDC_SCANNER },
-    { CalcList::Channels,  "channels", IDC_CHANNELS },
-    { CalcList::TimeRange, "range",    IDC_TIME_RANGE },
+    { "model",    IDC_MODEL },
+    { "memory",   IDC_MEMORY },
+    { "function", IDC_FUNCTION },
+    { "sampling", IDC_SAMPLING },
+    { "scanner",  IDC_SCANNER },
+    { "channels", IDC_CHANNELS },
+    { "range",    IDC_TIME_RANGE },
 };
 // clang-format on
 
