@@ -1,6 +1,6 @@
 #include "RecordingCalcApp.h"
 
-#include "ui/RecordingCalcDlg.h"
+#include "ui/Calculator.h"
 
 CRecordingCalcApp theApp;
 
@@ -9,10 +9,8 @@ bool CRecordingCalcApp::InitInstance() {
     if (pHost == nullptr) {
         return false;
     }
-    CRecordingCalcDlg dlg(*pHost);
-    m_pMainWnd = &dlg;
-    dlg.DoModal();
-    m_pMainWnd = nullptr;
+    spanwise::CCalculator calc(*pHost);
+    calc.Run();
     // The program ends when the dialog closes, whichever way it was closed.
     return false;
 }

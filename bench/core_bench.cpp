@@ -1,13 +1,13 @@
 // Speed of the calculator's core: each change handler, the two calculations behind the results,
 // the Copy report and a walk over every state a user can reach.
 
-#include "ReachableStates.h"
-
 #include "calc/DurationFormat.h"
 #include "calc/RecordingLength.h"
 #include "calc/TimeAxisTable.h"
 #include "conditions/ModelCatalogue.h"
 #include "controls/DialogHost.h"
+#include "ui/Calculator.h"
+#include "ui/ReachableStates.h"
 #include "ui/RecordingCalcDlg.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +21,11 @@ using namespace ctl;
 
 namespace {
 
-using spanwise::bench::Selection;
+using spanwise::CalcList;
+using spanwise::CSelection;
+
+const std::vector<CalcList> kEveryList(std::begin(spanwise::kCalcLists),
+                                       std::end(spanwise::kCalcLists));
 
 // How the dialog writes the maximum recording time: to the microsecond, four digits after the
 // point at most, in 20 characters.
@@ -30,14 +34,13 @@ constexpr int kTimePrecision = 4;
 constexpr int kTimeMaxLength = 20;
 
 // Every reachable selection, walked once for the whole program.
-const std::vector<Selection>& ReachableSelections() {
-    static const std::vector<Selection> selections = [] {
+const std::vector<CSelection>& ReachableSelections() {
+    static const std::vector<CSelection> selections = [] {
         CHeadlessHost host;
-        CRecordingCalcDlg dlg{host};
-        dlg.Create();
-        std::vector<Selection> found;
-        for (const spanwise::bench::CReachedState& state :
-             spanwise::bench::WalkReachableStates(dlg)) {
+        spanwise::CCalculator calc(host);
+        std::vector<CSelection> found;
+        for (const spanwise::CReachedState& state :
+             spanwise::WalkReachableStates(calc, kEveryList)) {
             found.push_back(state.selection);
         }
         return found;
@@ -45,12 +48,18 @@ const std::vector<Selection>& ReachableSelections() {
     return selections;
 }
 
-double RecordingSeconds(const Selection& s) {
-    const spanwise::CTimeAxisCell& cell =
-        spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(s[0]),
-                                  spanwise::GetFirstTimeRangeIndex(s[0], s[2], s[3], s[4]) + s[6]);
-    const int nDivs = spanwise::GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]);
-    return static_cast<double>(nDivs) * cell.secondsPerDiv;
+int RecordingLengthDivs(const CSelection& s) {
+    return spanwise::GetRecordingLengthDivs(s[CalcList::Model], s[CalcList::Memory],
+                                            s[CalcList::Function], s[CalcList::Sampling],
+                                            s[CalcList::Scanner], s[CalcList::Channels]);
+}
+
+double RecordingSeconds(const CSelection& s) {
+    const int nFirst = spanwise::GetFirstTimeRangeIndex(
+        s[CalcList::Model], s[CalcList::Function], s[CalcList::Sampling], s[CalcList::Scanner]);
+    const spanwise::CTimeAxisCell& cell = spanwise::GetTimeAxisCell(
+        spanwise::TimeAxisRow(s[CalcList::Model]), nFirst + s[CalcList::TimeRange]);
+    return static_cast<double>(RecordingLengthDivs(s)) * cell.secondsPerDiv;
 }
 
 // The maximum recording times the dialog shows, each once: the recording length of every
@@ -58,7 +67,7 @@ double RecordingSeconds(const Selection& s) {
 const std::vector<double>& ShownDurations() {
     static const std::vector<double> durations = [] {
         std::set<double> distinct;
-        for (const Selection& s : ReachableSelections()) {
+        for (const CSelection& s : ReachableSelections()) {
             distinct.insert(RecordingSeconds(s));
         }
         return std::vector<double>(distinct.begin(), distinct.end());
@@ -71,8 +80,8 @@ const std::vector<double>& ShownDurations() {
 const std::vector<double>& AllProducts() {
     static const std::vector<double> durations = [] {
         std::set<int> lengths;
-        for (const Selection& s : ReachableSelections()) {
-            lengths.insert(spanwise::GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]));
+        for (const CSelection& s : ReachableSelections()) {
+            lengths.insert(RecordingLengthDivs(s));
         }
         std::set<double> divisions;
         for (const spanwise::CTimeAxisRow& row : spanwise::TimeAxisTable) {
@@ -101,15 +110,15 @@ void BM_OpenDialog(benchmark::State& state) {
         CHeadlessHost host;
         CRecordingCalcDlg dlg{host};
         dlg.Create();
-        benchmark::DoNotOptimize(dlg.GetSelection().nTimeRange);
+        benchmark::DoNotOptimize(dlg.GetSelection()[CalcList::TimeRange]);
     }
 }
 BENCHMARK(BM_OpenDialog);
 
-// One handler, reached through the dialog's command map as the list's notification reaches it, run
-// after its list's selection has moved to the next entry, round the list: each iteration is a real
-// change. The dialog first shows nModel with the function nFunction, so that the list is enabled
-// and has more than one entry.
+// The change handler of one list, reached through the dialog's command map as the list's
+// notification reaches it, run after its list's selection has moved to the next entry, round the
+// list: each iteration is a real change. The dialog first shows nModel with the function nFunction,
+// so that the list is enabled and has more than one entry.
 void RunHandler(benchmark::State& state, int nListID, int nModel, int nFunction) {
     CHeadlessHost host;
     CRecordingCalcDlg dlg{host};
@@ -119,8 +128,9 @@ void RunHandler(benchmark::State& state, int nListID, int nModel, int nFunction)
     CComboBox list;
     list.Attach(dlg.FindControl(nListID));
     const int nCount = list.GetCount();
-    if (dlg.GetSelection().nModel != nModel || dlg.GetSelection().nFunction != nFunction ||
-        nCount < 2 || !list.IsWindowEnabled()) {
+    if (dlg.GetSelection()[CalcList::Model] != nModel ||
+        dlg.GetSelection()[CalcList::Function] != nFunction || nCount < 2 ||
+        !list.IsWindowEnabled()) {
         state.SkipWithError("the list does not offer a choice in this state");
         return;
     }
@@ -129,7 +139,7 @@ void RunHandler(benchmark::State& state, int nListID, int nModel, int nFunction)
         nIndex = nIndex + 1 < nCount ? nIndex + 1 : 0;
         list.SetCurSel(nIndex);
         dlg.OnCommand(nListID, CBN_SELCHANGE);
-        benchmark::DoNotOptimize(dlg.GetSelection().nTimeRange);
+        benchmark::DoNotOptimize(dlg.GetSelection()[CalcList::TimeRange]);
     }
     state.SetLabel(std::to_string(nCount) + " entries");
 }
@@ -137,16 +147,16 @@ void RunHandler(benchmark::State& state, int nListID, int nModel, int nFunction)
 using namespace spanwise;
 
 // The full chain, round all eleven models.
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeModel, IDC_MODEL, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory, IDC_MEMORY, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeMemory_Channels, IDC_CHANNELS, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeFunction, IDC_FUNCTION, kCedar, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeSampling, IDC_SAMPLING, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeScanner, IDC_SCANNER, kAlder, kFunctionMem);
-BENCHMARK_CAPTURE(RunHandler, OnSelchangeTimeRange, IDC_TIME_RANGE, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, Model, IDC_MODEL, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, Memory, IDC_MEMORY, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, Channels, IDC_CHANNELS, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, Function, IDC_FUNCTION, kCedar, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, Sampling, IDC_SAMPLING, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, Scanner, IDC_SCANNER, kAlder, kFunctionMem);
+BENCHMARK_CAPTURE(RunHandler, TimeRange, IDC_TIME_RANGE, kAlder, kFunctionMem);
 
 // A user's pick as the window delivers it: the list's lookup, the selection and the command
-// dispatch to OnSelchangeModel.
+// dispatch to the change handler.
 void BM_UserPickModel(benchmark::State& state) {
     CHeadlessHost host;
     CRecordingCalcDlg dlg{host};
@@ -161,10 +171,10 @@ BENCHMARK(BM_UserPickModel);
 
 // The recording length of every reachable selection; the time is per call.
 void BM_GetRecordingLengthDivs(benchmark::State& state) {
-    const std::vector<Selection>& selections = ReachableSelections();
+    const std::vector<CSelection>& selections = ReachableSelections();
     for (auto _ : state) {
-        for (const Selection& s : selections) {
-            benchmark::DoNotOptimize(GetRecordingLengthDivs(s[0], s[1], s[2], s[3], s[4], s[5]));
+        for (const CSelection& s : selections) {
+            benchmark::DoNotOptimize(RecordingLengthDivs(s));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(selections.size()));
@@ -206,12 +216,11 @@ BENCHMARK_CAPTURE(BM_BuildReport, CedarRec, kCedar, kFunctionRec);
 // dialog restored to the state it starts from. items_per_second counts picks.
 void BM_WalkReachableStates(benchmark::State& state) {
     CHeadlessHost host;
-    CRecordingCalcDlg dlg{host};
-    dlg.Create();
+    spanwise::CCalculator calc(host);
     long nPicks = 0;
     std::size_t nStates = 0;
     for (auto _ : state) {
-        nStates = spanwise::bench::WalkReachableStates(dlg, &nPicks).size();
+        nStates = spanwise::WalkReachableStates(calc, kEveryList, {}, &nPicks).size();
     }
     state.SetItemsProcessed(state.iterations() * nPicks);
     state.counters["states"] = static_cast<double>(nStates);

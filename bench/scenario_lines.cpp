@@ -4,9 +4,9 @@
 //
 // Usage: spanwise_scenario_lines [COUNT]   (default 50000)
 
-#include "ReachableStates.h"
-
 #include "controls/DialogHost.h"
+#include "ui/Calculator.h"
+#include "ui/ReachableStates.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,12 +17,11 @@
 #include <vector>
 
 using namespace ctl;
+using spanwise::CalcList;
+using spanwise::CCalculator;
+using spanwise::CReachedState;
 
 namespace {
-
-// The names spanwise-cli knows the lists by, in the order of bench::kLists.
-constexpr const char* kListNames[] = {"model",   "memory",   "function", "sampling",
-                                      "scanner", "channels", "range"};
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -38,9 +37,9 @@ bool IsPlainWord(const std::string& text) {
 
 // The entry as a user would write it: its text, quoted when it holds blanks or other characters
 // a shell treats specially, or #N when the text is empty, repeated or holds a quote.
-std::string Value(const CControlState& list, int nIndex) {
-    const std::string& text = list.m_entries[static_cast<std::size_t>(nIndex)];
-    const long nSame = std::count_if(list.m_entries.begin(), list.m_entries.end(),
+std::string Value(const std::vector<std::string>& entries, int nIndex) {
+    const std::string& text = entries[static_cast<std::size_t>(nIndex)];
+    const long nSame = std::count_if(entries.begin(), entries.end(),
                                      [&](const std::string& e) { return Lower(e) == Lower(text); });
     if (text.empty() || nSame > 1 || text.find('\'') != std::string::npos) {
         return "#" + std::to_string(nIndex);
@@ -49,15 +48,11 @@ std::string Value(const CControlState& list, int nIndex) {
 }
 
 // The pick that led to a state, as a user writes it on a scenario line.
-std::string PickText(CRecordingCalcDlg& dlg,
-                     const std::vector<spanwise::bench::CReachedState>& states,
-                     const spanwise::bench::CReachedState& state) {
-    const auto* const pName = std::find(std::begin(spanwise::bench::kLists),
-                                        std::end(spanwise::bench::kLists), state.nListID);
-    const std::size_t nList = static_cast<std::size_t>(pName - std::begin(spanwise::bench::kLists));
-    spanwise::bench::Restore(dlg, states[static_cast<std::size_t>(state.nFrom)].selection);
-    return std::string(kListNames[nList]) + "=" +
-           Value(*dlg.FindControl(state.nListID), state.nIndex);
+std::string PickText(CCalculator& calc, const std::vector<CReachedState>& states,
+                     const CReachedState& state) {
+    calc.RestoreSelection(states[static_cast<std::size_t>(state.nFrom)].selection);
+    return std::string(spanwise::GetListName(state.list)) + "=" +
+           Value(calc.GetEntries(state.list), state.nPosition);
 }
 
 } // namespace
@@ -65,19 +60,19 @@ std::string PickText(CRecordingCalcDlg& dlg,
 int main(int argc, char** argv) {
     const long nCount = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 50000;
     CHeadlessHost host;
-    CRecordingCalcDlg dlg{host};
-    dlg.Create();
-    const std::vector<spanwise::bench::CReachedState> states =
-        spanwise::bench::WalkReachableStates(dlg);
+    CCalculator calc(host);
+    const std::vector<CReachedState> states = spanwise::WalkReachableStates(
+        calc, {std::begin(spanwise::kCalcLists), std::end(spanwise::kCalcLists)});
     // A state comes after the one it was reached from, whose line is then already written. The
     // opening state needs a line that changes nothing: its model picked again.
     std::vector<std::string> lines;
     lines.reserve(states.size());
-    spanwise::bench::Restore(dlg, states.front().selection);
-    lines.push_back("model=" + Value(*dlg.FindControl(IDC_MODEL), dlg.GetSelection().nModel));
+    calc.RestoreSelection(states.front().selection);
+    lines.push_back("model=" +
+                    Value(calc.GetEntries(CalcList::Model), calc.GetSelected(CalcList::Model)));
     for (std::size_t i = 1; i < states.size(); ++i) {
         const std::size_t nFrom = static_cast<std::size_t>(states[i].nFrom);
-        const std::string pick = PickText(dlg, states, states[i]);
+        const std::string pick = PickText(calc, states, states[i]);
         lines.push_back(nFrom == 0 ? pick : lines[nFrom] + " " + pick);
     }
     std::ios::sync_with_stdio(false);

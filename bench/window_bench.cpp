@@ -18,7 +18,6 @@
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, so it needs no display.
 
 #include "ComboStyle.h"
-#include "DialogUnits.h"
 #include "DialogWindow.h"
 #include "Fonts.h"
 #include "Icons.h"
@@ -28,9 +27,11 @@
 #include "controls/DC.h"
 #include "controls/Dialog.h"
 #include "controls/DialogHost.h"
+#include "controls/DialogLayout.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "ui/Calculator.h"
 #include "ui/RecordingCalcDlg.h"
 
 #include <QApplication>
@@ -104,10 +105,15 @@ bool HasOurStyle() {
     return qobject_cast<CComboStyle*>(QApplication::style()) != nullptr;
 }
 
+// The window the host shows a calculator in.
+CDialogWindow& ShowCalculator(CQtDialogHost& host, spanwise::CCalculator& calc) {
+    calc.Show();
+    return *host.Windows().back();
+}
+
 void OpenCalculatorWindowOnce(CQtDialogHost& host) {
-    CRecordingCalcDlg dlg{host};
-    const std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(dlg);
-    CFirstFrameWatcher(*pWindow).ShowAndWait();
+    spanwise::CCalculator calc(host);
+    CFirstFrameWatcher(ShowCalculator(host, calc)).ShowAndWait();
 }
 
 // The calculator window as the program opens it: the dialog with its opening chain, its window
@@ -120,12 +126,12 @@ void BM_CalculatorWindowFirstFrame(benchmark::State& state) {
         OpenCalculatorWindowOnce(host);
     }
     for (auto _ : state) {
-        auto pDlg = std::make_unique<CRecordingCalcDlg>(host);
-        std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(*pDlg);
-        CFirstFrameWatcher(*pWindow).ShowAndWait();
-        Dispose(state, std::move(pWindow));
+        auto pCalc = std::make_unique<spanwise::CCalculator>(host);
+        CFirstFrameWatcher(ShowCalculator(host, *pCalc)).ShowAndWait();
         state.PauseTiming();
-        pDlg.reset();
+        pCalc.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         state.ResumeTiming();
     }
 }
@@ -199,8 +205,11 @@ std::unique_ptr<QDialog> BuildBareDialog(const QFont& font,
     auto pDialog = std::make_unique<QDialog>();
     pDialog->setWindowTitle(QString::fromUtf8(dlgTemplate.title));
     pDialog->setFont(font);
-    const CDialogBaseUnits units = CDialogBaseUnits::FromFont(pDialog->font());
-    pDialog->setFixedSize(MapDialogSize(dlgTemplate.cx, dlgTemplate.cy, units));
+    const QFontMetrics metrics(pDialog->font());
+    const CDialogBaseUnits units = GetDialogBaseUnits(
+        metrics.horizontalAdvance(QLatin1String(kBaseUnitLetters)), metrics.height());
+    const CRect size = MapDialogRect({0, 0, dlgTemplate.cx, dlgTemplate.cy}, units);
+    pDialog->setFixedSize(size.cx, size.cy);
     for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
         const CDialogItemTemplate& item = dlgTemplate.items[i];
         const QString caption =
@@ -245,7 +254,8 @@ std::unique_ptr<QDialog> BuildBareDialog(const QFont& font,
             palette.setColor(QPalette::WindowText, *pContent->colours[i]);
             pWidget->setPalette(palette);
         }
-        QRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy, units);
+        const CRect place = MapDialogRect({item.x, item.y, item.cx, item.cy}, units);
+        QRect rect(place.x, place.y, place.cx, place.cy);
         if (item.kind == ControlKind::ComboBox) {
             // A template gives a list the height it has dropped down; closed, as it is drawn,
             // it has the height it asks for (as in the calculator's window).
@@ -344,16 +354,11 @@ struct CWidgetChange {
 // What a pick changed, as the dialog told its observer.
 class CChangeRecorder final : public IControlObserver {
 public:
-    explicit CChangeRecorder(const CDialog& dlg) : m_dlg(dlg) {
-        for (const auto& pControl : dlg.Controls()) {
-            pControl->SetObserver(this);
-        }
+    explicit CChangeRecorder(CDialog& dlg) : m_dlg(dlg) {
+        dlg.SetObserver(this);
+        m_changes.clear();
     }
-    ~CChangeRecorder() {
-        for (const auto& pControl : m_dlg.Controls()) {
-            pControl->SetObserver(nullptr);
-        }
-    }
+    ~CChangeRecorder() { m_dlg.SetObserver(nullptr); }
     CChangeRecorder(const CChangeRecorder&) = delete;
     CChangeRecorder& operator=(const CChangeRecorder&) = delete;
 
@@ -367,11 +372,7 @@ public:
         for (const auto& [pControl, change] : m_changes) {
             CWidgetChange widgetChange;
             widgetChange.change = change;
-            for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
-                if (m_dlg.Controls()[i].get() == pControl) {
-                    widgetChange.nIndex = i;
-                }
-            }
+            widgetChange.nIndex = pControl->GetIndex();
             widgetChange.text = QString::fromStdString(pControl->m_strText);
             for (const std::string& entry : pControl->m_entries) {
                 widgetChange.entries.append(QString::fromStdString(entry));
@@ -386,7 +387,7 @@ public:
     }
 
 private:
-    const CDialog& m_dlg;
+    CDialog& m_dlg;
     std::vector<std::pair<const CControlState*, ControlChange>> m_changes;
 };
 
@@ -446,16 +447,17 @@ void ApplyPlainly(const std::vector<QWidget*>& widgets, const CWidgetChange& cha
         break;
     case ControlChange::Font:
     case ControlChange::ToolTip:
+    case ControlChange::Focus:
         break;
     }
 }
 
 void BM_WindowPick(benchmark::State& state, int nID) {
     CQtDialogHost host;
-    CRecordingCalcDlg dlg{host};
-    const std::unique_ptr<CDialogWindow> pWindow = host.BuildWindow(dlg);
-    CFirstFrameWatcher(*pWindow).ShowAndWait();
-    auto* pList = qobject_cast<QComboBox*>(pWindow->ControlWidget(nID));
+    spanwise::CCalculator calc(host);
+    CDialogWindow& window = ShowCalculator(host, calc);
+    CFirstFrameWatcher(window).ShowAndWait();
+    auto* pList = qobject_cast<QComboBox*>(window.ControlWidget(nID));
     const int nCount = pList->count();
     // Round once untimed, as the plain code's picks were recorded.
     for (int i = 1; i <= nCount; ++i) {

@@ -4,12 +4,12 @@
 #include "Output.h"
 #include "calc/DurationParse.h"
 #include "ui/Calculator.h"
+#include "ui/ReachableStates.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <set>
 
@@ -19,9 +19,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The condition lists --all tries, in dialog order: a pick in one refills the ones after it.
-const CalcList kConditionLists[] = {CalcList::Memory, CalcList::Function, CalcList::Sampling,
-                                    CalcList::Scanner, CalcList::Channels};
+// The condition lists --all tries: those between the model and the range.
+const std::vector<CalcList> kConditionLists = {CalcList::Memory, CalcList::Function,
+                                               CalcList::Sampling, CalcList::Scanner,
+                                               CalcList::Channels};
 
 // One answer: the range picked and what the window then shows.
 struct CFitAnswer {
@@ -54,35 +55,17 @@ CFitAnswer Answer(CCalculator& calc, double dSeconds) {
 }
 
 // Every combination of the condition lists that picks reach from the calculator's state, once
-// each: every entry of an enabled list, the selected one of a disabled list.
+// each as the window shows it.
 std::vector<CFitAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) {
     std::vector<CFitAnswer> answers;
     std::set<std::vector<std::string>> seen;
-    std::function<void(std::size_t)> walk = [&](std::size_t nLevel) {
-        if (nLevel == std::size(kConditionLists)) {
-            const CSelection before = calc.GetSelection();
-            CFitAnswer answer = Answer(calc, dSeconds);
-            calc.RestoreSelection(before);
-            if (seen.insert(answer.conditions).second) {
-                answers.push_back(std::move(answer));
-            }
-            return;
+    for (const CReachedState& state : WalkReachableStates(calc, kConditionLists)) {
+        calc.RestoreSelection(state.selection);
+        CFitAnswer answer = Answer(calc, dSeconds);
+        if (seen.insert(answer.conditions).second) {
+            answers.push_back(std::move(answer));
         }
-        const CalcList list = kConditionLists[nLevel];
-        if (!calc.IsEnabled(list)) {
-            walk(nLevel + 1);
-            return;
-        }
-        const CSelection before = calc.GetSelection();
-        const int nCount = static_cast<int>(calc.GetEntries(list).size());
-        for (int i = 0; i < nCount; ++i) {
-            calc.RestoreSelection(before);
-            calc.Pick(list, i);
-            walk(nLevel + 1);
-        }
-        calc.RestoreSelection(before);
-    };
-    walk(0);
+    }
     // Finest sampling first; a longer recording first among equals.
     std::stable_sort(answers.begin(), answers.end(), [](const CFitAnswer& a, const CFitAnswer& b) {
         if (a.bFits != b.bFits) {
@@ -190,7 +173,7 @@ CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options) {
         return CAnswer{{}, error, kExitUsage};
     }
     // The duration as the program writes times: "1.5h" is "1h30min".
-    const std::string duration = CRecordingCalcDlg::FormatRecordingTime(dSeconds);
+    const std::string duration = CCalculator::FormatRecordingTime(dSeconds);
     if (!options.bAll) {
         const CFitAnswer answer = Answer(calc, dSeconds);
         return {options.bJson ? Dump(AnswerJson(answer, false)) : AnswerText(answer, duration),

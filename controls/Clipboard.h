@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace ctl {
@@ -13,6 +14,9 @@ public:
     // Places a single-byte text; the clipboard keeps its own copy.
     virtual bool SetText(const std::string& text) = 0;
     virtual void Close() = 0;
+    // A clipboard that takes the text only after Close (a browser's) calls onRefused if it then
+    // refuses it; one that answers at once never does.
+    virtual void WhenRefusedLater(std::function<void()> onRefused) { (void)onRefused; }
 
 protected:
     ~IClipboard() = default;

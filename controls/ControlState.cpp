@@ -8,19 +8,20 @@ namespace ctl {
 
 namespace {
 
-constexpr ControlChange kEveryChange[] = {ControlChange::Text,      ControlChange::Entries,
-                                          ControlChange::Selection, ControlChange::Enabled,
-                                          ControlChange::Visible,   ControlChange::Font,
-                                          ControlChange::ToolTip};
-
 constexpr unsigned Bit(ControlChange change) {
     return 1U << static_cast<unsigned>(change);
 }
 
 } // namespace
 
-CControlState::CControlState(const CDialogItemTemplate& item)
-    : m_strText(item.caption != nullptr ? item.caption : ""), m_pTemplate(&item) {}
+const ControlChange kEveryControlChange[8] = {ControlChange::Text,      ControlChange::Entries,
+                                              ControlChange::Selection, ControlChange::Enabled,
+                                              ControlChange::Visible,   ControlChange::Font,
+                                              ControlChange::ToolTip,   ControlChange::Focus};
+
+CControlState::CControlState(const CDialogItemTemplate& item, std::size_t nIndex)
+    : m_strText(item.caption != nullptr ? item.caption : ""), m_pTemplate(&item), m_nIndex(nIndex) {
+}
 
 void CControlState::Notify(ControlChange change) const {
     if (m_pObserver == nullptr) {
@@ -38,7 +39,7 @@ void CControlState::Notify(ControlChange change) const {
 
 void CControlState::SendHeldChanges() const {
     const unsigned nHeld = std::exchange(m_nHeldChanges, 0U);
-    for (const ControlChange change : kEveryChange) {
+    for (const ControlChange change : kEveryControlChange) {
         if ((nHeld & Bit(change)) != 0 && m_pObserver != nullptr) {
             m_pObserver->OnControlChanged(*this, change);
         }

@@ -3,6 +3,7 @@
 #include "DialogTemplate.h"
 #include "Messages.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,14 @@ namespace ctl {
 class CChangeBatch;
 class CControlState;
 
-// What changed in a control, so that a window system can mirror it in its widget.
-enum class ControlChange { Text, Entries, Selection, Enabled, Visible, Font, ToolTip };
+// What changed in a control, so that a window system can mirror it in its widget. Focus: the
+// dialog gave the control the keyboard focus.
+enum class ControlChange { Text, Entries, Selection, Enabled, Visible, Font, ToolTip, Focus };
 
+// Every kind of change, in the order a batch sends them.
+extern const ControlChange kEveryControlChange[8];
+
+// Watches the controls of a dialog (CDialog::SetObserver); control.GetIndex() says which one.
 class IControlObserver {
 public:
     virtual void OnControlChanged(const CControlState& control, ControlChange change) = 0;
@@ -33,9 +39,11 @@ struct CFontRequest {
 // change it through the CWnd family; an observer (the window front end) mirrors every change.
 class CControlState {
 public:
-    explicit CControlState(const CDialogItemTemplate& item);
+    CControlState(const CDialogItemTemplate& item, std::size_t nIndex);
 
     const CDialogItemTemplate& Template() const { return *m_pTemplate; }
+    // The control's place in its dialog's template (tab) order.
+    std::size_t GetIndex() const { return m_nIndex; }
     int GetID() const { return m_pTemplate->nID; }
     ControlKind GetKind() const { return m_pTemplate->kind; }
 
@@ -61,6 +69,7 @@ public:
 
 private:
     const CDialogItemTemplate* m_pTemplate;
+    std::size_t m_nIndex;
     IControlObserver* m_pObserver = nullptr;
     CChangeBatch* m_pBatch = nullptr;
     mutable unsigned m_nHeldChanges = 0; // one bit for each ControlChange

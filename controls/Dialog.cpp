@@ -1,12 +1,21 @@
 #include "Dialog.h"
 
 #include "DC.h"
-#include "DialogHost.h"
+
+#include <algorithm>
 
 namespace ctl {
 
 CDialog::CDialog(const CDialogTemplate& dlgTemplate, IDialogHost& host, CDialog* pParent)
     : m_pTemplate(&dlgTemplate), m_host(host), m_pParent(pParent) {}
+
+CDialog::~CDialog() {
+    if (m_bShown) {
+        // The host lets go of the dialog; nobody is told that it ended.
+        m_bDestroying = true;
+        m_host.CloseDialog(*this, IDCANCEL);
+    }
+}
 
 void CDialog::Create() {
     if (IsCreated()) {
@@ -14,21 +23,52 @@ void CDialog::Create() {
     }
     m_controls.reserve(m_pTemplate->nItems);
     for (std::size_t i = 0; i < m_pTemplate->nItems; ++i) {
-        m_controls.push_back(std::make_unique<CControlState>(m_pTemplate->items[i]));
+        m_controls.push_back(std::make_unique<CControlState>(m_pTemplate->items[i], i));
         m_controls.back()->SetChangeBatch(&m_changeBatch);
     }
+    m_nFocus = m_controls.size();
     const CChangeBatchScope batch(m_changeBatch);
-    OnInitDialog();
+    // A dialog that moves the focus itself says so by returning false.
+    if (OnInitDialog() || m_nFocus == m_controls.size()) {
+        m_nFocus = FirstTabStop();
+    }
+}
+
+void CDialog::Open(DialogEnded onEnded) {
+    Create();
+    m_bShown = true;
+    m_nModalResult = 0;
+    m_host.OpenDialog(*this, [this, onEnded = std::move(onEnded)](int nResult) {
+        m_bShown = false;
+        m_nModalResult = nResult;
+        if (!m_bDestroying && onEnded) {
+            onEnded(nResult);
+        }
+    });
 }
 
 int CDialog::DoModal() {
-    m_nModalResult = 0;
-    return m_host.RunModal(*this);
+    Open();
+    if (m_bShown) {
+        m_host.RunUntilEnded(*this);
+    }
+    return m_nModalResult;
 }
 
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
-    m_host.EndModal(*this, nResult);
+    if (m_bShown) {
+        m_host.CloseDialog(*this, nResult);
+    }
+}
+
+void CDialog::ReleaseChild(const CDialog& child) {
+    const auto found =
+        std::find_if(m_children.begin(), m_children.end(),
+                     [&child](const std::unique_ptr<CDialog>& p) { return p.get() == &child; });
+    if (found != m_children.end()) {
+        m_children.erase(found);
+    }
 }
 
 CControlState* CDialog::FindControl(int nID) const {
@@ -48,6 +88,54 @@ bool CDialog::UpdateData(bool bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);
     DoDataExchange(&dx);
     return true;
+}
+
+void CDialog::SetObserver(IControlObserver* pObserver) {
+    for (const auto& pControl : m_controls) {
+        pControl->SetObserver(pObserver);
+    }
+    if (pObserver == nullptr) {
+        return;
+    }
+    for (const auto& pControl : m_controls) {
+        for (const ControlChange change : kEveryControlChange) {
+            if (change != ControlChange::Focus) {
+                pObserver->OnControlChanged(*pControl, change);
+            }
+        }
+    }
+    if (const CControlState* pFocus = GetFocus(); pFocus != nullptr) {
+        pObserver->OnControlChanged(*pFocus, ControlChange::Focus);
+    }
+}
+
+std::size_t CDialog::FirstTabStop() const {
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const CControlState& control = *m_controls[i];
+        if ((control.Template().style & kStyleTabStop) != 0 && control.m_bEnabled &&
+            control.m_bVisible) {
+            return i;
+        }
+    }
+    return m_controls.size();
+}
+
+const CControlState* CDialog::GetFocus() const {
+    return m_nFocus < m_controls.size() ? m_controls[m_nFocus].get() : nullptr;
+}
+
+void CDialog::GotoDlgCtrl(int nID) {
+    if (const CControlState* pControl = FindControl(nID); pControl != nullptr) {
+        m_nFocus = pControl->GetIndex();
+        pControl->Notify(ControlChange::Focus);
+    }
+}
+
+COLORREF CDialog::GetTextColour(const CControlState& control) {
+    CDC dc;
+    CWnd wnd(const_cast<CControlState*>(&control));
+    OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
+    return dc.GetTextColor();
 }
 
 bool CDialog::OnUserPick(int nID, int nIndex) {
@@ -75,6 +163,7 @@ bool CDialog::OnUserClick(int nID) {
     if (kind != ControlKind::PushButton && kind != ControlKind::DefPushButton) {
         return false;
     }
+    const CChangeBatchScope batch(m_changeBatch);
     OnCommand(nID, BN_CLICKED);
     return true;
 }
@@ -88,6 +177,11 @@ bool CDialog::OnUserEdit(int nID, const std::string& text) {
     }
     pState->m_strText = text;
     return true;
+}
+
+void CDialog::OnUserSysCommand(unsigned nID) {
+    const CChangeBatchScope batch(m_changeBatch);
+    OnSysCommand(nID, 0);
 }
 
 bool CDialog::OnCommand(int nID, int nCode) {
@@ -121,9 +215,11 @@ void CDialog::OnSysCommand(unsigned /*nID*/, long /*lParam*/) {}
 
 void CDialog::OnCtlColor(CDC* /*pDC*/, CWnd* /*pWnd*/, unsigned /*nCtlColor*/) {}
 
-int CDialog::MessageBox(const std::string& text, const char* caption, unsigned nType) {
+int CDialog::MessageBox(const std::string& text, const char* caption, unsigned nType,
+                        DialogEnded onClosed) {
     const std::string title = caption != nullptr ? std::string(caption) : AfxGetAppName();
-    return m_host.MessageBox(*this, text, title, nType);
+    m_host.ShowMessageBox(*this, text, title, nType, std::move(onClosed));
+    return IDOK;
 }
 
 bool CDialog::OnInitDialog() {

@@ -2,9 +2,11 @@
 
 #include "ChangeBatch.h"
 #include "DataExchange.h"
+#include "DialogHost.h"
 #include "DialogTemplate.h"
 #include "Menu.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,15 +14,16 @@
 namespace ctl {
 
 class CDC;
-class IDialogHost;
 
 // A dialog made from a built-in template. Create() makes its controls, fills the template's
-// initial list entries and calls OnInitDialog; DoModal() has the host show it until it ends. The
-// host is the window system the dialog is shown by; a dialog opened from another takes its host.
+// initial list entries and calls OnInitDialog; Open() has the host show it and returns, and
+// DoModal() shows it until it ends. The host is the window system the dialog is shown by; a
+// dialog opened from another takes its host.
 class CDialog {
 public:
     CDialog(const CDialogTemplate& dlgTemplate, IDialogHost& host, CDialog* pParent = nullptr);
-    virtual ~CDialog() = default;
+    // A dialog destroyed while shown is closed first.
+    virtual ~CDialog();
 
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
@@ -29,9 +32,13 @@ public:
     CDialog* GetParent() const { return m_pParent; }
     IDialogHost& GetHost() const { return m_host; }
 
-    // Makes the controls and opens the dialog without running a modal loop.
+    // Makes the controls and opens the dialog without showing it.
     void Create();
     bool IsCreated() const { return !m_controls.empty(); }
+    // Shows the dialog and returns; onEnded gets the code it ends with.
+    void Open(DialogEnded onEnded = {});
+    bool IsShown() const { return m_bShown; }
+    // Shows the dialog and returns the code it ended with, once it has.
     int DoModal();
     void EndDialog(int nResult);
     int GetModalResult() const { return m_nModalResult; }
@@ -44,6 +51,19 @@ public:
 
     bool UpdateData(bool bSaveAndValidate = true);
 
+    // Shows every control through pObserver as it is now, each kind of change of each control in
+    // template order and then the focus, and from then on each change as it happens. nullptr
+    // stops it.
+    void SetObserver(IControlObserver* pObserver);
+    // The control that has the keyboard focus: the first tab stop that is enabled and visible
+    // when the dialog opens, unless the dialog moved it. nullptr for none.
+    const CControlState* GetFocus() const;
+    // Gives control nID the focus.
+    void GotoDlgCtrl(int nID);
+    // The colour the dialog gives the text of control while it is drawn; kNoColour for the
+    // window system's own.
+    COLORREF GetTextColour(const CControlState& control);
+
     // A user picked entry nIndex of list nID: the list's selection changes and the dialog is
     // told, as by the list's own change notification. Returns false when the list is unknown,
     // disabled or has no such entry; nothing changes then. The controls' observers hear of what
@@ -54,6 +74,8 @@ public:
     // A user changed the text of edit field nID; the field already shows it. Returns false when
     // the field is unknown or disabled.
     bool OnUserEdit(int nID, const std::string& text);
+    // A user chose item nID of the window menu (GetSystemMenu).
+    void OnUserSysCommand(unsigned nID);
 
     // A command from control nID with notification nCode; true when something handled it.
     virtual bool OnCommand(int nID, int nCode);
@@ -64,7 +86,10 @@ public:
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
-    int MessageBox(const std::string& text, const char* caption = nullptr, unsigned nType = MB_OK);
+    // Shows a message box over the dialog, which stays open; returns at once. onClosed, when
+    // given, is called once the user has closed it.
+    int MessageBox(const std::string& text, const char* caption = nullptr, unsigned nType = MB_OK,
+                   DialogEnded onClosed = {});
 
     // The window menu; the dialog may append to it when it opens.
     CMenu* GetSystemMenu(bool bRevert);
@@ -75,13 +100,34 @@ protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // Opens pChild over this dialog, which keeps it until it has ended and onEnded has run.
+    template <class TDialog>
+    void OpenChild(std::unique_ptr<TDialog> pChild,
+                   std::function<void(TDialog& child, int nResult)> onEnded = {}) {
+        TDialog& child = *pChild;
+        m_children.push_back(std::move(pChild));
+        child.Open([this, &child, onEnded = std::move(onEnded)](int nResult) {
+            if (onEnded) {
+                onEnded(child, nResult);
+            }
+            ReleaseChild(child);
+        });
+    }
+
 private:
+    void ReleaseChild(const CDialog& child);
+    std::size_t FirstTabStop() const;
+
     const CDialogTemplate* m_pTemplate;
     IDialogHost& m_host;
     CDialog* m_pParent;
     std::vector<std::unique_ptr<CControlState>> m_controls;
     CChangeBatch m_changeBatch;
+    std::vector<std::unique_ptr<CDialog>> m_children;
     int m_nModalResult = 0;
+    bool m_bShown = false;
+    bool m_bDestroying = false;
+    std::size_t m_nFocus = 0; // index of the focused control; the control count for none
     CMenu m_systemMenu;
     HICON m_hBigIcon;
     HICON m_hSmallIcon;

@@ -2,6 +2,9 @@
 
 #include "Dialog.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace ctl {
 
 namespace {
@@ -10,17 +13,43 @@ std::string g_appName = "spanwise";
 
 } // namespace
 
-int CHeadlessHost::RunModal(CDialog& dlg) {
-    dlg.Create();
-    return IDCANCEL;
+void CHeadlessHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
+    m_open.push_back({&dlg, std::move(onEnded)});
 }
 
-void CHeadlessHost::EndModal(CDialog& /*dlg*/, int /*nResult*/) {}
+void CHeadlessHost::CloseDialog(CDialog& dlg, int nResult) {
+    const auto found = std::find_if(m_open.begin(), m_open.end(),
+                                    [&dlg](const COpenDialog& open) { return open.pDlg == &dlg; });
+    if (found == m_open.end()) {
+        return;
+    }
+    const DialogEnded onEnded = std::move(found->onEnded);
+    m_open.erase(found);
+    if (onEnded) {
+        onEnded(nResult);
+    }
+}
 
-int CHeadlessHost::MessageBox(CDialog& /*owner*/, const std::string& text,
-                              const std::string& caption, unsigned /*nType*/) {
+void CHeadlessHost::ShowMessageBox(CDialog& /*owner*/, const std::string& text,
+                                   const std::string& caption, unsigned /*nType*/,
+                                   DialogEnded onClosed) {
     m_messages.push_back({caption, text});
-    return IDOK;
+    if (onClosed) {
+        onClosed(IDOK);
+    }
+}
+
+void CHeadlessHost::RunUntilEnded(CDialog& dlg) {
+    CloseDialog(dlg, IDCANCEL);
+}
+
+std::vector<CDialog*> CHeadlessHost::OpenDialogs() const {
+    std::vector<CDialog*> dialogs;
+    dialogs.reserve(m_open.size());
+    for (const COpenDialog& open : m_open) {
+        dialogs.push_back(open.pDlg);
+    }
+    return dialogs;
 }
 
 // Like the platform's clipboard, it can be opened by one holder at a time.

@@ -4,7 +4,6 @@
 
 namespace ctl {
 
-class CDialog;
 class IDialogHost;
 
 // The application object: one per program. The front end hands it the command line's program
@@ -12,8 +11,8 @@ class IDialogHost;
 // shown by, then runs InitInstance.
 class CWinApp {
 public:
-    CWinApp();
-    virtual ~CWinApp();
+    CWinApp() = default;
+    virtual ~CWinApp() = default;
 
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -24,12 +23,8 @@ public:
     IDialogHost* GetDialogHost() const { return m_pHost; }
     virtual bool InitInstance() = 0;
 
-    CDialog* m_pMainWnd = nullptr;
-
 private:
     IDialogHost* m_pHost = nullptr;
 };
-
-CWinApp* AfxGetApp();
 
 } // namespace ctl

@@ -132,31 +132,32 @@ bool AllDigits(const std::string& text) {
 
 // The entry a "LIST=VALUE" selection names on the dialog as it is now, worked out afresh from
 // what ApplyPick promises: -1 where the pick must fail.
-int ExpectedPick(const CRecordingCalcDlg& dlg, const std::string& selection, int& nID) {
-    static const std::pair<const char*, int> kLists[] = {
-        {"model", IDC_MODEL},       {"memory", IDC_MEMORY},   {"function", IDC_FUNCTION},
-        {"sampling", IDC_SAMPLING}, {"scanner", IDC_SCANNER}, {"channels", IDC_CHANNELS},
-        {"range", IDC_TIME_RANGE}};
+int ExpectedPick(const spanwise::CCalculator& calc, const std::string& selection,
+                 spanwise::CalcList& list) {
+    using spanwise::CalcList;
+    static const std::pair<const char*, CalcList> kLists[] = {
+        {"model", CalcList::Model},       {"memory", CalcList::Memory},
+        {"function", CalcList::Function}, {"sampling", CalcList::Sampling},
+        {"scanner", CalcList::Scanner},   {"channels", CalcList::Channels},
+        {"range", CalcList::TimeRange}};
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {
         return -1;
     }
     const std::string name = Lower(selection.substr(0, equals));
     const std::string value = selection.substr(equals + 1);
-    nID = 0;
-    for (const auto& [listName, nListID] : kLists) {
+    bool bFound = false;
+    for (const auto& [listName, named] : kLists) {
         if (name == listName) {
-            nID = nListID;
+            list = named;
+            bFound = true;
         }
     }
-    if (nID == 0) {
+    if (!bFound || !calc.IsEnabled(list)) {
         return -1;
     }
-    const CControlState& list = *dlg.FindControl(nID);
-    if (!list.m_bEnabled) {
-        return -1;
-    }
-    const long long nCount = static_cast<long long>(list.m_entries.size());
+    const std::vector<std::string>& entries = calc.GetEntries(list);
+    const long long nCount = static_cast<long long>(entries.size());
     // "#N" with N decimal digits is a position; with a sign before them, an error.
     if (value.size() > 1 && value[0] == '#') {
         const std::string number = value.substr(1);
@@ -175,7 +176,7 @@ int ExpectedPick(const CRecordingCalcDlg& dlg, const std::string& selection, int
     // Else the first entry of that text, in any case, or the one entry it begins.
     std::vector<int> beginnings;
     for (long long i = 0; i < nCount; ++i) {
-        const std::string entry = Lower(list.m_entries[static_cast<std::size_t>(i)]);
+        const std::string entry = Lower(entries[static_cast<std::size_t>(i)]);
         if (entry == Lower(value)) {
             return static_cast<int>(i);
         }
@@ -224,8 +225,8 @@ void CheckPicks(const std::vector<std::string>& selections) {
     CHeadlessHost host;
     spanwise::CCalculator calc(host);
     for (const std::string& selection : selections) {
-        int nID = 0;
-        const int nExpected = ExpectedPick(calc.Dialog(), selection, nID);
+        spanwise::CalcList list = spanwise::CalcList::Model;
+        const int nExpected = ExpectedPick(calc, selection, list);
         const std::string before = StateJson(calc, calc.GetReport());
         std::string error;
         const bool bOk = ApplyPick(calc, selection, error);
@@ -237,8 +238,7 @@ void CheckPicks(const std::vector<std::string>& selections) {
                   selection);
         } else {
             Check(bOk, "a pick of an enabled entry failed", selection + "\n" + error);
-            Check(calc.Dialog().FindControl(nID)->m_nCurSel == nExpected,
-                  "a pick selected another entry", selection);
+            Check(calc.GetSelected(list) == nExpected, "a pick selected another entry", selection);
         }
     }
 }

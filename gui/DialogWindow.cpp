@@ -1,12 +1,12 @@
 #include "DialogWindow.h"
 
+#include "ControlWidgets.h"
 #include "Fonts.h"
 #include "Icons.h"
 #include "ReadableColour.h"
 
-#include "controls/DC.h"
 #include "controls/Dialog.h"
-#include "controls/Menu.h"
+#include "controls/Mnemonics.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -20,48 +20,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 using namespace ctl;
 
 namespace {
-
-// The size a static icon control takes on: the standard icon size.
-constexpr int kStandardIconSize = 32;
-
-QString FromCore(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Static text that does not say otherwise takes '&' as a mnemonic marker: "&&" shows one '&',
-// a lone '&' shows nothing. Labels here name no buddy, so the mnemonic itself has no use.
-QString StripMnemonics(const QString& text) {
-    if (!text.contains(QLatin1Char('&'))) {
-        return text;
-    }
-    QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
-            ++i;
-        } else if (text[i] == QLatin1Char('&')) {
-            continue;
-        }
-        shown += text[i];
-    }
-    return shown;
-}
-
-Qt::Alignment StaticAlignment(unsigned style) {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    if ((style & kStyleCenter) != 0) {
-        alignment = Qt::AlignHCenter;
-    } else if ((style & kStyleRight) != 0) {
-        alignment = Qt::AlignRight;
-    }
-    alignment |= (style & kStyleCenterImage) != 0 ? Qt::AlignVCenter : Qt::AlignTop;
-    return alignment;
-}
 
 Qt::WindowFlags FrameFlags(const CDialogTemplate& dlgTemplate, bool bTopLevel) {
     // The application's main dialog is a window of its own, with a taskbar entry.
@@ -95,26 +57,24 @@ QIcon DialogIcon(const CDialog& dlg) {
 } // namespace
 
 CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
-    : QDialog(pParent, FrameFlags(dlg.Template(), pParent == nullptr)), m_dlg(dlg) {
+    : QDialog(pParent, FrameFlags(dlg.Template(), pParent == nullptr)), CControlView(dlg),
+      m_pTemplate(&dlg.Template()) {
     const CDialogTemplate& dlgTemplate = dlg.Template();
     setWindowTitle(QString::fromUtf8(dlgTemplate.title));
     setFont(DialogFont(QString::fromUtf8(dlgTemplate.fontFace), dlgTemplate.nFontPointSize));
-    m_units = CDialogBaseUnits::FromFont(font());
-    setFixedSize(MapDialogSize(dlgTemplate.cx, dlgTemplate.cy, m_units));
+    const CDialogLayout layout = LayOutDialog(dlgTemplate, BaseUnitsOf(font()));
+    setFixedSize(layout.cx, layout.cy);
     setSizeGripEnabled(false);
     const QIcon icon = DialogIcon(dlg);
     if (!icon.isNull()) {
         setWindowIcon(icon);
     }
 
-    const auto& controls = dlg.Controls();
-    m_widgets.reserve(controls.size());
-    m_askedColours.assign(controls.size(), kNoColour);
-    m_shownEntries.resize(controls.size());
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const CControlState& state = *controls[i];
-        m_indexOf[&state] = i;
-        m_widgets.push_back(CreateControlWidget(state));
+    m_shownEntries.resize(dlgTemplate.nItems);
+    for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
+        m_widgets.push_back(
+            CreateControlWidget(dlgTemplate.items[i], layout.controls[i].rect, this));
+        ConnectWidget(i);
     }
     // Group boxes frame the controls inside them: keep them beneath, out of the way of the mouse.
     for (QWidget* pWidget : m_widgets) {
@@ -122,234 +82,120 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
             pWidget->lower();
         }
     }
-
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        for (const ControlChange change :
-             {ControlChange::Text, ControlChange::Entries, ControlChange::Enabled,
-              ControlChange::Visible, ControlChange::Font, ControlChange::ToolTip}) {
-            ApplyContent(i, change);
-        }
-        ApplyTextColour(i);
-        controls[i]->SetObserver(this);
-    }
-
-    // The dialog opens with the focus on its first tab stop.
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if ((controls[i]->Template().style & kStyleTabStop) != 0 && m_widgets[i]->isEnabled() &&
-            !m_widgets[i]->isHidden()) {
-            m_widgets[i]->setFocus(Qt::OtherFocusReason);
-            break;
-        }
-    }
+    Attach();
 }
 
-CDialogWindow::~CDialogWindow() {
-    for (const auto& pControl : m_dlg.Controls()) {
-        pControl->SetObserver(nullptr);
-    }
-}
-
-QWidget* CDialogWindow::CreateControlWidget(const CControlState& state) {
-    const CDialogItemTemplate& item = state.Template();
-    const QRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy, m_units);
-    const int nID = item.nID;
-    QWidget* pWidget = nullptr;
-
-    switch (item.kind) {
-    case ControlKind::Static: {
-        auto* pLabel = new QLabel(this);
-        pLabel->setTextFormat(Qt::PlainText);
-        pLabel->setAlignment(StaticAlignment(item.style));
-        // Static text wraps at word boundaries unless it is centred vertically on one line.
-        pLabel->setWordWrap((item.style & kStyleCenterImage) == 0);
-        if ((item.style & kStyleStaticEdge) != 0) {
-            pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            pLabel->setLineWidth(1);
-        }
-        pLabel->setGeometry(rect);
-        pWidget = pLabel;
-        break;
-    }
-    case ControlKind::GroupBox: {
-        auto* pGroup = new QGroupBox(this);
-        pGroup->setGeometry(rect);
-        pWidget = pGroup;
-        break;
-    }
-    case ControlKind::ComboBox: {
-        auto* pCombo = new QComboBox(this);
-        // The template's height is that of the list dropped down; the closed list takes the
-        // height its font needs.
-        const int nClosedHeight = pCombo->sizeHint().height();
-        const int nItemHeight = qMax(1, pCombo->fontMetrics().height());
-        pCombo->setMaxVisibleItems(qMax(1, (rect.height() - nClosedHeight) / nItemHeight));
-        pCombo->setGeometry(rect.x(), rect.y(), rect.width(), nClosedHeight);
-        // The wheel turns a list only once the list has the focus (eventFilter); it does not give
-        // the focus either, so that scrolling over the window changes nothing by accident.
-        pCombo->setFocusPolicy(Qt::StrongFocus);
+void CDialogWindow::ConnectWidget(std::size_t nIndex) {
+    QWidget* pWidget = m_widgets[nIndex];
+    const int nID = GetDialog()->Controls()[nIndex]->GetID();
+    if (auto* pCombo = qobject_cast<QComboBox*>(pWidget); pCombo != nullptr) {
         pCombo->installEventFilter(this);
         connect(pCombo, &QComboBox::activated, this, [this, pCombo, nID](int nItem) {
-            if (!m_dlg.OnUserPick(nID, nItem)) {
+            CDialog* pDlg = GetDialog();
+            if (pDlg != nullptr && !pDlg->OnUserPick(nID, nItem)) {
                 // The dialog refused the pick: show its selection again.
-                const CControlState* pState = m_dlg.FindControl(nID);
-                pCombo->setCurrentIndex(pState != nullptr ? pState->m_nCurSel : -1);
+                pCombo->setCurrentIndex(pDlg->FindControl(nID)->m_nCurSel);
             }
         });
-        pWidget = pCombo;
-        break;
-    }
-    case ControlKind::PushButton:
-    case ControlKind::DefPushButton: {
-        auto* pButton = new QPushButton(this);
-        pButton->setDefault(item.kind == ControlKind::DefPushButton);
-        pButton->setGeometry(rect);
-        connect(pButton, &QPushButton::clicked, this, [this, nID] { m_dlg.OnUserClick(nID); });
-        pWidget = pButton;
-        break;
-    }
-    case ControlKind::Edit: {
-        auto* pEdit = new QLineEdit(this);
-        if ((item.style & kStyleStaticEdge) == 0) {
-            pEdit->setFrame(false);
-        }
-        pEdit->setGeometry(rect);
+    } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
+        connect(pButton, &QPushButton::clicked, this, [this, nID] {
+            if (CDialog* pDlg = GetDialog(); pDlg != nullptr) {
+                pDlg->OnUserClick(nID);
+            }
+        });
+    } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
         // The text is the dialog's as soon as it is typed, as a Windows edit field's is.
-        connect(pEdit, &QLineEdit::textEdited, this,
-                [this, nID](const QString& text) { m_dlg.OnUserEdit(nID, text.toStdString()); });
-        pWidget = pEdit;
-        break;
+        connect(pEdit, &QLineEdit::textEdited, this, [this, nID](const QString& text) {
+            if (CDialog* pDlg = GetDialog(); pDlg != nullptr) {
+                pDlg->OnUserEdit(nID, text.toStdString());
+            }
+        });
     }
-    case ControlKind::Icon: {
-        auto* pLabel = new QLabel(this);
-        const QIcon icon = IconForResource(item.nIconResource);
-        if (!icon.isNull()) {
-            pLabel->setPixmap(icon.pixmap(QSize(kStandardIconSize, kStandardIconSize)));
-        }
-        // An icon control takes the size of its icon.
-        pLabel->setGeometry(rect.x(), rect.y(), kStandardIconSize, kStandardIconSize);
-        pWidget = pLabel;
-        break;
-    }
-    }
-
-    if ((item.style & kStyleTabStop) == 0 && pWidget->focusPolicy() != Qt::NoFocus) {
-        pWidget->setFocusPolicy(Qt::ClickFocus);
-    }
-    pWidget->setObjectName(QLatin1String("control") + QString::number(nID));
-    return pWidget;
 }
 
 QWidget* CDialogWindow::ControlWidget(int nID) const {
-    const auto& controls = m_dlg.Controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i]->GetID() == nID) {
+    for (std::size_t i = 0; i < m_pTemplate->nItems; ++i) {
+        if (m_pTemplate->items[i].nID == nID) {
             return m_widgets[i];
         }
     }
     return nullptr;
 }
 
-void CDialogWindow::OnControlChanged(const CControlState& control, ControlChange change) {
-    const auto found = m_indexOf.find(&control);
-    if (found != m_indexOf.end()) {
-        ApplyChange(found->second, change);
+void CDialogWindow::ShowText(const CControlState& control) {
+    QWidget* pWidget = m_widgets[control.GetIndex()];
+    // Buttons and group boxes take '&' as a mnemonic themselves; labels here name no buddy.
+    const QString text = FromCore(control.m_strText);
+    if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
+        pLabel != nullptr && control.GetKind() == ControlKind::Static) {
+        pLabel->setText(FromCore(ShownCaption(control.Template(), control.m_strText)));
+    } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget); pGroup != nullptr) {
+        pGroup->setTitle(text);
+    } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
+        pButton->setText(text);
+    } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget);
+               pEdit != nullptr && pEdit->text() != text) {
+        pEdit->setText(text);
     }
 }
 
-void CDialogWindow::ApplyChange(std::size_t nIndex, ControlChange change) {
-    ApplyContent(nIndex, change);
-    ApplyTextColour(nIndex);
-}
-
-void CDialogWindow::ApplyContent(std::size_t nIndex, ControlChange change) {
-    const CControlState& state = *m_dlg.Controls()[nIndex];
-    QWidget* pWidget = m_widgets[nIndex];
-
-    switch (change) {
-    case ControlChange::Text: {
-        const QString text = FromCore(state.m_strText);
-        if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
-            pLabel != nullptr && state.GetKind() == ControlKind::Static) {
-            const bool bPrefix = (state.Template().style & kStyleNoPrefix) == 0;
-            pLabel->setText(bPrefix ? StripMnemonics(text) : text);
-        } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget); pGroup != nullptr) {
-            pGroup->setTitle(text);
-        } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
-            pButton->setText(text);
-        } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget);
-                   pEdit != nullptr && pEdit->text() != text) {
-            pEdit->setText(text);
-        }
-        break;
-    }
-    case ControlChange::Entries:
-        ApplyEntries(nIndex);
-        break;
-    case ControlChange::Selection:
-        ApplySelection(nIndex);
-        break;
-    case ControlChange::Enabled:
-        pWidget->setEnabled(state.m_bEnabled);
-        break;
-    case ControlChange::Visible:
-        pWidget->setVisible(state.m_bVisible);
-        break;
-    case ControlChange::Font:
-        if (state.m_bHasFont) {
-            pWidget->setFont(ControlFont(state.m_font, font()));
-        }
-        break;
-    case ControlChange::ToolTip:
-        pWidget->setToolTip(state.m_bToolTipActive ? FromCore(state.m_strToolTip) : QString());
-        break;
-    }
-}
-
-void CDialogWindow::ApplyEntries(std::size_t nIndex) {
-    auto* pCombo = qobject_cast<QComboBox*>(m_widgets[nIndex]);
+void CDialogWindow::ShowEntries(const CControlState& control) {
+    auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]);
     if (pCombo == nullptr) {
         return;
     }
-    const CControlState& state = *m_dlg.Controls()[nIndex];
     // A list refilled with the entries it had (the same model's memories, the same range window)
     // keeps its items: only the selection may have changed.
-    if (state.m_entries == m_shownEntries[nIndex]) {
-        ApplySelection(nIndex);
-        return;
-    }
-    m_shownEntries[nIndex] = state.m_entries;
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(state.m_entries.size()));
-    for (const std::string& entry : state.m_entries) {
-        entries.append(FromCore(entry));
-    }
-    const QSignalBlocker blocker(pCombo);
-    // Clearing resets the list's whole model, even an empty one.
-    if (pCombo->count() > 0) {
-        pCombo->clear();
-    }
-    pCombo->addItems(entries);
-    pCombo->setCurrentIndex(state.m_nCurSel);
-}
-
-void CDialogWindow::ApplySelection(std::size_t nIndex) {
-    if (auto* pCombo = qobject_cast<QComboBox*>(m_widgets[nIndex]); pCombo != nullptr) {
+    std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
+    if (control.m_entries != shown) {
+        shown = control.m_entries;
+        QStringList entries;
+        entries.reserve(static_cast<qsizetype>(shown.size()));
+        for (const std::string& entry : shown) {
+            entries.append(FromCore(entry));
+        }
         const QSignalBlocker blocker(pCombo);
-        pCombo->setCurrentIndex(m_dlg.Controls()[nIndex]->m_nCurSel);
+        // Clearing resets the list's whole model, even an empty one.
+        if (pCombo->count() > 0) {
+            pCombo->clear();
+        }
+        pCombo->addItems(entries);
+    }
+    ShowSelection(control);
+}
+
+void CDialogWindow::ShowSelection(const CControlState& control) {
+    if (auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]); pCombo != nullptr) {
+        const QSignalBlocker blocker(pCombo);
+        pCombo->setCurrentIndex(control.m_nCurSel);
     }
 }
 
-void CDialogWindow::ApplyTextColour(std::size_t nIndex) {
-    // The dialog may colour a control's text while it is drawn; ask it as each control changes.
-    CDC dc;
-    CWnd wnd(m_dlg.Controls()[nIndex].get());
-    m_dlg.OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
-    const COLORREF colour = dc.GetTextColor();
-    if (colour == m_askedColours[nIndex]) {
-        return;
+void CDialogWindow::ShowEnabled(const CControlState& control) {
+    m_widgets[control.GetIndex()]->setEnabled(control.m_bEnabled);
+}
+
+void CDialogWindow::ShowVisible(const CControlState& control) {
+    m_widgets[control.GetIndex()]->setVisible(control.m_bVisible);
+}
+
+void CDialogWindow::ShowFont(const CControlState& control) {
+    if (control.m_bHasFont) {
+        m_widgets[control.GetIndex()]->setFont(ControlFont(control.m_font, font()));
     }
-    m_askedColours[nIndex] = colour;
-    QWidget* pWidget = m_widgets[nIndex];
+}
+
+void CDialogWindow::ShowToolTip(const CControlState& control) {
+    m_widgets[control.GetIndex()]->setToolTip(
+        control.m_bToolTipActive ? FromCore(control.m_strToolTip) : QString());
+}
+
+void CDialogWindow::ShowFocus(const CControlState& control) {
+    m_widgets[control.GetIndex()]->setFocus(Qt::OtherFocusReason);
+}
+
+void CDialogWindow::ShowTextColour(const CControlState& control, COLORREF colour) {
+    QWidget* pWidget = m_widgets[control.GetIndex()];
     if (colour == kNoColour) {
         pWidget->setPalette(QPalette());
         return;
@@ -369,16 +215,16 @@ void CDialogWindow::ApplyTextColour(std::size_t nIndex) {
     pWidget->setPalette(palette);
 }
 
-void CDialogWindow::EndFromDialog(int nResult) {
-    QDialog::done(nResult);
-}
-
 void CDialogWindow::accept() {
-    m_dlg.OnOK();
+    if (CDialog* pDlg = GetDialog(); pDlg != nullptr) {
+        pDlg->OnOK();
+    }
 }
 
 void CDialogWindow::reject() {
-    m_dlg.OnCancel();
+    if (CDialog* pDlg = GetDialog(); pDlg != nullptr) {
+        pDlg->OnCancel();
+    }
 }
 
 void CDialogWindow::setVisible(bool bVisible) {
@@ -405,12 +251,7 @@ void CDialogWindow::changeEvent(QEvent* pEvent) {
     QDialog::changeEvent(pEvent);
     if (pEvent->type() == QEvent::PaletteChange) {
         // The readable text colours depend on the window's background: work them out afresh.
-        for (std::size_t i = 0; i < m_widgets.size(); ++i) {
-            if (m_askedColours[i] != kNoColour) {
-                m_askedColours[i] = kNoColour;
-                ApplyTextColour(i);
-            }
-        }
+        RefreshTextColours();
     }
 }
 
@@ -426,7 +267,8 @@ bool CDialogWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
 }
 
 void CDialogWindow::ShowSystemMenu(const QPoint& globalPos, bool bFromKeyboard) {
-    CMenu* pSystemMenu = m_dlg.GetSystemMenu(false);
+    CDialog* pDlg = GetDialog();
+    const CMenu* pSystemMenu = pDlg != nullptr ? pDlg->GetSystemMenu(false) : nullptr;
     if (pSystemMenu == nullptr) {
         return;
     }
@@ -451,8 +293,9 @@ void CDialogWindow::ShowSystemMenu(const QPoint& globalPos, bool bFromKeyboard) 
         QTimer::singleShot(0, &menu,
                            [&menu, pFirstCommand] { menu.setActiveAction(pFirstCommand); });
     }
-    if (const QAction* pChosen = menu.exec(globalPos); pChosen != nullptr) {
-        m_dlg.OnSysCommand(pChosen->data().toUInt(), 0);
+    const QAction* pChosen = menu.exec(globalPos);
+    if (pChosen != nullptr && GetDialog() != nullptr) {
+        GetDialog()->OnUserSysCommand(pChosen->data().toUInt());
     }
 }
 

@@ -1,9 +1,11 @@
 #include "Fonts.h"
 
 #include "controls/ControlState.h"
+#include "controls/FontFaces.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
@@ -13,29 +15,6 @@
 using namespace ctl;
 
 namespace {
-
-// Japanese Gothic faces likely to be installed, proportional ones first: the faces the dialogs
-// ask for are proportional.
-const char* const kJapaneseGothicFaces[] = {
-    "IPAPGothic",         "IPAexGothic", "VL PGothic", "TakaoPGothic", "Noto Sans CJK JP",
-    "Source Han Sans JP", "IPAGothic",   "VL Gothic",  "TakaoGothic",
-};
-
-// For bold text where the face asked for is not installed: faces with a bold style of their own,
-// Japanese Gothic ones first, then Latin ones (the texts shown in bold are Latin). A family
-// without one is made bold by the toolkit thickening its strokes, and that thickening thins out
-// or vanishes when the window is drawn scaled (scale factors 1.5 and 2).
-const char* const kBoldFallbackFaces[] = {
-    "Noto Sans CJK JP", "Source Han Sans JP", "DejaVu Sans", "Liberation Sans", "Noto Sans",
-};
-
-// Japanese faces are known to the font database by their English names as well.
-const char* const kEnglishFaceNames[][2] = {
-    {"ＭＳ Ｐゴシック", "MS PGothic"},
-    {"ＭＳ ゴシック", "MS Gothic"},
-    {"ＭＳ Ｐ明朝", "MS PMincho"},
-    {"ＭＳ 明朝", "MS Mincho"},
-};
 
 QString InstalledFamily(const QStringList& families, const QString& face) {
     for (const QString& family : families) {
@@ -54,8 +33,8 @@ bool HasBoldStyle(const QString& family) {
 }
 
 QString JapaneseGothicFamily(const QStringList& families) {
-    for (const char* face : kJapaneseGothicFaces) {
-        QString family = InstalledFamily(families, QString::fromUtf8(face));
+    for (const std::string& face : GetStandInFaces()) {
+        QString family = InstalledFamily(families, QString::fromStdString(face));
         if (!family.isEmpty()) {
             return family;
         }
@@ -72,16 +51,13 @@ QString JapaneseGothicFamily(const QStringList& families) {
 
 // The installed family named face, by its own or its English name; empty when there is none.
 QString ExactFamily(const QStringList& families, const QString& face) {
-    if (face.isEmpty()) {
-        return {};
-    }
-    QString exact = InstalledFamily(families, face);
-    for (const auto& names : kEnglishFaceNames) {
-        if (exact.isEmpty() && face == QString::fromUtf8(names[0])) {
-            exact = InstalledFamily(families, QString::fromUtf8(names[1]));
+    for (const std::string& name : GetFaceNames(face.toStdString())) {
+        QString exact = InstalledFamily(families, QString::fromStdString(name));
+        if (!exact.isEmpty()) {
+            return exact;
         }
     }
-    return exact;
+    return {};
 }
 
 // ResolveFontFamily or ResolveBoldFontFamily, asked once for each face rather than each time a
@@ -123,8 +99,8 @@ QString ResolveBoldFontFamily(const QString& face) {
     if (!fallback.isEmpty() && HasBoldStyle(fallback)) {
         return fallback;
     }
-    for (const char* boldFace : kBoldFallbackFaces) {
-        QString family = InstalledFamily(families, QString::fromUtf8(boldFace));
+    for (const std::string& boldFace : GetBoldFallbackFaces()) {
+        QString family = InstalledFamily(families, QString::fromStdString(boldFace));
         if (!family.isEmpty() && HasBoldStyle(family)) {
             return family;
         }
@@ -166,4 +142,10 @@ QFont ControlFont(const CFontRequest& request, const QFont& dialogFont) {
         font.setPixelSize(-request.nHeight);
     }
     return font;
+}
+
+CDialogBaseUnits BaseUnitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return GetDialogBaseUnits(metrics.horizontalAdvance(QLatin1String(kBaseUnitLetters)),
+                              metrics.height());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/DialogLayout.h"
+
 #include <QFont>
 #include <QString>
 
@@ -23,3 +25,6 @@ QFont DialogFont(const QString& face, int nPointSize);
 
 // A font as a dialog's control asks for it: the cell height in pixels, the weight and the face.
 QFont ControlFont(const ctl::CFontRequest& request, const QFont& dialogFont);
+
+// The dialog base units of a dialog written in font.
+ctl::CDialogBaseUnits BaseUnitsOf(const QFont& font);

@@ -5,9 +5,12 @@
 
 #include "controls/Dialog.h"
 
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace ctl;
 
@@ -15,56 +18,93 @@ CQtDialogHost::CQtDialogHost() {
     CComboStyle::InstallOnApplication();
 }
 
-CQtDialogHost::~CQtDialogHost() = default;
+CQtDialogHost::~CQtDialogHost() {
+    for (const CShown& shown : m_shown) {
+        delete shown.pWindow.data();
+    }
+}
 
-std::unique_ptr<CDialogWindow> CQtDialogHost::BuildWindow(CDialog& dlg) {
-    dlg.Create();
+void CQtDialogHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     CDialogWindow* pParentWindow =
         dlg.GetParent() != nullptr ? WindowFor(*dlg.GetParent()) : nullptr;
-    auto pWindow = std::make_unique<CDialogWindow>(dlg, pParentWindow);
-    const CDialog* pKey = &dlg;
-    m_windows[pKey] = pWindow.get();
-    QObject::connect(pWindow.get(), &QObject::destroyed, [this, pKey, pWindow = pWindow.get()] {
-        const auto found = m_windows.find(pKey);
-        if (found != m_windows.end() && found->second == pWindow) {
-            m_windows.erase(found);
-        }
-    });
-    return pWindow;
-}
-
-CDialogWindow* CQtDialogHost::WindowFor(const CDialog& dlg) const {
-    const auto found = m_windows.find(&dlg);
-    return found != m_windows.end() ? found->second : nullptr;
-}
-
-int CQtDialogHost::RunModal(CDialog& dlg) {
-    const std::unique_ptr<CDialogWindow> pWindow = BuildWindow(dlg);
-    if (!m_screenshotFile.isEmpty() && dlg.GetParent() == nullptr) {
-        CDialogWindow* pShown = pWindow.get();
-        QTimer::singleShot(0, pShown, [this, pShown] {
-            m_bScreenshotSaved = pShown->grab().save(m_screenshotFile, "PNG");
-            pShown->Dialog().OnCancel();
+    auto* pWindow = new CDialogWindow(dlg, pParentWindow);
+    m_shown.push_back({&dlg, pWindow, std::move(onEnded)});
+    if (!m_screenshotFile.isEmpty() && pParentWindow == nullptr) {
+        QTimer::singleShot(0, pWindow, [this, pWindow] {
+            m_bScreenshotSaved = pWindow->grab().save(m_screenshotFile, "PNG");
+            pWindow->reject();
         });
     }
-    return pWindow->exec();
-}
-
-void CQtDialogHost::EndModal(CDialog& dlg, int nResult) {
-    if (CDialogWindow* pWindow = WindowFor(dlg); pWindow != nullptr) {
-        pWindow->EndFromDialog(nResult);
+    if (pParentWindow != nullptr) {
+        pWindow->open();
+    } else {
+        pWindow->show();
     }
 }
 
-int CQtDialogHost::MessageBox(CDialog& owner, const std::string& text, const std::string& caption,
-                              unsigned /*nType*/) {
+void CQtDialogHost::CloseDialog(CDialog& dlg, int nResult) {
+    const auto found = std::find_if(m_shown.begin(), m_shown.end(),
+                                    [&dlg](const CShown& shown) { return shown.pDlg == &dlg; });
+    if (found == m_shown.end()) {
+        return;
+    }
+    const CShown shown = std::move(*found);
+    m_shown.erase(found);
+    if (shown.pWindow != nullptr) {
+        shown.pWindow->Detach();
+        shown.pWindow->done(nResult);
+        shown.pWindow->deleteLater();
+    }
+    if (shown.onEnded) {
+        shown.onEnded(nResult);
+    }
+}
+
+void CQtDialogHost::ShowMessageBox(CDialog& owner, const std::string& text,
+                                   const std::string& caption, unsigned /*nType*/,
+                                   DialogEnded onClosed) {
     // Every message box of the dialogs is a plain notice with an OK button.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption.c_str()),
-                    QString::fromUtf8(text.c_str()), QMessageBox::Ok, WindowFor(owner));
-    box.exec();
-    return IDOK;
+    auto* pBox =
+        new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(caption.c_str()),
+                        QString::fromUtf8(text.c_str()), QMessageBox::Ok, WindowFor(owner));
+    pBox->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(pBox, &QMessageBox::finished, pBox, [onClosed = std::move(onClosed)] {
+        if (onClosed) {
+            onClosed(IDOK);
+        }
+    });
+    pBox->open();
+}
+
+void CQtDialogHost::RunUntilEnded(CDialog& dlg) {
+    CDialogWindow* pWindow = WindowFor(dlg);
+    if (pWindow == nullptr) {
+        return;
+    }
+    QEventLoop loop;
+    QObject::connect(pWindow, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
 }
 
 IClipboard& CQtDialogHost::Clipboard() {
     return m_pClipboard != nullptr ? *m_pClipboard : m_qtClipboard;
+}
+
+CDialogWindow* CQtDialogHost::WindowFor(const CDialog& dlg) const {
+    for (const CShown& shown : m_shown) {
+        if (shown.pDlg == &dlg) {
+            return shown.pWindow;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<CDialogWindow*> CQtDialogHost::Windows() const {
+    std::vector<CDialogWindow*> windows;
+    for (const CShown& shown : m_shown) {
+        if (shown.pWindow != nullptr) {
+            windows.push_back(shown.pWindow);
+        }
+    }
+    return windows;
 }

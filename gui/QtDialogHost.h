@@ -4,15 +4,16 @@
 
 #include "controls/DialogHost.h"
 
+#include <QPointer>
 #include <QString>
 
-#include <memory>
-#include <unordered_map>
+#include <vector>
 
 class CDialogWindow;
 
-// The dialogs' window system on Qt Widgets: each dialog run modally gets a CDialogWindow, message
-// boxes are QMessageBoxes and the clipboard is Qt's. Needs a QApplication.
+// The dialogs' window system on Qt Widgets: each dialog shown gets a CDialogWindow (one opened
+// from another is window-modal over it), message boxes are QMessageBoxes and the clipboard is
+// Qt's. Needs a QApplication.
 class CQtDialogHost final : public ctl::IDialogHost {
 public:
     // Gives the application the dialogs' style (CComboStyle), once: make the host before the
@@ -23,18 +24,17 @@ public:
     CQtDialogHost(const CQtDialogHost&) = delete;
     CQtDialogHost& operator=(const CQtDialogHost&) = delete;
 
-    int RunModal(ctl::CDialog& dlg) override;
-    void EndModal(ctl::CDialog& dlg, int nResult) override;
-    int MessageBox(ctl::CDialog& owner, const std::string& text, const std::string& caption,
-                   unsigned nType) override;
+    void OpenDialog(ctl::CDialog& dlg, ctl::DialogEnded onEnded) override;
+    void CloseDialog(ctl::CDialog& dlg, int nResult) override;
+    void ShowMessageBox(ctl::CDialog& owner, const std::string& text, const std::string& caption,
+                        unsigned nType, ctl::DialogEnded onClosed) override;
+    void RunUntilEnded(ctl::CDialog& dlg) override;
     ctl::IClipboard& Clipboard() override;
 
-    // Creates dlg if it is not yet and builds its window, not shown. The window of the dialog's
-    // parent, if it has one, is the new window's parent. RunModal runs such a window; tests may
-    // drive one themselves.
-    std::unique_ptr<CDialogWindow> BuildWindow(ctl::CDialog& dlg);
     // The window now showing dlg, or nullptr.
     CDialogWindow* WindowFor(const ctl::CDialog& dlg) const;
+    // The windows shown now, the one opened last last.
+    std::vector<CDialogWindow*> Windows() const;
 
     // Puts another clipboard in place of Qt's; nullptr goes back to Qt's.
     void SetClipboard(ctl::IClipboard* pClipboard) { m_pClipboard = pClipboard; }
@@ -44,7 +44,13 @@ public:
     bool ScreenshotSaved() const { return m_bScreenshotSaved; }
 
 private:
-    std::unordered_map<const ctl::CDialog*, CDialogWindow*> m_windows;
+    struct CShown {
+        ctl::CDialog* pDlg;
+        QPointer<CDialogWindow> pWindow;
+        ctl::DialogEnded onEnded;
+    };
+
+    std::vector<CShown> m_shown;
     CQtClipboard m_qtClipboard;
     ctl::IClipboard* m_pClipboard = nullptr;
     QString m_screenshotFile;

@@ -1,49 +1,13 @@
 #include "ui/Calculator.h"
 
 #include "conditions/ListEnabling.h"
-
-#include <cctype>
+#include "ui/RecordingCalcDlg.h"
 
 using namespace ctl;
 
 namespace spanwise {
 
 namespace {
-
-struct CListFacts {
-    const char* name;
-    int nID;
-};
-
-// Indexed by CalcList.
-// clang-format off
-const CListFacts kListFacts[kCalcListCount] = {
-    { "model",    IDC_MODEL },
-    { "memory",   IDC_MEMORY },
-    { "function", IDC_FUNCTION },
-    { "sampling", IDC_SAMPLING },
-    { "scanner",  IDC_SCANNER },
-    { "channels", IDC_CHANNELS },
-    { "range",    IDC_TIME_RANGE },
-};
-// clang-format on
-
-const CListFacts& FactsOf(CalcList list) {
-    return kListFacts[static_cast<int>(list)];
-}
-
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 DisabledBecause ReasonFor(const CListEnabling& enabling, CalcList list) {
     switch (list) {
@@ -64,67 +28,58 @@ DisabledBecause ReasonFor(const CListEnabling& enabling, CalcList list) {
     return DisabledBecause::Nothing;
 }
 
+const CControlState& ListState(const CRecordingCalcDlg& dlg, CalcList list) {
+    // Every list is one of the template's controls, which the constructor made.
+    return *dlg.FindControl(GetListControlID(list));
+}
+
 } // namespace
 
-const CalcList kCalcLists[kCalcListCount] = {
-    CalcList::Model,   CalcList::Memory,   CalcList::Function,  CalcList::Sampling,
-    CalcList::Scanner, CalcList::Channels, CalcList::TimeRange,
-};
-
-const char* GetListName(CalcList list) {
-    return FactsOf(list).name;
+CCalculator::CCalculator(IDialogHost& host) : m_pDlg(std::make_unique<CRecordingCalcDlg>(host)) {
+    m_pDlg->Create();
 }
 
-int GetListControlID(CalcList list) {
-    return FactsOf(list).nID;
+CCalculator::~CCalculator() = default;
+
+void CCalculator::Show(DialogEnded onEnded) {
+    m_pDlg->Open(std::move(onEnded));
 }
 
-CCalculator::CCalculator(IDialogHost& host) : m_dlg(host) {
-    m_dlg.Create();
+int CCalculator::Run() {
+    return m_pDlg->DoModal();
 }
 
-const CControlState& CCalculator::Control(int nID) const {
-    // Every id asked for is one of the template's controls, which Create() made.
-    return *m_dlg.FindControl(nID);
+const std::string& CCalculator::ControlText(int nID) const {
+    return m_pDlg->FindControl(nID)->m_strText;
 }
 
 bool CCalculator::Pick(CalcList list, int nPosition) {
-    return m_dlg.OnUserPick(GetListControlID(list), nPosition);
-}
-
-bool CCalculator::PickText(CalcList list, const std::string& text) {
-    const std::vector<std::string>& entries = GetEntries(list);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (EqualsIgnoringCase(entries[i], text)) {
-            return Pick(list, static_cast<int>(i));
-        }
-    }
-    return false;
+    return m_pDlg->OnUserPick(GetListControlID(list), nPosition);
 }
 
 const std::vector<std::string>& CCalculator::GetEntries(CalcList list) const {
-    return Control(GetListControlID(list)).m_entries;
+    return ListState(*m_pDlg, list).m_entries;
 }
 
 int CCalculator::GetSelected(CalcList list) const {
-    return Control(GetListControlID(list)).m_nCurSel;
+    return ListState(*m_pDlg, list).m_nCurSel;
 }
 
 std::string CCalculator::GetSelectedText(CalcList list) const {
-    return m_dlg.GetDlgItem(GetListControlID(list)).GetWindowText();
+    return m_pDlg->GetDlgItem(GetListControlID(list)).GetWindowText();
 }
 
 bool CCalculator::IsEnabled(CalcList list) const {
-    return Control(GetListControlID(list)).m_bEnabled;
+    return ListState(*m_pDlg, list).m_bEnabled;
 }
 
 std::string CCalculator::GetDisabledReason(CalcList list) const {
     if (IsEnabled(list)) {
         return {};
     }
-    const CSelection selection = m_dlg.GetSelection();
+    const CSelection& selection = m_pDlg->GetSelection();
     const DisabledBecause reason =
-        ReasonFor(GetListEnabling(selection.nModel, selection.nFunction), list);
+        ReasonFor(GetListEnabling(selection[CalcList::Model], selection[CalcList::Function]), list);
     const std::string model = "model \"" + GetSelectedText(CalcList::Model) + "\"";
     switch (reason) {
     case DisabledBecause::NoMemoryChoice:
@@ -147,61 +102,65 @@ std::string CCalculator::GetDisabledReason(CalcList list) const {
 }
 
 std::string CCalculator::GetRecordingLengthText() const {
-    return Control(IDC_RECORDING_LENGTH).m_strText;
+    return ControlText(IDC_RECORDING_LENGTH);
 }
 
 std::string CCalculator::GetSamplingPeriodText() const {
-    return Control(IDC_SAMPLING_PERIOD).m_strText;
+    return ControlText(IDC_SAMPLING_PERIOD);
 }
 
 std::string CCalculator::GetSamplingPeriod() const {
-    return m_dlg.GetSamplingPeriod();
+    return m_pDlg->GetSamplingPeriod();
 }
 
 bool CCalculator::IsSamplingPeriodShown() const {
-    return Control(IDC_SAMPLING_PERIOD).m_bVisible;
+    return m_pDlg->FindControl(IDC_SAMPLING_PERIOD)->m_bVisible;
 }
 
 std::string CCalculator::GetRecordingTimeText() const {
-    return Control(IDC_RECORDING_TIME).m_strText;
+    return ControlText(IDC_RECORDING_TIME);
 }
 
 int CCalculator::GetRecordingLengthDivs() const {
-    return m_dlg.GetRecordingLengthDivs();
+    return m_pDlg->GetRecordingLengthDivs();
 }
 
 double CCalculator::GetSecondsPerDiv() const {
-    return m_dlg.GetSecondsPerDiv();
+    return m_pDlg->GetSecondsPerDiv();
 }
 
 double CCalculator::GetRecordingTimeSeconds() const {
-    return m_dlg.GetRecordingTimeSeconds();
+    return m_pDlg->GetRecordingTimeSeconds();
 }
 
 CCalculator::CFit CCalculator::FindFit(double dSeconds) const {
     CFit fit{false, 0};
-    fit.nTimeRange = m_dlg.GetFittingTimeRange(dSeconds, fit.bFits);
+    fit.nTimeRange = m_pDlg->GetFittingTimeRange(dSeconds, fit.bFits);
     return fit;
 }
 
+std::string CCalculator::FormatRecordingTime(double dSeconds) {
+    return CRecordingCalcDlg::FormatRecordingTime(dSeconds);
+}
+
 bool CCalculator::FitRecordingTime(const std::string& duration) {
-    return m_dlg.FitRecordingTime(duration);
+    return m_pDlg->FitRecordingTime(duration);
 }
 
 std::string CCalculator::GetReport() const {
-    return m_dlg.BuildReport();
+    return m_pDlg->BuildReport();
 }
 
 void CCalculator::Copy() {
-    m_dlg.OnUserClick(IDC_COPY);
+    m_pDlg->OnUserClick(IDC_COPY);
 }
 
-CSelection CCalculator::GetSelection() const {
-    return m_dlg.GetSelection();
+const CSelection& CCalculator::GetSelection() const {
+    return m_pDlg->GetSelection();
 }
 
 void CCalculator::RestoreSelection(const CSelection& selection) {
-    m_dlg.RestoreSelection(selection);
+    m_pDlg->RestoreSelection(selection);
 }
 
 } // namespace spanwise

@@ -1,45 +1,40 @@
 #pragma once
 
 #include "controls/DialogHost.h"
-#include "ui/RecordingCalcDlg.h"
+#include "ui/ConditionLists.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class CRecordingCalcDlg;
+
 // The calculator as every front end uses it: one calculator dialog opened on a host the front end
 // hands in, its seven lists picked in as a user picks, and what it shows read back as texts and
-// as the numbers behind them. A window front end renders the dialog's controls; a front end
-// without a window reads everything here.
+// as the numbers behind them. A window front end shows it on its host (Show, Run) and draws the
+// dialogs the host is given; a front end without a window reads everything here.
 
 namespace spanwise {
-
-// The seven condition lists, in dialog order.
-enum class CalcList { Model, Memory, Function, Sampling, Scanner, Channels, TimeRange };
-constexpr int kCalcListCount = 7;
-extern const CalcList kCalcLists[kCalcListCount];
-
-// The list's name on command lines and in the JSON state: "model", "memory", "function",
-// "sampling", "scanner", "channels", "range".
-const char* GetListName(CalcList list);
-// The list's control id in the dialog template.
-int GetListControlID(CalcList list);
 
 class CCalculator {
 public:
     // Opens the calculator dialog on host as the window does: controls made, opening chain run.
+    // It is not shown until Show or Run.
     explicit CCalculator(ctl::IDialogHost& host);
+    ~CCalculator();
 
     CCalculator(const CCalculator&) = delete;
     CCalculator& operator=(const CCalculator&) = delete;
 
-    CRecordingCalcDlg& Dialog() { return m_dlg; }
-    const CRecordingCalcDlg& Dialog() const { return m_dlg; }
+    // Shows the calculator on its host and returns; onEnded is called when it closes (Exit,
+    // Escape, the close box).
+    void Show(ctl::DialogEnded onEnded = {});
+    // Shows it and returns once it has closed, with the code it closed with.
+    int Run();
 
     // A user's pick of entry nPosition: false, and nothing changes, when the list is disabled or
     // has no such entry.
     bool Pick(CalcList list, int nPosition);
-    // A user's pick of the first entry whose text is text, compared without regard to case.
-    bool PickText(CalcList list, const std::string& text);
 
     const std::vector<std::string>& GetEntries(CalcList list) const;
     int GetSelected(CalcList list) const; // -1 when nothing is selected
@@ -72,6 +67,8 @@ public:
         int nTimeRange;
     };
     CFit FindFit(double dSeconds) const;
+    // A time as the calculator writes its recording time ("1h30min").
+    static std::string FormatRecordingTime(double dSeconds);
     // Fit a Recording Time as the window's menu offers it: duration as a user writes it ("3d");
     // the fitting range is picked, or a message box says why none is. Returns whether one was.
     bool FitRecordingTime(const std::string& duration);
@@ -81,14 +78,14 @@ public:
     // Presses Copy: the report goes to the host's clipboard, or a message box says why not.
     void Copy();
 
-    CSelection GetSelection() const;
+    const CSelection& GetSelection() const;
     // Brings the dialog to a selection the user's picks reached, as if picked again.
     void RestoreSelection(const CSelection& selection);
 
 private:
-    const ctl::CControlState& Control(int nID) const;
+    const std::string& ControlText(int nID) const;
 
-    CRecordingCalcDlg m_dlg;
+    std::unique_ptr<CRecordingCalcDlg> m_pDlg;
 };
 
 } // namespace spanwise

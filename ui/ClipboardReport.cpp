@@ -10,31 +10,15 @@ using namespace ctl;
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-
-struct CReportLine {
-    int nLabelID;
-    int nListID;
-    bool bDashWhenDisabled;
-};
-
-// clang-format off
-const CReportLine kConditionLines[] = {
-    { IDC_LBL_MODEL,      IDC_MODEL,      false },
-    { IDC_LBL_MEMORY,     IDC_MEMORY,     true },
-    { IDC_LBL_FUNCTION,   IDC_FUNCTION,   true },
-    { IDC_LBL_SAMPLING,   IDC_SAMPLING,   true },
-    { IDC_LBL_SCANNER,    IDC_SCANNER,    true },
-    { IDC_LBL_CHANNELS,   IDC_CHANNELS,   true },
-    { IDC_LBL_TIME_RANGE, IDC_TIME_RANGE, false },
-};
-// clang-format on
+constexpr const char* kSetDataFailed = "Unable to set Clipboard data";
 
 } // namespace
 
 std::string CRecordingCalcDlg::BuildReport() const {
     std::string report;
-    for (const CReportLine& line : kConditionLines) {
-        const CWnd list = GetDlgItem(line.nListID);
+    for (const spanwise::CalcList condition : spanwise::kCalcLists) {
+        const spanwise::CListFacts& line = spanwise::GetListFacts(condition);
+        const CWnd list = GetDlgItem(line.nID);
         const bool bDash = line.bDashWhenDisabled && !list.IsWindowEnabled();
         report += GetDlgItem(line.nLabelID).GetWindowText();
         report += ' ';
@@ -49,7 +33,7 @@ std::string CRecordingCalcDlg::BuildReport() const {
     return report;
 }
 
-void CRecordingCalcDlg::OnCopy() {
+void CRecordingCalcDlg::OnCopy(int /*nID*/) {
     IClipboard& clipboard = GetHost().Clipboard();
     if (!clipboard.Open()) {
         MessageBox("Cannot open the Clipboard");
@@ -60,8 +44,9 @@ void CRecordingCalcDlg::OnCopy() {
         clipboard.Close();
         return;
     }
+    clipboard.WhenRefusedLater([this] { MessageBox(kSetDataFailed); });
     if (!clipboard.SetText(BuildReport())) {
-        MessageBox("Unable to set Clipboard data");
+        MessageBox(kSetDataFailed);
     }
     clipboard.Close();
 }

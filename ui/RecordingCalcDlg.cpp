@@ -6,18 +6,19 @@
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 
+#include <memory>
+
 using namespace ctl;
 
-// The Internal Memory and Channels lists share one handler.
 // clang-format off
 const CRecordingCalcDlg::CCommandMapEntry CRecordingCalcDlg::kCommandMap[] = {
-    { IDC_MODEL,      CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeModel },
-    { IDC_MEMORY,     CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeMemory },
-    { IDC_FUNCTION,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeFunction },
-    { IDC_SAMPLING,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeSampling },
-    { IDC_SCANNER,    CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeScanner },
-    { IDC_CHANNELS,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeMemory },
-    { IDC_TIME_RANGE, CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeTimeRange },
+    { IDC_MODEL,      CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
+    { IDC_MEMORY,     CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
+    { IDC_FUNCTION,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
+    { IDC_SAMPLING,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
+    { IDC_SCANNER,    CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
+    { IDC_CHANNELS,   CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
+    { IDC_TIME_RANGE, CBN_SELCHANGE, &CRecordingCalcDlg::OnSelchangeList },
     { IDC_COPY,       BN_CLICKED,    &CRecordingCalcDlg::OnCopy },
 };
 // clang-format on
@@ -48,13 +49,9 @@ void CRecordingCalcDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_RECORDING_LENGTH, m_stRecordingLength);
     DDX_Control(pDX, IDC_SAMPLING_PERIOD, m_stSamplingPeriod);
     DDX_Control(pDX, IDC_RECORDING_TIME, m_stRecordingTime);
-    DDX_CBIndex(pDX, IDC_MODEL, m_nModel);
-    DDX_CBIndex(pDX, IDC_MEMORY, m_nMemory);
-    DDX_CBIndex(pDX, IDC_FUNCTION, m_nFunction);
-    DDX_CBIndex(pDX, IDC_SAMPLING, m_nSampling);
-    DDX_CBIndex(pDX, IDC_SCANNER, m_nScanner);
-    DDX_CBIndex(pDX, IDC_CHANNELS, m_nChannels);
-    DDX_CBIndex(pDX, IDC_TIME_RANGE, m_nTimeRange);
+    for (const spanwise::CalcList list : spanwise::kCalcLists) {
+        DDX_CBIndex(pDX, spanwise::GetListControlID(list), m_selection[list]);
+    }
     DDX_Control(pDX, IDC_GRP_RECORDING_LENGTH, m_grpRecordingLength);
     DDX_Control(pDX, IDC_GRP_RECORDING_TIME, m_grpRecordingTime);
 }
@@ -62,7 +59,7 @@ void CRecordingCalcDlg::DoDataExchange(CDataExchange* pDX) {
 bool CRecordingCalcDlg::OnCommand(int nID, int nCode) {
     for (const CCommandMapEntry& entry : kCommandMap) {
         if (entry.nID == nID && entry.nCode == nCode) {
-            (this->*entry.pfn)();
+            (this->*entry.pfn)(nID);
             return true;
         }
     }
@@ -117,15 +114,16 @@ void CRecordingCalcDlg::InitLogFont(LOGFONT& lf, int height, int weight, const c
 
 void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
     if ((nID & 0xFFF0U) == IDM_ABOUTBOX) {
-        CAboutDlg dlgAbout(GetHost(), this);
-        dlgAbout.DoModal();
+        OpenChild(std::make_unique<CAboutDlg>(GetHost(), this));
         return;
     }
     if ((nID & 0xFFF0U) == IDM_FIT_TIME) {
-        CFitTimeDlg dlgFit(GetHost(), this);
-        if (dlgFit.DoModal() == IDOK) {
-            FitRecordingTime(dlgFit.GetDuration());
-        }
+        OpenChild<CFitTimeDlg>(std::make_unique<CFitTimeDlg>(GetHost(), this),
+                               [this](CFitTimeDlg& dlgFit, int nResult) {
+                                   if (nResult == IDOK) {
+                                       FitRecordingTime(dlgFit.GetDuration());
+                                   }
+                               });
         return;
     }
     CDialog::OnSysCommand(nID, lParam);

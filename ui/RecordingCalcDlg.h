@@ -5,27 +5,28 @@
 #include "controls/Font.h"
 #include "controls/ToolTipCtrl.h"
 #include "res/Resource.h"
-#include "ui/Selection.h"
+#include "ui/ConditionLists.h"
 
 #include <string>
 
 // The calculator window: seven condition lists, the maximum recording length, the sampling period
 // and the maximum recording time, and the Copy and Exit buttons.
 //
-// The seven m_n members are the selection state: the position of the selected entry in each list.
-// Every pick in a list runs the refresh steps downstream of it, always in the order of the chain
-// (FillMemoryList ... UpdateControlStates); each step reads positions that the steps before it
-// have corrected. Which steps a pick runs is one table, RefreshChain.cpp.
+// m_selection is the selection state, the position of the selected entry in each list; the steps
+// read it by the seven m_n names. Every pick in a list runs the refresh steps downstream of it,
+// always in the order of the chain (FillMemoryList ... UpdateControlStates); each step reads
+// positions that the steps before it have corrected. Which steps a pick runs is one table,
+// kRefreshChain (ChangeHandlers.cpp).
 class CRecordingCalcDlg : public ctl::CDialog {
 public:
     enum { IDD = IDD_RECORDINGCALC_DIALOG };
 
     explicit CRecordingCalcDlg(ctl::IDialogHost& host, ctl::CDialog* pParent = nullptr);
 
-    CSelection GetSelection() const;
+    const spanwise::CSelection& GetSelection() const { return m_selection; }
     // Brings the open dialog to a selection that user picks reached: the members as given, then
     // the whole chain, as the opening does.
-    void RestoreSelection(const CSelection& selection);
+    void RestoreSelection(const spanwise::CSelection& selection);
 
     // The results as numbers, from the selection state: the recording length, the seconds per
     // division of the selected range and the recording time shown (their product).
@@ -61,17 +62,12 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    // What sets the refresh chain going: the opening (and a restore) or a pick in one list.
-    enum Trigger {
-        kOpening,
-        kModelPick,
-        kMemoryPick,
-        kFunctionPick,
-        kSamplingPick,
-        kScannerPick,
-        kTimeRangePick,
-        kTriggerCount
-    };
+    // What sets the refresh chain going: the opening (and a restore), or a pick in one of the
+    // lists, in the order of CalcList.
+    static constexpr int kOpening = 0;
+    static constexpr int kTriggerCount = 1 + spanwise::kCalcListCount;
+    static int PickIn(spanwise::CalcList list) { return 1 + static_cast<int>(list); }
+
     using RefreshStep = void (CRecordingCalcDlg::*)();
     struct CChainLink {
         RefreshStep pfnStep;
@@ -79,16 +75,18 @@ private:
     };
     static const CChainLink kRefreshChain[];
 
-    // The message map: which handler serves which notification of which control.
+    // The message map: which handler serves which notification of which control. A handler is
+    // told the control.
+    using Handler = void (CRecordingCalcDlg::*)(int nID);
     struct CCommandMapEntry {
         int nID;
         int nCode;
-        RefreshStep pfn;
+        Handler pfn;
     };
     static const CCommandMapEntry kCommandMap[];
 
     // Runs the steps of the chain that trigger runs, in chain order.
-    void RunRefreshSteps(Trigger trigger);
+    void RunRefreshSteps(int nTrigger);
 
     // Refresh steps
     void FillMemoryList();
@@ -108,13 +106,9 @@ private:
     int GetLastTimeRangeIndex() const;
 
     // Handlers
-    void OnSelchangeModel();
-    void OnSelchangeMemory(); // Internal Memory and Channels
-    void OnSelchangeFunction();
-    void OnSelchangeSampling();
-    void OnSelchangeScanner();
-    void OnSelchangeTimeRange();
-    void OnCopy();
+    // A pick in any of the seven lists: the steps downstream of that list.
+    void OnSelchangeList(int nID);
+    void OnCopy(int nID);
 
     static void InitLogFont(ctl::LOGFONT& lf, int height, int weight, const char* faceName);
 
@@ -135,13 +129,14 @@ private:
     ctl::CStatic m_grpRecordingTime;
 
     // Selection state
-    int m_nModel = 0;
-    int m_nMemory = 0;
-    int m_nFunction = 0;
-    int m_nSampling = 0;
-    int m_nScanner = 0;
-    int m_nChannels = 0;
-    int m_nTimeRange = 0; // counted from the first range the list offers
+    spanwise::CSelection m_selection;
+    int& m_nModel = m_selection[spanwise::CalcList::Model];
+    int& m_nMemory = m_selection[spanwise::CalcList::Memory];
+    int& m_nFunction = m_selection[spanwise::CalcList::Function];
+    int& m_nSampling = m_selection[spanwise::CalcList::Sampling];
+    int& m_nScanner = m_selection[spanwise::CalcList::Scanner];
+    int& m_nChannels = m_selection[spanwise::CalcList::Channels];
+    int& m_nTimeRange = m_selection[spanwise::CalcList::TimeRange]; // from the first range offered
 
     ctl::CFont m_fontResult;
     ctl::CToolTipCtrl m_tooltip;

@@ -19,17 +19,14 @@ enum class Failure { None, Open, Empty, SetData };
 // message boxes instead of showing them.
 class CFakeHost final : public IDialogHost, public IClipboard {
 public:
-    int RunModal(CDialog& dlg) override {
-        dlg.Create();
-        return IDCANCEL;
-    }
-    void EndModal(CDialog& /*dlg*/, int /*nResult*/) override {}
-    int MessageBox(CDialog& /*owner*/, const std::string& text, const std::string& caption,
-                   unsigned nType) override {
+    void OpenDialog(CDialog& /*dlg*/, DialogEnded /*onEnded*/) override {}
+    void CloseDialog(CDialog& /*dlg*/, int /*nResult*/) override {}
+    void RunUntilEnded(CDialog& /*dlg*/) override {}
+    void ShowMessageBox(CDialog& /*owner*/, const std::string& text, const std::string& caption,
+                        unsigned nType, DialogEnded /*onClosed*/) override {
         messages.push_back(text);
         captions.push_back(caption);
         types.push_back(nType);
-        return IDOK;
     }
     IClipboard& Clipboard() override { return *this; }
 

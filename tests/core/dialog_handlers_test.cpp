@@ -51,7 +51,7 @@ TEST_F(DialogHandlers, OpeningShowsFirstEntriesAndTheirResults) {
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "320000 div");
     EXPECT_EQ(Shown(dlg, IDC_SAMPLING_PERIOD), "( 50ns/S )");
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_TIME), "1.6s");
-    EXPECT_EQ(SelectionOf(dlg), (std::array<int, 7>{}));
+    EXPECT_EQ(dlg.GetSelection(), CSelection{});
     for (int nID :
          {IDC_MODEL, IDC_MEMORY, IDC_SAMPLING, IDC_SCANNER, IDC_CHANNELS, IDC_TIME_RANGE}) {
         EXPECT_TRUE(dlg.GetDlgItem(nID).IsWindowEnabled()) << nID;
@@ -67,11 +67,11 @@ TEST_F(DialogHandlers, RoadOfOneEvent) {
 
     Pick(dlg, IDC_FUNCTION, "REC");
 
-    EXPECT_EQ(dlg.GetSelection().nFunction, 1);
+    EXPECT_EQ(dlg.GetSelection()[CalcList::Function], 1);
     EXPECT_EQ(EntriesOf(dlg, IDC_SCANNER), (Entries{"Sable Not Installed", "Sable Installed"}));
-    EXPECT_EQ(dlg.GetSelection().nScanner, 0);
+    EXPECT_EQ(dlg.GetSelection()[CalcList::Scanner], 0);
     EXPECT_EQ(EntriesOf(dlg, IDC_CHANNELS), (Entries{"2ch", "4ch", "8ch"}));
-    EXPECT_EQ(dlg.GetSelection().nChannels, 0);
+    EXPECT_EQ(dlg.GetSelection()[CalcList::Channels], 0);
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "20000 div");
     EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetCount(), 17);
     EXPECT_EQ(ListOf(dlg, IDC_TIME_RANGE).GetLBText(0), "10ms/div");
@@ -171,7 +171,7 @@ TEST_P(PickRefreshes, ExactlyTheStepsDownstream) {
     Pick(dlg, IDC_CHANNELS, "2ch");
     Pick(dlg, IDC_TIME_RANGE, "1ms/div");
     const std::string kStale = "stale";
-    for (const int nID : kSelectionLists) {
+    for (const int nID : ListControlIDs()) {
         if (nID != param.nPickedList) {
             ListOf(dlg, nID).InsertString(-1, kStale);
         }
@@ -184,7 +184,7 @@ TEST_P(PickRefreshes, ExactlyTheStepsDownstream) {
     Pick(dlg, param.nPickedList, param.entry);
 
     std::set<int> refreshed;
-    for (const int nID : kSelectionLists) {
+    for (const int nID : ListControlIDs()) {
         const std::vector<std::string>& entries = EntriesOf(dlg, nID);
         if (nID != param.nPickedList && (entries.empty() || entries.back() != kStale)) {
             refreshed.insert(nID);
@@ -224,7 +224,7 @@ TEST_F(DialogHandlers, MemoryAndChannelsShareOneHandler) {
 
 TEST_F(DialogHandlers, ProgramSelectionRaisesNoNotification) {
     ListOf(dlg, IDC_MODEL).SetCurSel(9);
-    EXPECT_EQ(dlg.GetSelection().nModel, 0);
+    EXPECT_EQ(dlg.GetSelection()[CalcList::Model], 0);
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "320000 div");
 }
 

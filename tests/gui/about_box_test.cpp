@@ -22,7 +22,7 @@ void PrintTo(Trigger trigger, std::ostream* pOut) {
 class AboutTest : public CalculatorWindowTest, public ::testing::WithParamInterface<Trigger> {
 protected:
     void OpenContextMenu(Trigger trigger) {
-        QWidget* pTarget = m_pWindow.get();
+        QWidget* pTarget = m_pWindow.data();
         QPoint pos;
         switch (trigger) {
         case Trigger::RightClickOnBackground:
@@ -31,9 +31,9 @@ protected:
             pTarget = m_pWindow->childAt(pos);
             ASSERT_TRUE(pTarget == nullptr || qobject_cast<QLabel*>(pTarget) == nullptr);
             if (pTarget == nullptr) {
-                pTarget = m_pWindow.get();
+                pTarget = m_pWindow.data();
             }
-            pos = pTarget->mapFrom(m_pWindow.get(), pos);
+            pos = pTarget->mapFrom(m_pWindow.data(), pos);
             break;
         case Trigger::RightClickOnLabel:
             pTarget = Widget(IDC_LBL_MODEL);
@@ -70,7 +70,7 @@ TEST_P(AboutTest, ContextMenuOpensTheAboutBox) {
         WhenModalOpens([&](QWidget* pModal) {
             bAboutShown = true;
             EXPECT_EQ(pModal->windowTitle(), "About Spanwise");
-            EXPECT_EQ(pModal->parentWidget(), m_pWindow.get());
+            EXPECT_EQ(pModal->parentWidget(), m_pWindow.data());
             const QStringList texts = LabelTexts(pModal);
             EXPECT_TRUE(texts.contains("Spanwise Version 1.02"));
             // The legal notice: two lines.
@@ -98,12 +98,13 @@ TEST_P(AboutTest, ContextMenuOpensTheAboutBox) {
         QTest::keyClick(pMenu, Qt::Key_Return);
     });
     OpenContextMenu(trigger);
+    EXPECT_TRUE(WaitUntil([&] { return bAboutShown && m_host.Windows().size() == 1; }));
 
     EXPECT_EQ(items, QStringList({"&About...", "Fit a Recording Time..."}));
     EXPECT_TRUE(bAboutShown);
     // The calculator stays open behind it.
     EXPECT_TRUE(m_pWindow->isVisible());
-    EXPECT_EQ(m_dlg.GetModalResult(), 0);
+    EXPECT_EQ(Dlg().GetModalResult(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(MouseAndKeyboard, AboutTest,

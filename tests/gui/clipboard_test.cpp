@@ -31,7 +31,7 @@ TEST_F(CalculatorWindowTest, CopyPutsTheReportOnTheClipboard) {
         EXPECT_EQ(pClipboard->text().toStdString(), kOpeningReportCrLf) << "press " << nPress;
         EXPECT_EQ(pClipboard->mimeData()->data("text/plain").toStdString(), kOpeningReportCrLf);
     }
-    EXPECT_TRUE(ChangedIds(m_dlg, before, Views()).empty());
+    EXPECT_TRUE(ChangedIds(Dlg(), before, Views()).empty());
     EXPECT_TRUE(m_pWindow->isVisible());
 }
 
@@ -69,17 +69,16 @@ TEST_P(ClipboardRefusalTest, ShowsItsMessageAndCarriesOn) {
         EXPECT_EQ(pBox->windowTitle().toStdString(), AfxGetAppName());
         EXPECT_EQ(pBox->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(pBox->standardButtons(), QMessageBox::Ok);
-        EXPECT_EQ(pBox->parentWidget(), m_pWindow.get());
+        EXPECT_EQ(pBox->parentWidget(), m_pWindow.data());
         QTest::mouseClick(pBox->button(QMessageBox::Ok), Qt::LeftButton);
     });
     QTest::mouseClick(Button(IDC_COPY), Qt::LeftButton);
-
-    EXPECT_TRUE(bShown);
+    EXPECT_TRUE(WaitUntil([&] { return bShown && QApplication::activeModalWidget() == nullptr; }));
     EXPECT_EQ(clipboard.nCloses, row.nCloses);
     EXPECT_TRUE(clipboard.placed.empty());
-    EXPECT_TRUE(ChangedIds(m_dlg, before, Views()).empty());
+    EXPECT_TRUE(ChangedIds(Dlg(), before, Views()).empty());
     EXPECT_TRUE(m_pWindow->isVisible());
-    EXPECT_EQ(m_dlg.GetModalResult(), 0);
+    EXPECT_EQ(Dlg().GetModalResult(), 0);
     m_host.SetClipboard(nullptr);
 }
 

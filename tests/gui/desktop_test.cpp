@@ -74,7 +74,7 @@ TEST_P(WheelTest, TurnsOnlyTheListWithTheFocus) {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(pList, &wheel);
     EXPECT_EQ(pList->currentIndex(), row.nExpectedModel);
-    EXPECT_EQ(m_dlg.FindControl(IDC_MODEL)->m_nCurSel, row.nExpectedModel);
+    EXPECT_EQ(Dlg().FindControl(IDC_MODEL)->m_nCurSel, row.nExpectedModel);
     EXPECT_EQ(Widget(row.nFocus)->hasFocus(), true) << "the wheel moved the focus";
     ExpectWidgetsMirrorDialog();
 }
@@ -128,9 +128,9 @@ TEST_P(PaletteTest, ResultsReadOnTheWindowBackground) {
     QCoreApplication::processEvents();
 
     // The window that was open when the palette changed, and one opened under it.
-    CRecordingCalcDlg dlg{m_host};
-    const std::unique_ptr<CDialogWindow> pNewWindow = m_host.BuildWindow(dlg);
-    for (const CDialogWindow* pWindow : {m_pWindow.get(), pNewWindow.get()}) {
+    spanwise::CCalculator other(m_host);
+    other.Show();
+    for (const CDialogWindow* pWindow : {m_pWindow.data(), m_host.Windows().back()}) {
         for (const int nID : {IDC_RECORDING_LENGTH, IDC_RECORDING_TIME}) {
             const QWidget* pResult = pWindow->ControlWidget(nID);
             const QColor background = pWindow->palette().color(QPalette::Window);

@@ -46,8 +46,11 @@ protected:
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 m_pWindow->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(m_pWindow.get(), &event);
-        EXPECT_TRUE(bAsked);
+        QApplication::sendEvent(m_pWindow.data(), &event);
+        EXPECT_TRUE(WaitUntil([&] {
+            return bAsked && m_host.Windows().size() == 1 &&
+                   QApplication::activeModalWidget() == nullptr;
+        }));
     }
 };
 

@@ -39,6 +39,10 @@ void WhenWidgetAppears(const std::function<QWidget*()>& find, std::function<void
 
 } // namespace
 
+bool WaitUntil(const std::function<bool()>& done) {
+    return QTest::qWaitFor(done, kGiveUpMs);
+}
+
 void WhenModalOpens(std::function<void(QWidget*)> act) {
     WhenWidgetAppears([] { return QApplication::activeModalWidget(); }, std::move(act),
                       "modal window");
@@ -71,13 +75,11 @@ CWidgetView ViewOf(const QWidget* pWidget) {
 }
 
 void CalculatorWindowTest::SetUp() {
-    m_pWindow = m_host.BuildWindow(m_dlg);
-    m_pWindow->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
-}
-
-void CalculatorWindowTest::TearDown() {
-    m_pWindow.reset();
+    m_calc.Show();
+    ASSERT_EQ(m_host.Windows().size(), 1U);
+    m_pWindow = m_host.Windows().front();
+    m_pDlg = m_pWindow->GetDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.data()));
 }
 
 QWidget* CalculatorWindowTest::Widget(int nID) const {
@@ -104,7 +106,7 @@ QString CalculatorWindowTest::Shown(int nID) const {
 
 std::vector<CWidgetView> CalculatorWindowTest::Views() const {
     std::vector<CWidgetView> views;
-    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
+    for (std::size_t i = 0; i < m_pDlg->Controls().size(); ++i) {
         views.push_back(ViewOf(m_pWindow->ControlWidgetAt(i)));
     }
     return views;
@@ -132,8 +134,8 @@ void CalculatorWindowTest::PressDown(int nID, int nTimes) {
 }
 
 void CalculatorWindowTest::ExpectWidgetsMirrorDialog() const {
-    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
-        const CControlState& state = *m_dlg.Controls()[i];
+    for (std::size_t i = 0; i < m_pDlg->Controls().size(); ++i) {
+        const CControlState& state = *m_pDlg->Controls()[i];
         const CWidgetView view = ViewOf(m_pWindow->ControlWidgetAt(i));
         SCOPED_TRACE("control " + std::to_string(state.GetID()));
         EXPECT_EQ(view.bEnabled, state.m_bEnabled);

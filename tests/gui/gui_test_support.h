@@ -8,10 +8,13 @@
 #include "QtDialogHost.h"
 
 #include "controls/Clipboard.h"
-#include "ui/RecordingCalcDlg.h"
+#include "controls/Dialog.h"
+#include "res/Resource.h"
+#include "ui/Calculator.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 
@@ -63,11 +66,13 @@ struct CWidgetView {
 
 CWidgetView ViewOf(const QWidget* pWidget);
 
-// The main dialog in its window, shown, with the Qt host installed.
+// The calculator shown in its window by the Qt host.
 class CalculatorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
+
+    // The calculator's dialog, as its window shows it.
+    ctl::CDialog& Dlg() const { return *m_pDlg; }
 
     QWidget* Widget(int nID) const;
     QComboBox* List(int nID) const;
@@ -91,9 +96,13 @@ protected:
     void ExpectWidgetsMirrorDialog() const;
 
     CQtDialogHost m_host;
-    CRecordingCalcDlg m_dlg{m_host};
-    std::unique_ptr<CDialogWindow> m_pWindow;
+    spanwise::CCalculator m_calc{m_host};
+    ctl::CDialog* m_pDlg = nullptr;
+    QPointer<CDialogWindow> m_pWindow;
 };
+
+// Runs the event loop until done() holds, or the time allowed has passed; returns done().
+bool WaitUntil(const std::function<bool()>& done);
 
 // Calls act with the next modal window (or popup menu) that opens, from inside its event loop.
 // Fails the test if none opens within the time allowed.

@@ -97,7 +97,7 @@ TEST_P(PickRefreshTest, RefreshesOnlyWhatLiesDownstream) {
     const CPickCase& pick = GetParam();
     const std::vector<CWidgetView> before = Views();
     PressDown(pick.nList);
-    const std::vector<int> changed = ChangedIds(m_dlg, before, Views());
+    const std::vector<int> changed = ChangedIds(Dlg(), before, Views());
 
     EXPECT_EQ(List(pick.nList)->currentIndex(), 1);
     for (const int nID : changed) {
@@ -208,8 +208,8 @@ TEST_F(CalculatorWindowTest, GreyedListsComeBackWithMem) {
 
 TEST_F(CalculatorWindowTest, OnlyTheTwoResultFieldsAreBoldAndBlue) {
     const QColor blue(0, 0, 255);
-    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
-        const int nID = m_dlg.Controls()[i]->GetID();
+    for (std::size_t i = 0; i < Dlg().Controls().size(); ++i) {
+        const int nID = Dlg().Controls()[i]->GetID();
         const QWidget* pWidget = m_pWindow->ControlWidgetAt(i);
         const bool bResult = nID == IDC_RECORDING_LENGTH || nID == IDC_RECORDING_TIME;
         SCOPED_TRACE("control " + std::to_string(nID));
@@ -240,8 +240,8 @@ TEST_F(CalculatorWindowTest, HoveringOverCopyShowsItsTooltip) {
     EXPECT_EQ(QToolTip::text(), "The calculation result is copied to the clipboard.");
     QToolTip::hideText();
 
-    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
-        if (m_dlg.Controls()[i]->GetID() != IDC_COPY) {
+    for (std::size_t i = 0; i < Dlg().Controls().size(); ++i) {
+        if (Dlg().Controls()[i]->GetID() != IDC_COPY) {
             EXPECT_TRUE(m_pWindow->ControlWidgetAt(i)->toolTip().isEmpty());
         }
     }
@@ -268,7 +268,7 @@ TEST_P(EndingTest, KeysEndTheDialogAsItsButtonsDo) {
     QWidget* pFocus = Widget(row.nFocus);
     pFocus->setFocus();
     QTest::keyClick(pFocus, row.key);
-    EXPECT_EQ(m_dlg.GetModalResult(), row.nResult);
+    EXPECT_EQ(Dlg().GetModalResult(), row.nResult);
     EXPECT_EQ(m_pWindow->isVisible(), row.nResult == 0);
     // Enter on Copy is a press of Copy, not of Exit.
     EXPECT_EQ(clipboard.nOpens, row.nFocus == IDC_COPY ? 1 : 0);
@@ -285,14 +285,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalculatorWindowTest, CloseButtonAndExitClickEndTheDialog) {
+    int nEnded = 0;
     m_pWindow->close();
-    EXPECT_EQ(m_dlg.GetModalResult(), IDCANCEL);
+    EXPECT_EQ(Dlg().GetModalResult(), IDCANCEL);
     EXPECT_FALSE(m_pWindow->isVisible());
 
-    m_pWindow->show();
+    m_calc.Show([&nEnded](int nResult) { nEnded = nResult; });
+    m_pWindow = m_host.Windows().back();
     QTest::mouseClick(Button(IDOK), Qt::LeftButton);
-    EXPECT_EQ(m_dlg.GetModalResult(), IDOK);
+    EXPECT_EQ(nEnded, IDOK);
     EXPECT_FALSE(m_pWindow->isVisible());
+    EXPECT_TRUE(m_host.Windows().empty());
 }
 
 TEST_F(CalculatorWindowTest, TabVisitsTheListsAndButtonsInTemplateOrder) {
@@ -303,7 +306,7 @@ TEST_F(CalculatorWindowTest, TabVisitsTheListsAndButtonsInTemplateOrder) {
     QWidget* pWidget = List(IDC_MODEL);
     do {
         if ((pWidget->focusPolicy() & Qt::TabFocus) != 0 &&
-            pWidget->parentWidget() == m_pWindow.get()) {
+            pWidget->parentWidget() == m_pWindow.data()) {
             order.push_back(pWidget);
         }
         pWidget = pWidget->nextInFocusChain();
@@ -334,7 +337,7 @@ TEST_F(CalculatorWindowTest, LayoutFollowsTheTemplate) {
 
     // The visible rectangle of each control in dialog units; a closed list is about 12 units
     // tall whatever the template gives for its drop-down.
-    const auto& controls = m_dlg.Controls();
+    const auto& controls = Dlg().Controls();
     std::vector<QRect> units;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const CDialogItemTemplate& item = controls[i]->Template();
@@ -373,14 +376,14 @@ TEST_F(CalculatorWindowTest, LayoutFollowsTheTemplate) {
 }
 
 TEST_F(CalculatorWindowTest, EveryCaptionFitsItsControl) {
-    if (!HasDialogFont(m_dlg)) {
+    if (!HasDialogFont(Dlg())) {
         GTEST_SKIP() << kNoDialogFont;
     }
     // The labels and lists are as wide as the template makes them: their texts must show whole.
-    for (std::size_t i = 0; i < m_dlg.Controls().size(); ++i) {
+    for (std::size_t i = 0; i < Dlg().Controls().size(); ++i) {
         const QWidget* pWidget = m_pWindow->ControlWidgetAt(i);
         const QFontMetrics metrics(pWidget->font());
-        SCOPED_TRACE("control " + std::to_string(m_dlg.Controls()[i]->GetID()));
+        SCOPED_TRACE("control " + std::to_string(Dlg().Controls()[i]->GetID()));
         if (const auto* pLabel = qobject_cast<const QLabel*>(pWidget);
             pLabel != nullptr && !pLabel->text().isEmpty()) {
             const int nFlags =
@@ -398,7 +401,7 @@ TEST_F(CalculatorWindowTest, EveryCaptionFitsItsControl) {
 }
 
 TEST_F(CalculatorWindowTest, EveryListEntryShowsWhole) {
-    if (!HasDialogFont(m_dlg)) {
+    if (!HasDialogFont(Dlg())) {
         GTEST_SKIP() << kNoDialogFont;
     }
     // Visit the entries the lists offer across the models, under MEM and REC.

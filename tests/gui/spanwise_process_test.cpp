@@ -1,7 +1,6 @@
 // The spanwise program as a process: without a display it prints the opening report; help and
 // version need no display; the screenshot option writes a picture of the real window.
 
-#include "DialogUnits.h"
 #include "Fonts.h"
 #include "OpeningReport.h"
 
@@ -115,8 +114,9 @@ TEST(SpanwiseProcessTest, ScreenshotIsTheWholeWindow) {
     ASSERT_FALSE(image.isNull());
     const QFont font = DialogFont(QString::fromUtf8(kRecordingCalcTemplate.fontFace),
                                   kRecordingCalcTemplate.nFontPointSize);
-    const QSize expected = MapDialogSize(kRecordingCalcTemplate.cx, kRecordingCalcTemplate.cy,
-                                         CDialogBaseUnits::FromFont(font));
+    const ctl::CRect size = ctl::MapDialogRect(
+        {0, 0, kRecordingCalcTemplate.cx, kRecordingCalcTemplate.cy}, BaseUnitsOf(font));
+    const QSize expected(size.cx, size.cy);
     EXPECT_EQ(image.size() / image.devicePixelRatio(), expected);
 }
 
@@ -201,11 +201,13 @@ double BlueInk(const QImage& image, const QRect& rect) {
 TEST(SpanwiseProcessTest, ResultsAreBoldAtEveryScaleFactor) {
     const QFont dialogFont = DialogFont(QString::fromUtf8(kRecordingCalcTemplate.fontFace),
                                         kRecordingCalcTemplate.nFontPointSize);
-    const CDialogBaseUnits units = CDialogBaseUnits::FromFont(dialogFont);
+    const ctl::CDialogBaseUnits units = BaseUnitsOf(dialogFont);
     const ctl::CDialogItemTemplate* pField = std::find_if(
         kRecordingCalcTemplate.items, kRecordingCalcTemplate.items + kRecordingCalcTemplate.nItems,
         [](const ctl::CDialogItemTemplate& item) { return item.nID == IDC_RECORDING_LENGTH; });
-    const QRect field = MapDialogRect(pField->x, pField->y, pField->cx, pField->cy, units);
+    const ctl::CRect place =
+        ctl::MapDialogRect({pField->x, pField->y, pField->cx, pField->cy}, units);
+    const QRect field(place.x, place.y, place.cx, place.cy);
     ctl::CFontRequest request;
     request.nHeight = 12;
     request.nWeight = 700;

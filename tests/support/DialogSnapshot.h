@@ -1,8 +1,7 @@
 #pragma once
 
-#include "SelectionRestore.h"
+#include "ui/RecordingCalcDlg.h"
 
-#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,7 +26,7 @@ struct CControlSnapshot {
 // state.
 struct CDialogSnapshot {
     std::map<int, CControlSnapshot> controls;
-    std::array<int, 7> selection{};
+    CSelection selection;
 
     bool operator==(const CDialogSnapshot& other) const {
         return controls == other.controls && selection == other.selection;
@@ -42,7 +41,7 @@ inline CDialogSnapshot TakeSnapshot(const CRecordingCalcDlg& dlg) {
                                                 pControl->m_nCurSel, pControl->m_bEnabled,
                                                 pControl->m_bVisible};
     }
-    snapshot.selection = SelectionOf(dlg);
+    snapshot.selection = dlg.GetSelection();
     return snapshot;
 }
 

@@ -5,8 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace spanwise::test {
+
+// The control ids of the seven lists, in dialog order.
+inline std::vector<int> ListControlIDs() {
+    std::vector<int> ids;
+    for (const CalcList list : kCalcLists) {
+        ids.push_back(GetListControlID(list));
+    }
+    return ids;
+}
 
 // The list nID of the dialog, as a handle of the control layer.
 inline ctl::CComboBox ListOf(const CRecordingCalcDlg& dlg, int nID) {

@@ -1,0 +1,52 @@
+#include "FontFaces.h"
+
+#include <iterator>
+
+namespace ctl {
+
+namespace {
+
+// clang-format off
+const char* const kEnglishFaceNames[][2] = {
+    { "ＭＳ Ｐゴシック", "MS PGothic" },
+    { "ＭＳ ゴシック",   "MS Gothic" },
+    { "ＭＳ Ｐ明朝",     "MS PMincho" },
+    { "ＭＳ 明朝",       "MS Mincho" },
+};
+
+// IPA P Gothic has the metrics of MS PGothic.
+const char* const kStandInFaces[] = {
+    "MS PGothic", "IPAPGothic", "MS UI Gothic", "Yu Gothic UI", "Meiryo UI", "IPAexGothic",
+    "VL PGothic", "TakaoPGothic", "Noto Sans CJK JP", "Source Han Sans JP", "IPAGothic",
+    "VL Gothic", "TakaoGothic",
+};
+
+const char* const kBoldFallbackFaces[] = {
+    "Noto Sans CJK JP", "Source Han Sans JP", "DejaVu Sans", "Liberation Sans", "Noto Sans",
+};
+// clang-format on
+
+} // namespace
+
+std::vector<std::string> GetFaceNames(const std::string& face) {
+    std::vector<std::string> names;
+    if (!face.empty()) {
+        names.push_back(face);
+    }
+    for (const auto& translation : kEnglishFaceNames) {
+        if (face == translation[0]) {
+            names.emplace_back(translation[1]);
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> GetStandInFaces() {
+    return {std::begin(kStandInFaces), std::end(kStandInFaces)};
+}
+
+std::vector<std::string> GetBoldFallbackFaces() {
+    return {std::begin(kBoldFallbackFaces), std::end(kBoldFallbackFaces)};
+}
+
+} // namespace ctl

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controls/DialogLayout.h"
+#include "controls/DialogTemplate.h"
+
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+// The widgets the dialogs' controls are drawn with, made from the templates: a static text is a
+// QLabel, a group box a QGroupBox, a list a QComboBox, a button a QPushButton, an edit field a
+// QLineEdit and an icon a QLabel with its image.
+
+QString FromCore(const std::string& text);
+
+// The widget of item, placed at place in pParent, named "control<id>"; its signals are not
+// connected yet.
+QWidget* CreateControlWidget(const ctl::CDialogItemTemplate& item, const ctl::CRect& place,
+                             QWidget* pParent);
