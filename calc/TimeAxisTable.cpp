@@ -126,7 +126,7 @@ const CTimeAxisCell kEmptyTimeAxisCell = {R::k5us, "", "", 0.0};
 } // namespace
 
 int TimeAxisRow(int nModel) {
-    return GetModelRow(nModel).nTimeAxisRow;
+    return GetModelRow(nModel).timeAxisRow;
 }
 
 int GetTimeRangeColumn(int nRow, TimeRange range) {

@@ -16,14 +16,14 @@ DisabledBecause UnlessModelHas(bool bHas, DisabledBecause reason) {
 
 // A list the model offers no choice in is disabled for that reason first, whatever the function.
 CListEnabling GetListEnabling(int nModel, int nFunction) {
-    const CModelRow& model = GetModelRow(nModel);
     const bool bRec = nFunction != kFunctionMem;
     CListEnabling enabling{};
-    enabling.memory = UnlessModelHas(model.bMemoryChoice, DisabledBecause::NoMemoryChoice);
-    enabling.function = UnlessModelHas(model.bRecFunction, DisabledBecause::MemOnly);
-    enabling.sampling = UnlessModelHas(model.bDualAxisSampling, DisabledBecause::SingleAxisOnly);
-    enabling.scanner = UnlessModelHas(model.bScannerUnit, DisabledBecause::NoScannerUnit);
-    enabling.channels = UnlessModelHas(model.bChannelChoice, DisabledBecause::FixedChannels);
+    enabling.memory = UnlessModelHas(HasMemoryChoice(nModel), DisabledBecause::NoMemoryChoice);
+    enabling.function = UnlessModelHas(HasRecFunction(nModel), DisabledBecause::MemOnly);
+    enabling.sampling =
+        UnlessModelHas(HasDualAxisSampling(nModel), DisabledBecause::SingleAxisOnly);
+    enabling.scanner = UnlessModelHas(TakesScannerUnit(nModel), DisabledBecause::NoScannerUnit);
+    enabling.channels = UnlessModelHas(HasChannelChoice(nModel), DisabledBecause::FixedChannels);
     if (bRec) {
         for (DisabledBecause* pUnderMemOnly : {&enabling.sampling, &enabling.channels}) {
             if (*pUnderMemOnly == DisabledBecause::Nothing) {

@@ -10,67 +10,67 @@ using R = TimeRange;
 
 // One row per model, in Model Number order. Each row reads, line by line:
 //   name;
-//   Internal Memory labels and entries offered; memory choice, REC, dual-axis sampling, scanner
-//   unit; channel rows and their count; channel choice, first channel forced; recording-length
-//   rule; MEM divisions by memory position; REC divisions; channel divisors; time-axis row; window
-//   under MEM, under REC, with the scanner unit under MEM, under REC.
+//   Internal Memory labels and entries offered; the choices offered;
+//   channel rows and their count; the Channels list's choice;
+//   recording-length rule; MEM divisions by memory position; REC divisions; channel divisors;
+//   time-axis row; window under MEM, under REC, with the scanner unit under MEM, under REC.
 // clang-format off
 constexpr CModelRow kModelCatalogue[kModelCount] = {
     {"Alder/Alder-W",
-     {{"32MW", "128MW", "512MW", "1GW"}, 4}, true, true, true, true,
-     kAlderChannelRows, kConfiguredChannelRows, true, false,
+     {{"32MW", "128MW", "512MW", "1GW"}, 4}, kMemoryChoice | kRecFunction | kDualAxisSampling | kScannerUnit,
+     kAlderChannelRows, kConfiguredChannelRows, ChannelChoice::Offered,
      LengthRule::ByConfiguration, {320000, 1280000, 5120000, 10240000}, {0, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     1, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k1ms, R::k5min}, {R::k50ms, R::k1hour}},
+     kRow100PerDivTo100s, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k1ms, R::k5min}, {R::k50ms, R::k1hour}},
     {"Birch/Birch-W",
-     {{"64MW", "256MW", "1GW", "2GW"}, 4}, true, true, true, true,
-     kBirchChannelRows, kConfiguredChannelRows, true, false,
+     {{"64MW", "256MW", "1GW", "2GW"}, 4}, kMemoryChoice | kRecFunction | kDualAxisSampling | kScannerUnit,
+     kBirchChannelRows, kConfiguredChannelRows, ChannelChoice::Offered,
      LengthRule::ByConfiguration, {320000, 1280000, 5120000, 10240000}, {0, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     1, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k1ms, R::k5min}, {R::k50ms, R::k1hour}},
+     kRow100PerDivTo100s, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k1ms, R::k5min}, {R::k50ms, R::k1hour}},
     {"Cedar",
-     {{"32MW", "128MW", "512MW", ""}, 3}, true, true, false, false,
-     &kCedarChannelRow, 1, true, false,
+     {{"32MW", "128MW", "512MW", ""}, 3}, kMemoryChoice | kRecFunction,
+     &kCedarChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {320000, 1280000, 5120000, 0}, {20000, 80000, 320000, 0}, {2, 4, 8, 0, 0, 0},
-     0, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}},
+     kRow100PerDiv, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}},
     {"Damson",
-     {{"4MW", "", "", ""}, 1}, true, true, false, false,
-     &kDamsonChannelRow, 1, true, false,
+     {{"4MW", "", "", ""}, 1}, kMemoryChoice | kRecFunction,
+     &kDamsonChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {40000, 0, 0, 0}, {2000, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     0, {R::k100us, R::k5min}, {R::k10ms, R::k1hour}, {R::k100us, R::k5min}, {R::k10ms, R::k1hour}},
+     kRow100PerDiv, {R::k100us, R::k5min}, {R::k10ms, R::k1hour}, {R::k100us, R::k5min}, {R::k10ms, R::k1hour}},
     {"Elm/Elm-2",
-     {{"8MW", "32MW", "", ""}, 2}, true, true, false, false,
-     &kElmChannelRow, 1, true, false,
+     {{"8MW", "32MW", "", ""}, 2}, kMemoryChoice | kRecFunction,
+     &kElmChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {80000, 320000, 0, 0}, {2000, 10000, 0, 0}, {2, 4, 8, 16, 0, 0},
-     0, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}},
+     kRow100PerDiv, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}},
     {"Fir",
-     {{"16MW", "64MW", "", ""}, 2}, true, true, false, false,
-     &kFirChannelRow, 1, true, false,
+     {{"16MW", "64MW", "", ""}, 2}, kMemoryChoice | kRecFunction,
+     &kFirChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {160000, 640000, 0, 0}, {2000, 10000, 0, 0}, {4, 8, 16, 32, 0, 0},
-     0, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}},
+     kRow100PerDiv, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}, {R::k100us, R::k5min}, {R::k20ms, R::k1hour}},
     {"Gum/Gum-2",
-     {{"-", "", "", ""}, 4}, false, false, false, false,
-     &kGumChannelRow, 1, false, true,
+     {{"-", "", "", ""}, 4}, kOffersNothing,
+     &kGumChannelRow, 1, ChannelChoice::FirstOnly,
      LengthRule::Fixed, {500, 0, 0, 0}, {500, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     0, {R::k100us, R::k5min}, {R::k100us, R::k1hour}, {R::k100us, R::k5min}, {R::k100us, R::k1hour}},
+     kRow100PerDiv, {R::k100us, R::k5min}, {R::k100us, R::k1hour}, {R::k100us, R::k5min}, {R::k100us, R::k1hour}},
     {"Hazel",
-     {{"-", "", "", ""}, 4}, false, true, false, false,
-     &kHazelChannelRow, 1, true, false,
+     {{"-", "", "", ""}, 4}, kRecFunction,
+     &kHazelChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {3200, 0, 0, 0}, {400, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     2, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}},
+     kRow80PerDiv, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}},
     {"Ivy",
-     {{"-", "", "", ""}, 4}, false, true, false, false,
-     &kIvyChannelRow, 1, true, false,
+     {{"-", "", "", ""}, 4}, kRecFunction,
+     &kIvyChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {3200, 0, 0, 0}, {400, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     2, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}},
+     kRow80PerDiv, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}, {R::k200us, R::k5min}, {R::k100ms, R::k1hour}},
     {"Juniper",
-     {{"-", "", "", ""}, 4}, false, false, false, false,
-     &kJuniperChannelRow, 1, false, false,
+     {{"-", "", "", ""}, 4}, kOffersNothing,
+     &kJuniperChannelRow, 1, ChannelChoice::Fixed,
      LengthRule::Fixed, {20000, 0, 0, 0}, {20000, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     0, {R::k100us, R::k5min}, {R::k100us, R::k1hour}, {R::k100us, R::k5min}, {R::k100us, R::k1hour}},
+     kRow100PerDiv, {R::k100us, R::k5min}, {R::k100us, R::k1hour}, {R::k100us, R::k5min}, {R::k100us, R::k1hour}},
     {"Kauri",
-     {{"64MW", "", "", ""}, 1}, true, true, false, false,
-     &kKauriChannelRow, 1, true, false,
+     {{"64MW", "", "", ""}, 1}, kMemoryChoice | kRecFunction,
+     &kKauriChannelRow, 1, ChannelChoice::Offered,
      LengthRule::ByChannels, {320000, 0, 0, 0}, {20000, 0, 0, 0}, {1, 2, 4, 8, 16, 32},
-     1, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}},
+     kRow100PerDivTo100s, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}, {R::k5us, R::k5min}, {R::k10ms, R::k1hour}},
 };
 
 const unsigned kScannerIdTable[2][2] = {
@@ -87,10 +87,10 @@ namespace {
 // clang-format off
 const CModelRow kNoModel = {
     "",
-    {{"", "", "", ""}, 0}, false, false, false, false,
-    &kEmptyChannelRow, 1, false, false,
+    {{"", "", "", ""}, 0}, kOffersNothing,
+    &kEmptyChannelRow, 1, ChannelChoice::Fixed,
     LengthRule::ByChannels, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
-    0, {R::k5us, R::k5min}, {R::k5us, R::k1hour}, {R::k5us, R::k5min}, {R::k5us, R::k1hour},
+    kRow100PerDiv, {R::k5us, R::k5min}, {R::k5us, R::k1hour}, {R::k5us, R::k5min}, {R::k5us, R::k1hour},
 };
 // clang-format on
 
@@ -123,19 +123,23 @@ int GetMemoryEntryCount(int nModel) {
 }
 
 bool HasMemoryChoice(int nModel) {
-    return GetModelRow(nModel).bMemoryChoice;
+    return (GetModelRow(nModel).offers & kMemoryChoice) != 0;
 }
 
 bool HasRecFunction(int nModel) {
-    return GetModelRow(nModel).bRecFunction;
+    return (GetModelRow(nModel).offers & kRecFunction) != 0;
 }
 
 bool HasDualAxisSampling(int nModel) {
-    return GetModelRow(nModel).bDualAxisSampling;
+    return (GetModelRow(nModel).offers & kDualAxisSampling) != 0;
 }
 
 bool TakesScannerUnit(int nModel) {
-    return GetModelRow(nModel).bScannerUnit;
+    return (GetModelRow(nModel).offers & kScannerUnit) != 0;
+}
+
+bool HasChannelChoice(int nModel) {
+    return GetModelRow(nModel).channels == ChannelChoice::Offered;
 }
 
 // Only MEM with single-axis sampling offers "Only Sable Installed"; a sampling position other

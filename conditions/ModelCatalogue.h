@@ -52,26 +52,30 @@ enum class LengthRule {
     ByConfiguration,
 };
 
+// The choices a model offers in the lists after Model Number; a list whose choice a model does
+// not offer is forced to its first entry and disabled.
+enum Offers : unsigned {
+    kOffersNothing = 0,
+    kMemoryChoice = 1U << 0,     // Internal Memory
+    kRecFunction = 1U << 1,      // Function: REC besides MEM
+    kDualAxisSampling = 1U << 2, // Sampling: dual-axis besides single-axis
+    kScannerUnit = 1U << 3,      // the Sable scanner unit
+};
+
+// The Channels list: a choice, or disabled where it stands, or disabled at its first entry.
+enum class ChannelChoice { Offered, Fixed, FirstOnly };
+
 struct CModelRow {
     const char* name; // its Model Number entry
 
-    // Internal Memory: the labels offered; without a choice, the first is forced and the list
-    // disabled.
+    // Internal Memory: the labels offered.
     CMemoryLabelRow memory;
-    bool bMemoryChoice;
-    // Function: without REC, MEM is forced and the list disabled.
-    bool bRecFunction;
-    // Sampling: without dual-axis sampling, single-axis is forced and the list disabled.
-    bool bDualAxisSampling;
-    // Scanner unit: without it, "Sable Not Installed" is forced and the list disabled.
-    bool bScannerUnit;
+    unsigned offers; // Offers
 
     // Channels: one row, or kConfiguredChannelRows rows by 2 x sampling + scanner.
     const CChannelRow* pChannelRows;
     int nChannelRows;
-    // Without a choice the list is disabled; with bFirstChannelOnly its first entry is forced.
-    bool bChannelChoice;
-    bool bFirstChannelOnly;
+    ChannelChoice channels;
 
     // Maximum recording length: divisions by memory position (0 where nothing is offered) and
     // the channel divisor by channel position.
@@ -82,7 +86,7 @@ struct CModelRow {
 
     // Time axis: the row of the time-axis table and the window offered under MEM and under REC,
     // and with the scanner unit installed (under MEM with single-axis sampling only).
-    int nTimeAxisRow;
+    TimeAxisRowId timeAxisRow;
     CTimeWindow memWindow;
     CTimeWindow recWindow;
     CTimeWindow sableMemWindow;
@@ -112,6 +116,7 @@ bool HasMemoryChoice(int nModel);     // false: the list shows only the placehol
 bool HasRecFunction(int nModel);      // false: MEM is forced
 bool HasDualAxisSampling(int nModel); // false: single-axis is forced
 bool TakesScannerUnit(int nModel);    // false: "Sable Not Installed" is forced
+bool HasChannelChoice(int nModel);    // false: the Channels list is disabled
 int GetScannerRow(int nFunction, int nSampling);
 
 // The window the Time-axis Range list offers for these selections.

@@ -38,6 +38,10 @@ enum class TimeRange {
     k1hour,
 };
 
+// The rows of the time-axis table: 100 samples per division, the same with "50s/div" and
+// "100s/div", and 80 samples per division.
+enum TimeAxisRowId : int { kRow100PerDiv = 0, kRow100PerDivTo100s = 1, kRow80PerDiv = 2 };
+
 // The ranges a Time-axis Range list offers: from first to last in the order of the model's row
 // of the time-axis table, both included.
 struct CTimeWindow {

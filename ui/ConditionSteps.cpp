@@ -30,7 +30,7 @@ void CRecordingCalcDlg::FillMemoryList() {
         m_cbMemory.InsertString(-1, model.memory.labels[i]);
     }
     ClampToCount(m_nMemory, nCount);
-    if (!model.bMemoryChoice) {
+    if (!HasMemoryChoice(m_nModel)) {
         m_nMemory = 0;
     }
     m_cbMemory.SetCurSel(m_nMemory);
@@ -69,7 +69,7 @@ void CRecordingCalcDlg::FillChannelList() {
         m_cbChannels.InsertString(-1, row.labels[i]);
     }
     ClampToCount(m_nChannels, row.nOffered);
-    if (GetModelRow(m_nModel).bFirstChannelOnly) {
+    if (GetModelRow(m_nModel).channels == ChannelChoice::FirstOnly) {
         m_nChannels = 0;
     }
     m_cbChannels.SetCurSel(m_nChannels);
