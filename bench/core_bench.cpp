@@ -7,7 +7,6 @@
 #include "conditions/ModelCatalogue.h"
 #include "controls/DialogHost.h"
 #include "ui/Calculator.h"
-#include "ui/ReachableStates.h"
 #include "ui/RecordingCalcDlg.h"
 
 #include <benchmark/benchmark.h>

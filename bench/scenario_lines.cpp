@@ -6,7 +6,6 @@
 
 #include "controls/DialogHost.h"
 #include "ui/Calculator.h"
-#include "ui/ReachableStates.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,7 +4,6 @@
 #include "Output.h"
 #include "calc/DurationParse.h"
 #include "ui/Calculator.h"
-#include "ui/ReachableStates.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

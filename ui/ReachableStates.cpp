@@ -1,5 +1,3 @@
-#include "ReachableStates.h"
-
 #include "ui/Calculator.h"
 
 #include <set>

@@ -1,6 +1,7 @@
 // report, state and table as a user runs them from a shell: single mode, one scenario per run.
 
 #include "CliRun.h"
+#include "res/Version.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -256,7 +257,7 @@ TEST(CliHelp, ExplainsTheListsWithAnExampleAndGivesTheVersion) {
 
     const CCliRun version = RunCli({"--version"});
     EXPECT_EQ(version.nExit, 0);
-    EXPECT_EQ(version.out, "Spanwise V1.02\n");
+    EXPECT_EQ(version.out, std::string("Spanwise ") + kFileVersion + "\n");
 }
 
 } // namespace

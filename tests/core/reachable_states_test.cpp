@@ -6,7 +6,6 @@
 #include "conditions/ModelCatalogue.h"
 #include "controls/DialogHost.h"
 #include "ui/Calculator.h"
-#include "ui/ReachableStates.h"
 
 #include <gtest/gtest.h>
 

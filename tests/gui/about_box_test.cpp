@@ -3,6 +3,8 @@
 
 #include "gui_test_support.h"
 
+#include "res/Version.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
@@ -72,7 +74,7 @@ TEST_P(AboutTest, ContextMenuOpensTheAboutBox) {
             EXPECT_EQ(pModal->windowTitle(), "About Spanwise");
             EXPECT_EQ(pModal->parentWidget(), m_pWindow.data());
             const QStringList texts = LabelTexts(pModal);
-            EXPECT_TRUE(texts.contains("Spanwise Version 1.02"));
+            EXPECT_TRUE(texts.contains(spanwise::kAboutVersionLine));
             // The legal notice: two lines.
             EXPECT_EQ(texts.size(), 2);
             if (texts.size() == 2) {

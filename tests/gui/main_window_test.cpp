@@ -4,6 +4,8 @@
 
 #include "gui_test_support.h"
 
+#include "res/ModelEntries.h"
+
 #include "Fonts.h"
 
 #include "res/Resource.h"
@@ -39,9 +41,10 @@ TEST_F(CalculatorWindowTest, OpensOnTheFirstEntriesWithTheirResults) {
     EXPECT_EQ(m_pWindow->windowTitle(),
               "NORVAK MEMORY Loomgraphs Maximum Recording Calculator(Test Version)");
 
-    const QStringList models = {"Alder/Alder-W", "Birch/Birch-W", "Cedar",     "Damson",
-                                "Elm/Elm-2",     "Fir",           "Gum/Gum-2", "Hazel",
-                                "Ivy",           "Juniper",       "Kauri"};
+    QStringList models;
+    for (const char* model : spanwise::kModelEntries) {
+        models.append(QString::fromUtf8(model));
+    }
     EXPECT_EQ(ViewOf(List(IDC_MODEL)).entries, models);
     EXPECT_EQ(ViewOf(List(IDC_FUNCTION)).entries, QStringList({"MEM", "REC"}));
     EXPECT_EQ(ViewOf(List(IDC_SAMPLING)).entries,

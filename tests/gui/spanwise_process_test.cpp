@@ -2,6 +2,7 @@
 // version need no display; the screenshot option writes a picture of the real window.
 
 #include "Fonts.h"
+#include "res/Version.h"
 #include "OpeningReport.h"
 
 #include "controls/ControlState.h"
@@ -74,7 +75,7 @@ struct CArgumentsCase {
     const char* name;
     QStringList args;
     int nExit;
-    const char* outContains;
+    std::string outContains;
     const char* errContains;
 };
 
@@ -90,14 +91,15 @@ TEST_P(SpanwiseArgumentsTest, AnswerWithoutAWindow) {
         const CRun run = RunSpanwise(row.args, bDisplay);
         SCOPED_TRACE(bDisplay ? "offscreen platform" : "no display");
         EXPECT_EQ(run.nExit, row.nExit);
-        EXPECT_TRUE(run.out.contains(row.outContains)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QString::fromStdString(row.outContains))) << run.out.toStdString();
         EXPECT_TRUE(run.err.contains(row.errContains)) << run.err.toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, SpanwiseArgumentsTest,
-    ::testing::Values(CArgumentsCase{"Version", {"--version"}, 0, "Spanwise V1.02\n", ""},
+    ::testing::Values(CArgumentsCase{"Version", {"--version"}, 0,
+                                     std::string("Spanwise ") + spanwise::kFileVersion + "\n", ""},
                       CArgumentsCase{"Help", {"--help"}, 0, "Usage: spanwise", ""},
                       CArgumentsCase{
                           "Unknown", {"--frobnicate"}, 2, "", "unknown argument '--frobnicate'"}),
