@@ -290,24 +290,16 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
 }
 
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
-    if (control.GetKind() != ControlKind::ComboBox) {
-        return;
-    }
-    // The dialog refills a list by emptying it and appending one entry after another: append
-    // what the list lacks, and start afresh only when its entries differ.
-    HWND hwndList = m_controls[control.GetIndex()];
+    // A list refilled with the entries it had keeps them: only the selection may have changed.
     std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
-    const std::vector<std::string>& entries = control.m_entries;
-    const bool bPrefix =
-        shown.size() <= entries.size() && std::equal(shown.begin(), shown.end(), entries.begin());
-    if (!bPrefix) {
+    if (control.GetKind() == ControlKind::ComboBox && control.m_entries != shown) {
+        HWND hwndList = m_controls[control.GetIndex()];
+        shown = control.m_entries;
         SendMessageW(hwndList, CB_RESETCONTENT, 0, 0);
-        shown.clear();
-    }
-    for (std::size_t i = shown.size(); i < entries.size(); ++i) {
-        SendMessageW(hwndList, CB_INSERTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(Widen(entries[i]).c_str()));
-        shown.push_back(entries[i]);
+        for (const std::string& entry : shown) {
+            SendMessageW(hwndList, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+        }
     }
     ShowSelection(control);
 }
