@@ -4,6 +4,8 @@
 
 #include "TextConversion.h"
 
+#include <utility>
+
 using ctl::ControlKind;
 
 namespace {
@@ -14,116 +16,62 @@ constexpr WORD kStaticClass = 0x0082;
 constexpr WORD kComboBoxClass = 0x0085;
 constexpr WORD kOrdinalMarker = 0xFFFF;
 
-bool Has(unsigned style, unsigned bit) {
-    return (style & bit) != 0;
-}
+// A style bit of the templates and the Windows style it stands for.
+struct CStyleBit {
+    unsigned nCore;
+    DWORD dwWin32;
+};
 
-DWORD StaticTextStyle(unsigned style) {
-    DWORD dwStyle = SS_LEFT;
-    if (Has(style, ctl::kStyleCenter)) {
-        dwStyle = SS_CENTER;
-    } else if (Has(style, ctl::kStyleRight)) {
-        dwStyle = SS_RIGHT;
-    }
-    if (Has(style, ctl::kStyleCenterImage)) {
-        dwStyle |= SS_CENTERIMAGE;
-    }
-    if (Has(style, ctl::kStyleNoPrefix)) {
-        dwStyle |= SS_NOPREFIX;
+// Shown centred on the screen, as the application framework placed its dialogs.
+constexpr DWORD kDialogBaseStyle = WS_POPUP | DS_SETFONT | DS_CENTER;
+constexpr CStyleBit kDialogStyles[] = {
+    {ctl::kDlgCaption, WS_CAPTION},         {ctl::kDlgSysMenu, WS_SYSMENU},
+    {ctl::kDlgModalFrame, DS_MODALFRAME},   {ctl::kDlgVisible, WS_VISIBLE},
+    {ctl::kDlgMinimizeBox, WS_MINIMIZEBOX}, {ctl::kDlgMaximizeBox, WS_MAXIMIZEBOX},
+};
+constexpr CStyleBit kControlStyles[] = {{ctl::kStyleGroup, WS_GROUP},
+                                        {ctl::kStyleTabStop, WS_TABSTOP},
+                                        {ctl::kStyleVScroll, WS_VSCROLL}};
+// A static text is left-aligned unless it says otherwise.
+constexpr CStyleBit kStaticTextStyles[] = {{ctl::kStyleCenter, SS_CENTER},
+                                           {ctl::kStyleRight, SS_RIGHT},
+                                           {ctl::kStyleCenterImage, SS_CENTERIMAGE},
+                                           {ctl::kStyleNoPrefix, SS_NOPREFIX}};
+
+template <std::size_t N> DWORD ToWin32(unsigned style, const CStyleBit (&bits)[N]) {
+    DWORD dwStyle = 0;
+    for (const CStyleBit& bit : bits) {
+        if ((style & bit.nCore) != 0) {
+            dwStyle |= bit.dwWin32;
+        }
     }
     return dwStyle;
 }
 
-DWORD KindStyle(const ctl::CDialogItemTemplate& item) {
+// The predefined window class of a kind of control and the style that makes it that kind.
+std::pair<WORD, DWORD> ClassAndStyle(const ctl::CDialogItemTemplate& item) {
+    const unsigned style = item.style;
     switch (item.kind) {
     case ControlKind::Static:
-        return StaticTextStyle(item.style);
+        return {kStaticClass, ToWin32(style, kStaticTextStyles)};
     case ControlKind::GroupBox:
-        return BS_GROUPBOX;
-    case ControlKind::ComboBox: {
-        DWORD dwStyle = CBS_DROPDOWNLIST;
-        if (Has(item.style, ctl::kStyleSorted)) {
-            dwStyle |= CBS_SORT;
-        }
-        return dwStyle;
-    }
+        return {kButtonClass, BS_GROUPBOX};
+    case ControlKind::ComboBox:
+        return {kComboBoxClass,
+                CBS_DROPDOWNLIST | ((style & ctl::kStyleSorted) != 0 ? CBS_SORT : 0)};
     case ControlKind::PushButton:
-        return BS_PUSHBUTTON;
+        return {kButtonClass, BS_PUSHBUTTON};
     case ControlKind::DefPushButton:
-        return BS_DEFPUSHBUTTON;
+        return {kButtonClass, BS_DEFPUSHBUTTON};
     case ControlKind::Icon:
-        return SS_ICON;
+        return {kStaticClass, SS_ICON};
     case ControlKind::Edit:
-        return Has(item.style, ctl::kStyleAutoHScroll) ? ES_LEFT | ES_AUTOHSCROLL : ES_LEFT;
+        return {kEditClass, ES_LEFT | ((style & ctl::kStyleAutoHScroll) != 0 ? ES_AUTOHSCROLL : 0)};
     }
-    return 0;
+    return {kStaticClass, 0};
 }
 
 } // namespace
-
-DWORD CWin32DialogTemplate::DialogStyle(const ctl::CDialogTemplate& dlgTemplate) {
-    const unsigned style = dlgTemplate.style;
-    // Shown centred on the screen, as the application framework placed its dialogs.
-    DWORD dwStyle = WS_POPUP | DS_SETFONT | DS_CENTER;
-    if (Has(style, ctl::kDlgCaption)) {
-        dwStyle |= WS_CAPTION;
-    }
-    if (Has(style, ctl::kDlgSysMenu)) {
-        dwStyle |= WS_SYSMENU;
-    }
-    if (Has(style, ctl::kDlgModalFrame)) {
-        dwStyle |= DS_MODALFRAME;
-    }
-    if (Has(style, ctl::kDlgVisible)) {
-        dwStyle |= WS_VISIBLE;
-    }
-    if (Has(style, ctl::kDlgMinimizeBox)) {
-        dwStyle |= WS_MINIMIZEBOX;
-    }
-    if (Has(style, ctl::kDlgMaximizeBox)) {
-        dwStyle |= WS_MAXIMIZEBOX;
-    }
-    return dwStyle;
-}
-
-DWORD CWin32DialogTemplate::DialogExStyle(const ctl::CDialogTemplate& dlgTemplate) {
-    return Has(dlgTemplate.style, ctl::kDlgAppWindow) ? WS_EX_APPWINDOW : 0;
-}
-
-DWORD CWin32DialogTemplate::ControlStyle(const ctl::CDialogItemTemplate& item) {
-    DWORD dwStyle = WS_CHILD | WS_VISIBLE | KindStyle(item);
-    if (Has(item.style, ctl::kStyleGroup)) {
-        dwStyle |= WS_GROUP;
-    }
-    if (Has(item.style, ctl::kStyleTabStop)) {
-        dwStyle |= WS_TABSTOP;
-    }
-    if (Has(item.style, ctl::kStyleVScroll)) {
-        dwStyle |= WS_VSCROLL;
-    }
-    return dwStyle;
-}
-
-DWORD CWin32DialogTemplate::ControlExStyle(const ctl::CDialogItemTemplate& item) {
-    return Has(item.style, ctl::kStyleStaticEdge) ? WS_EX_STATICEDGE : 0;
-}
-
-WORD CWin32DialogTemplate::ControlClass(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::GroupBox:
-    case ControlKind::PushButton:
-    case ControlKind::DefPushButton:
-        return kButtonClass;
-    case ControlKind::ComboBox:
-        return kComboBoxClass;
-    case ControlKind::Edit:
-        return kEditClass;
-    case ControlKind::Static:
-    case ControlKind::Icon:
-        break;
-    }
-    return kStaticClass;
-}
 
 void CWin32DialogTemplate::AddDword(DWORD dword) {
     AddWord(LOWORD(dword));
@@ -149,8 +97,8 @@ CWin32DialogTemplate::CWin32DialogTemplate(const ctl::CDialogTemplate& dlgTempla
     AddWord(1);              // dlgVer
     AddWord(kOrdinalMarker); // signature
     AddDword(0);             // helpID
-    AddDword(DialogExStyle(dlgTemplate));
-    AddDword(DialogStyle(dlgTemplate));
+    AddDword((dlgTemplate.style & ctl::kDlgAppWindow) != 0 ? WS_EX_APPWINDOW : 0);
+    AddDword(kDialogBaseStyle | ToWin32(dlgTemplate.style, kDialogStyles));
     AddWord(static_cast<WORD>(dlgTemplate.nItems));
     AddWord(0); // x and y: the dialog is centred
     AddWord(0);
@@ -166,18 +114,19 @@ CWin32DialogTemplate::CWin32DialogTemplate(const ctl::CDialogTemplate& dlgTempla
 
     for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
         const ctl::CDialogItemTemplate& item = dlgTemplate.items[i];
+        const auto [nClass, dwKindStyle] = ClassAndStyle(item);
         // DLGITEMTEMPLATEEX, on a DWORD boundary
         AlignToDword();
         AddDword(0); // helpID
-        AddDword(ControlExStyle(item));
-        AddDword(ControlStyle(item));
+        AddDword((item.style & ctl::kStyleStaticEdge) != 0 ? WS_EX_STATICEDGE : 0);
+        AddDword(WS_CHILD | WS_VISIBLE | dwKindStyle | ToWin32(item.style, kControlStyles));
         AddWord(static_cast<WORD>(item.x));
         AddWord(static_cast<WORD>(item.y));
         AddWord(static_cast<WORD>(item.cx));
         AddWord(static_cast<WORD>(item.cy));
         AddDword(static_cast<DWORD>(item.nID));
         AddWord(kOrdinalMarker);
-        AddWord(ControlClass(item.kind));
+        AddWord(nClass);
         if (item.kind == ControlKind::Icon) {
             AddWord(kOrdinalMarker);
             AddWord(static_cast<WORD>(item.nIconResource));

@@ -18,14 +18,6 @@ public:
 
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_words.data()); }
 
-    static DWORD DialogStyle(const ctl::CDialogTemplate& dlgTemplate);
-    static DWORD DialogExStyle(const ctl::CDialogTemplate& dlgTemplate);
-    static DWORD ControlStyle(const ctl::CDialogItemTemplate& item);
-    static DWORD ControlExStyle(const ctl::CDialogItemTemplate& item);
-    // The predefined window class of a control (0x0080 button, 0x0081 edit, 0x0082 static,
-    // 0x0085 combo box).
-    static WORD ControlClass(ctl::ControlKind kind);
-
 private:
     void AddWord(WORD word) { m_words.push_back(word); }
     void AddDword(DWORD dword);

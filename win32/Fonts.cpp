@@ -4,23 +4,13 @@
 
 #include "TextConversion.h"
 
+#include "controls/FontFaces.h"
+
 #include <map>
 
 namespace {
 
-// Faces the templates name by their Japanese names, which systems without the Japanese fonts do
-// not know, and the English names of the same faces.
-const wchar_t* const kEnglishFaceNames[][2] = {
-    {L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF", L"MS PGothic"},
-    {L"\xFF2D\xFF33 \x30B4\x30B7\x30C3\x30AF", L"MS Gothic"},
-};
-
-// Japanese interface faces, most like the templates' faces first: IPA P Gothic has the metrics
-// of MS PGothic, so the templates' texts fit as they were laid out.
-const wchar_t* const kFallbackFaces[] = {L"MS PGothic", L"IPAPGothic", L"MS UI Gothic",
-                                         L"Yu Gothic UI", L"Meiryo UI"};
-
-// Every system maps this name to its dialog face.
+// Every system maps this name to its dialog face: the last resort.
 const wchar_t kSystemDialogFace[] = L"MS Shell Dlg 2";
 
 int CALLBACK OnFontFamily(const LOGFONTW* /*pLogFont*/, const TEXTMETRICW* /*pMetric*/,
@@ -43,18 +33,13 @@ bool IsFaceInstalled(const std::wstring& face) {
     return bFound;
 }
 
-std::wstring FindFace(const std::wstring& face) {
-    if (IsFaceInstalled(face)) {
-        return face;
-    }
-    for (const auto& names : kEnglishFaceNames) {
-        if (face == names[0] && IsFaceInstalled(names[1])) {
-            return names[1];
-        }
-    }
-    for (const wchar_t* fallback : kFallbackFaces) {
-        if (IsFaceInstalled(fallback)) {
-            return fallback;
+std::wstring FindFace(const std::string& face) {
+    for (const std::vector<std::string>& faces :
+         {ctl::GetFaceNames(face), ctl::GetStandInFaces()}) {
+        for (const std::string& candidate : faces) {
+            if (std::wstring wide = Widen(candidate); IsFaceInstalled(wide)) {
+                return wide;
+            }
         }
     }
     return kSystemDialogFace;
@@ -69,7 +54,7 @@ std::wstring ResolveFontFace(const std::string& face) {
     if (found != resolved.end()) {
         return found->second;
     }
-    return resolved[face] = FindFace(Widen(face));
+    return resolved[face] = FindFace(face);
 }
 
 HFONT CreateRequestedFont(const ctl::CFontRequest& request, UINT nDpi) {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-// The face to use for a face the core asks for: that face when the system has it, else the
-// nearest of the Japanese interface faces Windows ships, else the system's dialog face.
+// The face to use for a face the core asks for: the first of its names and then of the core's
+// stand-in faces that the system has, else the system's dialog face.
 std::wstring ResolveFontFace(const std::string& face);
 
 // The font a control asks for, at the window's dots per inch (the request is in pixels at 96).

@@ -8,7 +8,6 @@
 class CWin32Clipboard final : public ctl::IClipboard {
 public:
     void SetOwner(HWND hwndOwner) { m_hwndOwner = hwndOwner; }
-    HWND GetOwner() const { return m_hwndOwner; }
 
     bool Open() override;
     bool Empty() override;

@@ -8,17 +8,22 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <memory>
 
 namespace spanwise::test {
 
 namespace {
 
-HWND g_hwndRunning = nullptr;
+std::map<UINT_PTR, std::function<void()>> g_soon;
 
-void CALLBACK EndLeftOpen(HWND /*hwnd*/, UINT /*nMessage*/, UINT_PTR nTimer, DWORD /*nTime*/) {
+void CALLBACK RunSoon(HWND /*hwnd*/, UINT /*nMessage*/, UINT_PTR nTimer, DWORD /*nTime*/) {
     KillTimer(nullptr, nTimer);
-    if (g_hwndRunning != nullptr && IsWindow(g_hwndRunning) != FALSE) {
-        EndDialog(g_hwndRunning, kLeftOpen);
+    const auto found = g_soon.find(nTimer);
+    if (found != g_soon.end()) {
+        const std::function<void()> act = std::move(found->second);
+        g_soon.erase(found);
+        act();
     }
 }
 
@@ -50,26 +55,49 @@ std::wstring ProgramPath() {
     return path;
 }
 
-} // namespace
-
-int RunDialog(CWin32DialogHost& host, ctl::CDialog& dlg, const std::function<void(HWND)>& body,
-              const std::function<void(ctl::CDialog&, HWND)>& onOther) {
+int RunShown(CWin32DialogHost& host, const std::function<int()>& run, const CShownBody& body,
+             const CShownBody& onOther) {
+    bool bFirstShown = false;
+    const auto pRunning = std::make_shared<bool>(true);
     host.SetShownHandler([&](ctl::CDialog& shown, HWND hwnd) {
-        if (&shown != &dlg) {
+        if (bFirstShown) {
             if (onOther) {
                 onOther(shown, hwnd);
             }
             return;
         }
-        g_hwndRunning = hwnd;
-        body(hwnd);
+        bFirstShown = true;
+        body(shown, hwnd);
         // A timer's turn comes once the messages the body posted have been handled.
-        SetTimer(nullptr, 0, 0, EndLeftOpen);
+        Soon([hwnd, pRunning] {
+            if (*pRunning && IsWindow(hwnd) != FALSE) {
+                EndDialog(hwnd, kLeftOpen);
+            }
+        });
     });
-    const int nResult = dlg.DoModal();
+    const int nResult = run();
     host.SetShownHandler({});
-    g_hwndRunning = nullptr;
+    *pRunning = false;
     return nResult;
+}
+
+} // namespace
+
+void Soon(std::function<void()> act) {
+    g_soon[SetTimer(nullptr, 0, 0, RunSoon)] = std::move(act);
+}
+
+int RunDialog(CWin32DialogHost& host, ctl::CDialog& dlg, const std::function<void(HWND)>& body,
+              const CShownBody& onOther) {
+    return RunShown(
+        host, [&dlg] { return dlg.DoModal(); },
+        [&body](ctl::CDialog& /*dlg*/, HWND hwnd) { body(hwnd); }, onOther);
+}
+
+int RunDialog(CWin32DialogHost& host, CCalculator& calc, const CShownBody& body,
+              const CShownBody& onOther) {
+    return RunShown(
+        host, [&calc] { return calc.Run(); }, body, onOther);
 }
 
 std::vector<HWND> ChildrenInOrder(HWND hwndDialog) {

@@ -2,6 +2,7 @@
 
 #include "win32/WindowsApi.h"
 
+#include "ui/Calculator.h"
 #include "ui/RecordingCalcDlg.h"
 #include "win32/Win32DialogHost.h"
 
@@ -29,10 +30,18 @@ public:
 // messages have been handled by then.
 constexpr int kLeftOpen = 0x7E57;
 
-// Runs dlg modally on host; body runs inside the modal loop once the window is on screen.
-// Dialogs opened from it meanwhile (the About box) go to onOther, if given.
+// What a test does inside a dialog's modal loop once its window is on screen.
+using CShownBody = std::function<void(ctl::CDialog& dlg, HWND hwnd)>;
+
+// Runs dlg, or the calculator, modally on host; body runs inside the modal loop once the window
+// is on screen. Dialogs opened from it meanwhile (the About box) go to onOther, if given.
 int RunDialog(CWin32DialogHost& host, ctl::CDialog& dlg, const std::function<void(HWND)>& body,
-              const std::function<void(ctl::CDialog&, HWND)>& onOther = {});
+              const CShownBody& onOther = {});
+int RunDialog(CWin32DialogHost& host, CCalculator& calc, const CShownBody& body,
+              const CShownBody& onOther = {});
+
+// Runs act once the messages posted so far have been handled, inside whichever modal loop runs.
+void Soon(std::function<void()> act);
 
 // The dialog's controls in the order the dialog manager made them.
 std::vector<HWND> ChildrenInOrder(HWND hwndDialog);

@@ -14,12 +14,12 @@ namespace {
 
 TEST(Win32Clipboard, CopyPutsTheReportWithItsNulAsCfTextAndClosesTheClipboard) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
-    CCountingDlg dlg(host);
+    CCalculator calc(host);
     const CMessageBoxCatcher catcher;
-    RunDialog(host, dlg, [&](HWND hwndDialog) {
+    RunDialog(host, calc, [&](ctl::CDialog& /*dlg*/, HWND hwndDialog) {
         SendMessageW(GetDlgItem(hwndDialog, IDC_MODEL), WM_KEYDOWN, VK_END, 0);
         const std::string report = ReportFromWindow(hwndDialog);
-        ASSERT_EQ(report, dlg.BuildReport());
+        ASSERT_EQ(report, calc.GetReport());
         for (int nCopy = 0; nCopy < 2; ++nCopy) {
             SendMessageW(GetDlgItem(hwndDialog, IDC_COPY), BM_CLICK, 0, 0);
             EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "closed again";
@@ -34,8 +34,8 @@ TEST(Win32Clipboard, CopyPutsTheReportWithItsNulAsCfTextAndClosesTheClipboard) {
 TEST(Win32Clipboard, HeldOpenByAnotherProgramCopySaysItCannotOpenIt) {
     ASSERT_TRUE(PutClipboardText("held"));
     CWin32DialogHost host(GetModuleHandleW(nullptr));
-    CCountingDlg dlg(host);
-    RunDialog(host, dlg, [&](HWND hwndDialog) {
+    CCalculator calc(host);
+    const int nResult = RunDialog(host, calc, [&](ctl::CDialog& /*dlg*/, HWND hwndDialog) {
         const CClipboardHolder holder;
         ASSERT_TRUE(holder.IsHolding());
         const CMessageBoxCatcher catcher;
@@ -46,6 +46,7 @@ TEST(Win32Clipboard, HeldOpenByAnotherProgramCopySaysItCannotOpenIt) {
         EXPECT_EQ(box.text, "Cannot open the Clipboard");
         EXPECT_TRUE(box.bOkOnly);
     });
+    EXPECT_EQ(nResult, kLeftOpen) << "the calculator stays open beneath its message box";
     EXPECT_EQ(ClipboardTextBlock(), std::string("held") + '\0');
 }
 

@@ -86,10 +86,29 @@ TEST(Win32Dialog, OpensWithTheTemplatesTitleSizeAndControlsInTabOrder) {
     EXPECT_TRUE(dlg.m_commands.empty()) << "opening raises no command";
 }
 
+TEST(Win32Dialog, TheFocusTheDialogGivesMovesTheRealFocusAndSelectsAFieldsText) {
+    CWin32DialogHost host(GetModuleHandleW(nullptr));
+    ctl::CDialog dlg(kFitTimeTemplate, host);
+    RunDialog(host, dlg, [&](HWND hwndDialog) {
+        HWND hwndField = GetDlgItem(hwndDialog, IDC_DURATION);
+        dlg.GetDlgItem(IDC_DURATION).SetWindowText("3d");
+        dlg.GotoDlgCtrl(IDOK);
+        EXPECT_EQ(GetFocus(), GetDlgItem(hwndDialog, IDOK));
+        dlg.GotoDlgCtrl(IDC_DURATION);
+        EXPECT_EQ(GetFocus(), hwndField);
+        DWORD nStart = 1;
+        DWORD nEnd = 0;
+        SendMessageW(hwndField, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+                     reinterpret_cast<LPARAM>(&nEnd));
+        EXPECT_EQ(nStart, 0U);
+        EXPECT_EQ(nEnd, 2U);
+    });
+}
+
 TEST(Win32Dialog, ResultFieldsAloneAreBoldAndBlueAndCopyHasItsTooltip) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
-    CCountingDlg dlg(host);
-    RunDialog(host, dlg, [&](HWND hwndDialog) {
+    CCalculator calc(host);
+    RunDialog(host, calc, [&](ctl::CDialog& /*dlg*/, HWND hwndDialog) {
         HDC hdc = CreateCompatibleDC(nullptr);
         for (const int nID : {IDC_RECORDING_LENGTH, IDC_RECORDING_TIME, IDC_SAMPLING_PERIOD}) {
             SCOPED_TRACE("control " + std::to_string(nID));
@@ -141,7 +160,7 @@ std::string MenuText(HMENU hMenu, int nPosition) {
 
 TEST(Win32Dialog, SystemMenuHoldsAboutAfterASeparatorWhichOpensTheAboutBoxWithTheIcon) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
-    CCountingDlg dlg(host);
+    CCalculator calc(host);
     int nAboutShown = 0;
     const auto onAbout = [&](ctl::CDialog& about, HWND hwndAbout) {
         ++nAboutShown;
@@ -151,9 +170,9 @@ TEST(Win32Dialog, SystemMenuHoldsAboutAfterASeparatorWhichOpensTheAboutBoxWithTh
         EXPECT_NE(SendMessageW(hwndIcon, STM_GETICON, 0, 0), 0);
         SendMessageW(GetDlgItem(hwndAbout, IDOK), BM_CLICK, 0, 0);
     };
-    RunDialog(
-        host, dlg,
-        [&](HWND hwndDialog) {
+    const int nResult = RunDialog(
+        host, calc,
+        [&](ctl::CDialog& /*dlg*/, HWND hwndDialog) {
             HMENU hMenu = GetSystemMenu(hwndDialog, FALSE);
             const int nAbout = MenuPosition(hMenu, IDM_ABOUTBOX);
             ASSERT_GE(nAbout, 1);
@@ -165,15 +184,16 @@ TEST(Win32Dialog, SystemMenuHoldsAboutAfterASeparatorWhichOpensTheAboutBoxWithTh
             for (const WPARAM nCommand : {WPARAM{IDM_ABOUTBOX}, WPARAM{IDM_ABOUTBOX | 0xF}}) {
                 SendMessageW(hwndDialog, WM_SYSCOMMAND, nCommand, 0);
             }
-            EXPECT_NE(IsWindow(hwndDialog), FALSE) << "the calculator stays open";
+            EXPECT_NE(IsWindowEnabled(hwndDialog), FALSE) << "the calculator goes on";
         },
         onAbout);
     EXPECT_EQ(nAboutShown, 2);
+    EXPECT_EQ(nResult, kLeftOpen);
 }
 
 TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
-    CCountingDlg dlg(host);
+    CCalculator calc(host);
     const auto onFit = [&](ctl::CDialog& fit, HWND hwndFit) {
         EXPECT_EQ(&fit.Template(), &kFitTimeTemplate);
         HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
@@ -183,22 +203,27 @@ TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
         EXPECT_EQ(fit.GetDlgItem(IDC_DURATION).GetWindowText(), "2h");
         SendMessageW(GetDlgItem(hwndFit, IDOK), BM_CLICK, 0, 0);
     };
-    RunDialog(
-        host, dlg,
-        [&](HWND hwndDialog) {
+    const int nResult = RunDialog(
+        host, calc,
+        [&](ctl::CDialog& dlg, HWND hwndDialog) {
             HMENU hMenu = GetSystemMenu(hwndDialog, FALSE);
             const int nFit = MenuPosition(hMenu, IDM_FIT_TIME);
             ASSERT_GE(nFit, 0);
             EXPECT_EQ(MenuText(hMenu, nFit), LoadString(IDS_FIT_TIME));
-            bool bFits = false;
-            const int nExpected = dlg.GetFittingTimeRange(2 * 3600.0, bFits);
-            ASSERT_TRUE(bFits);
+            const CCalculator::CFit fit = calc.FindFit(2 * 3600.0);
+            ASSERT_TRUE(fit.bFits);
             SendMessageW(hwndDialog, WM_SYSCOMMAND, IDM_FIT_TIME, 0);
             EXPECT_EQ(SendMessageW(GetDlgItem(hwndDialog, IDC_TIME_RANGE), CB_GETCURSEL, 0, 0),
-                      nExpected);
+                      fit.nTimeRange);
+            ExpectWindowShowsDialog(dlg, hwndDialog);
+            // The calculator goes on once the Fit box has ended: the next pick shows.
+            SendMessageW(GetDlgItem(hwndDialog, IDC_MODEL), WM_KEYDOWN, VK_END, 0);
+            EXPECT_EQ(calc.GetSelected(CalcList::Model),
+                      static_cast<int>(calc.GetEntries(CalcList::Model).size()) - 1);
             ExpectWindowShowsDialog(dlg, hwndDialog);
         },
         onFit);
+    EXPECT_EQ(nResult, kLeftOpen);
 }
 
 TEST(Win32Dialog, EscapeEnterTheCloseBoxAndExitEndTheDialog) {
@@ -216,8 +241,10 @@ TEST(Win32Dialog, EscapeEnterTheCloseBoxAndExitEndTheDialog) {
     };
     for (const auto& c : cases) {
         CWin32DialogHost host(GetModuleHandleW(nullptr));
-        CCountingDlg dlg(host);
-        EXPECT_EQ(RunDialog(host, dlg, c.end), c.nExpected) << c.how;
+        CCalculator calc(host);
+        EXPECT_EQ(RunDialog(host, calc, [&c](ctl::CDialog& /*dlg*/, HWND hwnd) { c.end(hwnd); }),
+                  c.nExpected)
+            << c.how;
     }
 }
 
