@@ -179,8 +179,9 @@ bool CDialog::OnUserEdit(int nID, const std::string& text) {
     return true;
 }
 
+// Not batched: a command may open a dialog that runs a modal loop of its own (Windows), and what
+// the dialog changes meanwhile must show at once; the picks it makes are batched themselves.
 void CDialog::OnUserSysCommand(unsigned nID) {
-    const CChangeBatchScope batch(m_changeBatch);
     OnSysCommand(nID, 0);
 }
 

@@ -38,7 +38,8 @@ public:
     // Shows the dialog and returns; onEnded gets the code it ends with.
     void Open(DialogEnded onEnded = {});
     bool IsShown() const { return m_bShown; }
-    // Shows the dialog and returns the code it ended with, once it has.
+    // Shows the dialog and returns the code it ended with, once it has. The dialog must outlive
+    // its modal loop.
     int DoModal();
     void EndDialog(int nResult);
     int GetModalResult() const { return m_nModalResult; }
