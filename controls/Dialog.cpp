@@ -1,6 +1,8 @@
 #include "Dialog.h"
 
 #include "DC.h"
+#include "DialogLayout.h"
+#include "Mnemonics.h"
 
 #include <algorithm>
 
@@ -136,6 +138,41 @@ COLORREF CDialog::GetTextColour(const CControlState& control) {
     CWnd wnd(const_cast<CControlState*>(&control));
     OnCtlColor(&dc, &wnd, CTLCOLOR_STATIC);
     return dc.GetTextColor();
+}
+
+std::string CDialog::GetAccessibleName(const CControlState& control) const {
+    if (IsLiveField(control)) {
+        return GetFieldName(control) + ": " + GetFieldValue(control);
+    }
+    const int nNaming = GetNamingControl(*m_pTemplate, control.GetIndex());
+    const CControlState& named =
+        nNaming >= 0 ? *m_controls[static_cast<std::size_t>(nNaming)] : control;
+    return ShownCaption(named.Template(), named.m_strText);
+}
+
+bool CDialog::IsLiveField(const CControlState& control) {
+    const char* caption = control.Template().caption;
+    return control.GetKind() == ControlKind::Static && (caption == nullptr || *caption == '\0');
+}
+
+std::string CDialog::GetAnnouncement(const CControlState& control) const {
+    return GetFieldName(control) + " " + GetFieldValue(control);
+}
+
+std::string CDialog::GetFieldName(const CControlState& control) const {
+    const int nGroup = GetEnclosingGroup(*m_pTemplate, control.GetIndex());
+    if (nGroup < 0) {
+        return {};
+    }
+    std::string name = StripMnemonics(m_controls[static_cast<std::size_t>(nGroup)]->m_strText);
+    if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
+        name = name.substr(1, name.size() - 2);
+    }
+    return name;
+}
+
+std::string CDialog::GetFieldValue(const CControlState& control) const {
+    return control.m_strText;
 }
 
 bool CDialog::OnUserPick(int nID, int nIndex) {

@@ -65,6 +65,15 @@ public:
     // window system's own.
     COLORREF GetTextColour(const CControlState& control);
 
+    // What a screen reader calls control: a list or an edit field by the caption before it, a
+    // field the dialog writes by what it is and what it shows ("Maximum Recording Length: 320000
+    // div"), any other control by its own caption; without mnemonic markers.
+    std::string GetAccessibleName(const CControlState& control) const;
+    // Whether control is a field the dialog writes, which a screen reader reads out as it changes.
+    static bool IsLiveField(const CControlState& control);
+    // What a screen reader says when such a field changes ("Maximum Recording Time 1.6s").
+    std::string GetAnnouncement(const CControlState& control) const;
+
     // A user picked entry nIndex of list nID: the list's selection changes and the dialog is
     // told, as by the list's own change notification. Returns false when the list is unknown,
     // disabled or has no such entry; nothing changes then. The controls' observers hear of what
@@ -98,6 +107,11 @@ public:
     HICON GetIcon(bool bBigIcon) const { return bBigIcon ? m_hBigIcon : m_hSmallIcon; }
 
 protected:
+    // What a field the dialog writes is ("Maximum Recording Length": the caption of the group
+    // box around it without its brackets) and what it shows (its text).
+    virtual std::string GetFieldName(const CControlState& control) const;
+    virtual std::string GetFieldValue(const CControlState& control) const;
+
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
 

@@ -11,7 +11,14 @@ bool IsInside(const CDialogItemTemplate& group, const CDialogItemTemplate& item)
            item.y < group.y + group.cy;
 }
 
-int EnclosingGroup(const CDialogTemplate& dlgTemplate, std::size_t nItem) {
+// A static text without a caption of its own: a field the dialog writes.
+bool IsField(const CDialogItemTemplate& item) {
+    return item.kind == ControlKind::Static && (item.caption == nullptr || *item.caption == '\0');
+}
+
+} // namespace
+
+int GetEnclosingGroup(const CDialogTemplate& dlgTemplate, std::size_t nItem) {
     const CDialogItemTemplate& item = dlgTemplate.items[nItem];
     int nFound = -1;
     long nFoundArea = 0;
@@ -27,11 +34,7 @@ int EnclosingGroup(const CDialogTemplate& dlgTemplate, std::size_t nItem) {
     return nFound;
 }
 
-bool IsField(const CDialogItemTemplate& item) {
-    return item.kind == ControlKind::Static && (item.caption == nullptr || *item.caption == '\0');
-}
-
-int Label(const CDialogTemplate& dlgTemplate, std::size_t nItem, int nGroup) {
+int GetNamingControl(const CDialogTemplate& dlgTemplate, std::size_t nItem) {
     const CDialogItemTemplate& item = dlgTemplate.items[nItem];
     if (item.kind == ControlKind::ComboBox || item.kind == ControlKind::Edit) {
         const bool bCaptionBefore = nItem > 0 &&
@@ -39,10 +42,8 @@ int Label(const CDialogTemplate& dlgTemplate, std::size_t nItem, int nGroup) {
                                     !IsField(dlgTemplate.items[nItem - 1]);
         return bCaptionBefore ? static_cast<int>(nItem) - 1 : -1;
     }
-    return IsField(item) ? nGroup : -1;
+    return IsField(item) ? GetEnclosingGroup(dlgTemplate, nItem) : -1;
 }
-
-} // namespace
 
 const char kBaseUnitLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
@@ -80,8 +81,8 @@ CDialogLayout LayOutDialog(const CDialogTemplate& dlgTemplate, const CDialogBase
             place.rect.cx = kStandardIconSize;
             place.rect.cy = kStandardIconSize;
         }
-        place.nGroup = EnclosingGroup(dlgTemplate, i);
-        place.nLabel = Label(dlgTemplate, i, place.nGroup);
+        place.nGroup = GetEnclosingGroup(dlgTemplate, i);
+        place.nLabel = GetNamingControl(dlgTemplate, i);
         layout.controls.push_back(place);
     }
     return layout;

@@ -59,4 +59,9 @@ struct CDialogLayout {
 
 CDialogLayout LayOutDialog(const CDialogTemplate& dlgTemplate, const CDialogBaseUnits& units);
 
+// The same relations without a layout: the group box that frames item nItem, and the control
+// whose text names it; -1 for none.
+int GetEnclosingGroup(const CDialogTemplate& dlgTemplate, std::size_t nItem);
+int GetNamingControl(const CDialogTemplate& dlgTemplate, std::size_t nItem);
+
 } // namespace ctl

@@ -40,6 +40,7 @@ constexpr int IDC_LBL_DURATION = 1021;
 constexpr unsigned IDS_ABOUTBOX = 101;
 constexpr unsigned IDS_FIT_TIME = 102;
 constexpr unsigned IDS_RESULT_FONT_FACE = 1010;
+constexpr unsigned IDS_SAMPLING_PERIOD_NAME = 1011;
 constexpr unsigned IDS_COPY_TOOLTIP = 1107;
 
 // System-menu command of the About item

@@ -17,6 +17,7 @@ const CStringEntry kStringTable[] = {
     { 1001, "Sable Installed" },
     { 1002, "Only Sable Installed" },
     { 1010, "MS UI Gothic" },
+    { 1011, "Sampling Period" },
     { 1107, "The calculation result is copied to the clipboard." },
 };
 // clang-format on

@@ -111,5 +111,4 @@ std::vector<CReachedState> WalkReachableStates(CCalculator& calc,
                                                const PickVisitor& onPick = {},
                                                long* pnPicks = nullptr);
 
-
 } // namespace spanwise

@@ -129,6 +129,16 @@ void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
     CDialog::OnSysCommand(nID, lParam);
 }
 
+std::string CRecordingCalcDlg::GetFieldName(const CControlState& control) const {
+    return control.GetID() == IDC_SAMPLING_PERIOD ? LoadString(IDS_SAMPLING_PERIOD_NAME)
+                                                  : CDialog::GetFieldName(control);
+}
+
+std::string CRecordingCalcDlg::GetFieldValue(const CControlState& control) const {
+    return control.GetID() == IDC_SAMPLING_PERIOD ? GetSamplingPeriod()
+                                                  : CDialog::GetFieldValue(control);
+}
+
 void CRecordingCalcDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, unsigned nCtlColor) {
     CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     if (pWnd != nullptr) {

@@ -58,6 +58,10 @@ public:
     void OnCtlColor(ctl::CDC* pDC, ctl::CWnd* pWnd, unsigned nCtlColor) override;
 
 protected:
+    // The sampling period is named for itself, not for the group box it stands in.
+    std::string GetFieldName(const ctl::CControlState& control) const override;
+    std::string GetFieldValue(const ctl::CControlState& control) const override;
+
     void DoDataExchange(ctl::CDataExchange* pDX) override;
     bool OnInitDialog() override;
 
