@@ -89,14 +89,13 @@ std::string Columns(const std::vector<std::vector<std::string>>& rows) {
     return text;
 }
 
-std::string RangeTable(CCalculator& calc, bool bCsv) {
-    std::vector<std::vector<std::string>> rows = {{"range", "sampling_period", "recording_time"}};
-    const int nCount = static_cast<int>(calc.GetEntries(CalcList::TimeRange).size());
-    for (int i = 0; i < nCount; ++i) {
-        calc.Pick(CalcList::TimeRange, i);
-        rows.push_back({calc.GetSelectedText(CalcList::TimeRange),
-                        calc.IsSamplingPeriodShown() ? calc.GetSamplingPeriod() : std::string("-"),
-                        calc.GetRecordingTimeText()});
+std::string RangeTable(const CCalculator& calc, bool bCsv) {
+    std::vector<std::vector<std::string>> rows(1);
+    for (const CRangeColumn& column : kRangeColumns) {
+        rows[0].emplace_back(column.name);
+    }
+    for (const CRangeRow& row : calc.GetRangeRows()) {
+        rows.push_back(row.Cells());
     }
     if (!bCsv) {
         return Columns(rows);

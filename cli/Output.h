@@ -22,7 +22,6 @@ std::string ErrorJson(const std::string& message);
 std::string Columns(const std::vector<std::vector<std::string>>& rows);
 
 // The sampling period and recording time at each range the Time-axis Range list offers.
-// Leaves the list's selection on its last entry.
-std::string RangeTable(CCalculator& calc, bool bCsv);
+std::string RangeTable(const CCalculator& calc, bool bCsv);
 
 } // namespace spanwise::cli

@@ -12,8 +12,9 @@ namespace ctl {
 class CChangeBatch;
 class CControlState;
 
-// What changed in a control, so that a window system can mirror it in its widget. Focus: the
-// dialog gave the control the keyboard focus.
+// What changed in a control, so that a window system can mirror it in its widget. Entries: a
+// list's entries, or a table's columns and rows. Focus: the dialog gave the control the keyboard
+// focus.
 enum class ControlChange { Text, Entries, Selection, Enabled, Visible, Font, ToolTip, Focus };
 
 // Every kind of change, in the order a batch sends them.
@@ -26,6 +27,20 @@ public:
 
 protected:
     ~IControlObserver() = default;
+};
+
+// One row of a table: its columns' texts, the length of its bar from 0 to 1, and whether it is
+// marked as the current row or as one that meets what the user asked for.
+struct CTableRow {
+    std::vector<std::string> cells;
+    double dBar = 0;
+    bool bCurrent = false;
+    bool bMarked = false;
+
+    bool operator==(const CTableRow& other) const {
+        return cells == other.cells && dBar == other.dBar && bCurrent == other.bCurrent &&
+               bMarked == other.bMarked;
+    }
 };
 
 // A font as a dialog asks for it; the window system picks the closest it has.
@@ -55,8 +70,9 @@ public:
     std::string m_strText;
     bool m_bEnabled = true;
     bool m_bVisible = true;
-    std::vector<std::string> m_entries; // list entries, in list order
-    int m_nCurSel = CB_ERR;             // selected list entry
+    std::vector<std::string> m_entries; // list entries, in list order; a table's column titles
+    int m_nCurSel = CB_ERR;             // selected list entry or table row
+    std::vector<CTableRow> m_rows;      // a table's rows
     bool m_bHasFont = false;
     CFontRequest m_font;
     std::string m_strToolTip; // empty: no tooltip

@@ -3,6 +3,7 @@
 #include "DC.h"
 #include "DialogLayout.h"
 #include "Mnemonics.h"
+#include "TableCtrl.h"
 
 #include <algorithm>
 
@@ -177,15 +178,25 @@ std::string CDialog::GetFieldValue(const CControlState& control) const {
 
 bool CDialog::OnUserPick(int nID, int nIndex) {
     CControlState* pState = FindControl(nID);
-    if (pState == nullptr || pState->GetKind() != ControlKind::ComboBox || !pState->m_bEnabled) {
-        return false;
-    }
-    CComboBox list;
-    list.Attach(pState);
-    if (nIndex < 0 || nIndex >= list.GetCount()) {
+    if (pState == nullptr || !pState->m_bEnabled) {
         return false;
     }
     const CChangeBatchScope batch(m_changeBatch);
+    if (pState->GetKind() == ControlKind::Table) {
+        CTableCtrl table;
+        table.Attach(pState);
+        if (nIndex < 0 || nIndex >= table.GetRowCount()) {
+            return false;
+        }
+        table.SetCurSel(nIndex);
+        OnCommand(nID, LVN_ITEMACTIVATE);
+        return true;
+    }
+    CComboBox list;
+    list.Attach(pState);
+    if (pState->GetKind() != ControlKind::ComboBox || nIndex < 0 || nIndex >= list.GetCount()) {
+        return false;
+    }
     list.SetCurSel(nIndex);
     OnCommand(nID, CBN_SELCHANGE);
     return true;

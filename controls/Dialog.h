@@ -74,10 +74,11 @@ public:
     // What a screen reader says when such a field changes ("Maximum Recording Time 1.6s").
     std::string GetAnnouncement(const CControlState& control) const;
 
-    // A user picked entry nIndex of list nID: the list's selection changes and the dialog is
-    // told, as by the list's own change notification. Returns false when the list is unknown,
-    // disabled or has no such entry; nothing changes then. The controls' observers hear of what
-    // the pick changed once the dialog has handled it, each kind of change of a control once.
+    // A user picked entry nIndex of list nID (or row nIndex of table nID): the selection changes
+    // and the dialog is told, as by the control's own notification. Returns false when the
+    // control is unknown, disabled or has no such entry; nothing changes then. The controls'
+    // observers hear of what the pick changed once the dialog has handled it, each kind of change
+    // of a control once.
     bool OnUserPick(int nID, int nIndex);
     // A user pressed button nID.
     bool OnUserClick(int nID);

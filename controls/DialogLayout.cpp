@@ -36,7 +36,8 @@ int GetEnclosingGroup(const CDialogTemplate& dlgTemplate, std::size_t nItem) {
 
 int GetNamingControl(const CDialogTemplate& dlgTemplate, std::size_t nItem) {
     const CDialogItemTemplate& item = dlgTemplate.items[nItem];
-    if (item.kind == ControlKind::ComboBox || item.kind == ControlKind::Edit) {
+    if (item.kind == ControlKind::ComboBox || item.kind == ControlKind::Edit ||
+        item.kind == ControlKind::Table) {
         const bool bCaptionBefore = nItem > 0 &&
                                     dlgTemplate.items[nItem - 1].kind == ControlKind::Static &&
                                     !IsField(dlgTemplate.items[nItem - 1]);

@@ -46,8 +46,8 @@ struct CControlPlace {
     CRect rect;      // pixels in the dialog's client area
     int nGroup = -1; // index of the group box that frames it (the smallest holding its top edge)
     // Index of the control whose text names it for the user and for screen readers: the static
-    // text right before a list or an edit field in tab order, or the group box around a field
-    // the dialog writes (a static text without a caption of its own). -1 for none.
+    // text right before a list, an edit field or a table in tab order, or the group box around a
+    // field the dialog writes (a static text without a caption of its own). -1 for none.
     int nLabel = -1;
 };
 

@@ -7,7 +7,8 @@ namespace ctl {
 // A dialog as built-in data: its frame, font and controls, laid out in dialog units, plus the
 // strings the framework puts into its lists when it opens.
 
-enum class ControlKind { Static, GroupBox, ComboBox, PushButton, DefPushButton, Icon, Edit };
+// Table: rows of text columns, each row with a bar drawn after its columns (CTableCtrl).
+enum class ControlKind { Static, GroupBox, ComboBox, PushButton, DefPushButton, Icon, Edit, Table };
 
 // Styles of a control, combined as bits.
 enum ControlStyle : unsigned {

@@ -24,6 +24,11 @@ constexpr int BN_CLICKED = 0;
 constexpr int CBN_SELCHANGE = 1;
 #endif
 
+// A user chose a row of a table (Enter on it, or a click).
+#ifndef LVN_ITEMACTIVATE
+constexpr int LVN_ITEMACTIVATE = -114;
+#endif
+
 // What a list answers when it has no selection or the index is out of range.
 #ifndef CB_ERR
 constexpr int CB_ERR = -1;

@@ -77,6 +77,14 @@ const CDialogItemTemplate kFitTimeItems[] = {
     { IDOK,             ControlKind::DefPushButton, "OK",                                                76,  45,  50, 14, kStyleTabStop | kStyleGroup, 0 },
     { IDCANCEL,         ControlKind::PushButton,   "Cancel",                                            137,  45,  50, 14, kStyleTabStop, 0 },
 };
+
+const CDialogItemTemplate kRangesItems[] = {
+    // id              kind                        caption                                             x    y    cx   cy  style
+    { IDC_LBL_RANGES,  ControlKind::Static,        "Maximum recording time at each time-axis range:",   7,   7, 286,   8, kStyleLeft | kStyleNoPrefix, 0 },
+    { IDC_RANGES,      ControlKind::Table,         "",                                                  7,  18, 286, 170, kStyleTabStop | kStyleVScroll, 0 },
+    { IDC_RANGES_FIT,  ControlKind::Static,        "",                                                  7, 192, 286,  16, kStyleLeft | kStyleNoPrefix, 0 },
+    { IDCANCEL,        ControlKind::PushButton,    "Close",                                           243, 210,  50,  14, kStyleTabStop | kStyleGroup, 0 },
+};
 // clang-format on
 
 } // namespace
@@ -119,6 +127,20 @@ const CDialogTemplate kFitTimeTemplate = {
     9,
     kFitTimeItems,
     std::size(kFitTimeItems),
+    nullptr,
+    0,
+};
+
+const CDialogTemplate kRangesTemplate = {
+    IDD_RANGES,
+    "Ranges",
+    300,
+    231,
+    kDlgCaption | kDlgSysMenu | kDlgModalFrame,
+    kDialogFont,
+    9,
+    kRangesItems,
+    std::size(kRangesItems),
     nullptr,
     0,
 };

@@ -6,6 +6,7 @@
 constexpr int IDD_ABOUTBOX = 100;
 constexpr int IDD_RECORDINGCALC_DIALOG = 102;
 constexpr int IDD_FIT_TIME = 103;
+constexpr int IDD_RANGES = 104;
 
 // Icon
 constexpr int IDR_MAINFRAME = 128;
@@ -36,9 +37,15 @@ constexpr int IDC_LBL_CHANNELS = 1019;
 constexpr int IDC_DURATION = 1020;
 constexpr int IDC_LBL_DURATION = 1021;
 
+// Controls of the Ranges dialog
+constexpr int IDC_RANGES = 1030;
+constexpr int IDC_RANGES_FIT = 1031;
+constexpr int IDC_LBL_RANGES = 1032;
+
 // Strings
 constexpr unsigned IDS_ABOUTBOX = 101;
 constexpr unsigned IDS_FIT_TIME = 102;
+constexpr unsigned IDS_RANGES = 103;
 constexpr unsigned IDS_RESULT_FONT_FACE = 1010;
 constexpr unsigned IDS_SAMPLING_PERIOD_NAME = 1011;
 constexpr unsigned IDS_COPY_TOOLTIP = 1107;
@@ -47,3 +54,5 @@ constexpr unsigned IDS_COPY_TOOLTIP = 1107;
 constexpr unsigned IDM_ABOUTBOX = 0x0010;
 // System-menu command of the Fit a Recording Time item
 constexpr unsigned IDM_FIT_TIME = 0x0020;
+// System-menu command of the Ranges item
+constexpr unsigned IDM_RANGES = 0x0030;

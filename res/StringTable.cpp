@@ -13,6 +13,7 @@ struct CStringEntry {
 const CStringEntry kStringTable[] = {
     {  101, "&About..." },
     {  102, "Fit a Recording Time..." },
+    {  103, "&Ranges..." },
     { 1000, "Sable Not Installed" },
     { 1001, "Sable Installed" },
     { 1002, "Only Sable Installed" },

@@ -147,6 +147,10 @@ bool CCalculator::FitRecordingTime(const std::string& duration) {
     return m_pDlg->FitRecordingTime(duration);
 }
 
+std::vector<CRangeRow> CCalculator::GetRangeRows() const {
+    return m_pDlg->GetRangeRows();
+}
+
 std::string CCalculator::GetReport() const {
     return m_pDlg->BuildReport();
 }

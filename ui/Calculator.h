@@ -2,6 +2,7 @@
 
 #include "controls/DialogHost.h"
 #include "ui/ConditionLists.h"
+#include "ui/RangeRows.h"
 
 #include <functional>
 #include <memory>
@@ -73,6 +74,10 @@ public:
     // Fit a Recording Time as the window's menu offers it: duration as a user writes it ("3d");
     // the fitting range is picked, or a message box says why none is. Returns whether one was.
     bool FitRecordingTime(const std::string& duration);
+
+    // Every range the Time-axis Range list offers, in its order, with what the calculator shows
+    // once it is picked; the selection does not change.
+    std::vector<CRangeRow> GetRangeRows() const;
 
     // The Copy report as the clipboard gets it (CR LF line ends), without touching the clipboard.
     std::string GetReport() const;

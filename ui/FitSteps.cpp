@@ -40,5 +40,7 @@ bool CRecordingCalcDlg::FitRecordingTime(const std::string& duration) {
                    m_cbTimeRange.GetLBText(nTimeRange) + ".");
         return false;
     }
+    m_strFittedDuration = duration;
+    m_dFittedSeconds = dSeconds;
     return OnUserPick(IDC_TIME_RANGE, nTimeRange);
 }

@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "FitTimeDlg.h"
+#include "RangesDlg.h"
 #include "controls/DC.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
@@ -80,6 +81,10 @@ bool CRecordingCalcDlg::OnInitDialog() {
         if (!strFitMenu.empty()) {
             pSysMenu->AppendMenu(MF_STRING, IDM_FIT_TIME, strFitMenu);
         }
+        const std::string strRangesMenu = LoadString(IDS_RANGES);
+        if (!strRangesMenu.empty()) {
+            pSysMenu->AppendMenu(MF_STRING, IDM_RANGES, strRangesMenu);
+        }
     }
 
     SetIcon(m_hIcon, true);
@@ -126,7 +131,42 @@ void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
                                });
         return;
     }
+    if ((nID & 0xFFF0U) == IDM_RANGES) {
+        OpenRanges();
+        return;
+    }
     CDialog::OnSysCommand(nID, lParam);
+}
+
+void CRecordingCalcDlg::OpenRanges() {
+    const std::vector<spanwise::CRangeRow> ranges = GetRangeRows();
+    std::vector<CTableRow> rows;
+    int nFinest = -1;
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        CTableRow row;
+        row.cells = ranges[i].Cells();
+        row.dBar = spanwise::RecordingTimeBar(ranges[i].dRecordingTime);
+        row.bCurrent = static_cast<int>(i) == m_nTimeRange;
+        row.bMarked = m_dFittedSeconds > 0 && ranges[i].dRecordingTime >= m_dFittedSeconds;
+        if (row.bMarked && nFinest < 0) {
+            nFinest = static_cast<int>(i);
+        }
+        rows.push_back(std::move(row));
+    }
+    std::string note;
+    if (m_dFittedSeconds > 0) {
+        note = nFinest >= 0
+                   ? "Marked: the ranges that record " + m_strFittedDuration + "; the finest is " +
+                         ranges[static_cast<std::size_t>(nFinest)].range + "."
+                   : "No range records " + m_strFittedDuration + " under these conditions.";
+    }
+    OpenChild<CRangesDlg>(
+        std::make_unique<CRangesDlg>(GetHost(), this, std::move(rows), m_nTimeRange, note),
+        [this](CRangesDlg& dlgRanges, int nResult) {
+            if (nResult == IDOK) {
+                OnUserPick(IDC_TIME_RANGE, dlgRanges.GetChosenRow());
+            }
+        });
 }
 
 std::string CRecordingCalcDlg::GetFieldName(const CControlState& control) const {

@@ -6,6 +6,7 @@
 #include "controls/ToolTipCtrl.h"
 #include "res/Resource.h"
 #include "ui/ConditionLists.h"
+#include "ui/RangeRows.h"
 
 #include <string>
 
@@ -38,6 +39,9 @@ public:
     double GetRecordingTimeSecondsAt(int nTimeRange) const;
     // The sampling period of the selected range as the table writes it ("50ns/S").
     std::string GetSamplingPeriod() const;
+    std::string GetSamplingPeriodAt(int nTimeRange) const;
+    // Every range the Time-axis Range list offers with what the window shows once it is picked.
+    std::vector<spanwise::CRangeRow> GetRangeRows() const;
 
     // The range a recording of dSeconds needs: the position of the finest range the Time-axis
     // Range list offers whose recording time is at least dSeconds, with bFits true; else the
@@ -113,6 +117,8 @@ private:
     // A pick in any of the seven lists: the steps downstream of that list.
     void OnSelchangeList(int nID);
     void OnCopy(int nID);
+    // The Ranges box over the dialog; the row the user chooses is picked in the range list.
+    void OpenRanges();
 
     static void InitLogFont(ctl::LOGFONT& lf, int height, int weight, const char* faceName);
 
@@ -141,6 +147,10 @@ private:
     int& m_nScanner = m_selection[spanwise::CalcList::Scanner];
     int& m_nChannels = m_selection[spanwise::CalcList::Channels];
     int& m_nTimeRange = m_selection[spanwise::CalcList::TimeRange]; // from the first range offered
+
+    // The duration Fit a Recording Time last accepted, as typed, and in seconds; 0 for none.
+    std::string m_strFittedDuration;
+    double m_dFittedSeconds = 0;
 
     ctl::CFont m_fontResult;
     ctl::CToolTipCtrl m_tooltip;

@@ -77,8 +77,12 @@ void CRecordingCalcDlg::FillTimeRangeList() {
 }
 
 std::string CRecordingCalcDlg::GetSamplingPeriod() const {
+    return GetSamplingPeriodAt(m_nTimeRange);
+}
+
+std::string CRecordingCalcDlg::GetSamplingPeriodAt(int nTimeRange) const {
     return spanwise::GetTimeAxisCell(spanwise::TimeAxisRow(m_nModel),
-                                     GetFirstTimeRangeIndex() + m_nTimeRange)
+                                     GetFirstTimeRangeIndex() + nTimeRange)
         .period;
 }
 
