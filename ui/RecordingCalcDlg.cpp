@@ -1,7 +1,6 @@
 #include "RecordingCalcDlg.h"
 
 #include "AboutDlg.h"
-#include "FitTimeDlg.h"
 #include "controls/DC.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
@@ -118,12 +117,7 @@ void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
         return;
     }
     if ((nID & 0xFFF0U) == IDM_FIT_TIME) {
-        OpenChild<CFitTimeDlg>(std::make_unique<CFitTimeDlg>(GetHost(), this),
-                               [this](CFitTimeDlg& dlgFit, int nResult) {
-                                   if (nResult == IDOK) {
-                                       FitRecordingTime(dlgFit.GetDuration());
-                                   }
-                               });
+        OpenFitTime();
         return;
     }
     CDialog::OnSysCommand(nID, lParam);
