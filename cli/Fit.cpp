@@ -187,6 +187,7 @@ std::string HeldLine(const CFitAnswer& first, const std::vector<std::size_t>& he
 
 std::vector<std::string> AllHeader() {
     std::vector<std::string> header;
+    header.reserve(kConditionLists.size() + 1 + std::size(kAnswerColumns));
     for (const CalcList list : kConditionLists) {
         header.emplace_back(GetListName(list));
     }
