@@ -9,7 +9,7 @@
 #include "Picks.h"
 #include "Scenario.h"
 #include "ScenarioLines.h"
-#include "ShownText.h"
+#include "calc/ShownText.h"
 #include "res/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -38,20 +38,33 @@ const char* const kFooter = R"(Selections:
   A pick in a list the window disables is an error. Selections without a
   command mean report.
 
+Durations (fit):
+  DURATION is written in pieces from the longest unit down, each a number
+  with its unit, together or apart: 3d, 2d12h, 1h30min, 1.5h, "90 min",
+  500ms; a number alone is seconds. The units are d, h, min, s, ms, us and
+  ns, also written day(s), hour(s), hr(s), minute(s), mins, sec(s) and
+  second(s), in any case. A comma is the decimal point when the duration
+  holds no other (1,5h). fit --all holds each of the memory, function,
+  sampling, scanner and channels lists picked on the line at its entry and
+  tries every combination of the others.
+
 Scenario lines:
   A lone - reads one scenario per line from standard input (LF, CR LF or CR
   ends a line), each from the opening state, split into words as a POSIX
   shell would: '...' and "..." quote, a backslash escapes the next character
   or joins the next line to its own, a word starting with # starts a comment.
-  Each answer names its line: report and table head it "line N:", table --csv
-  adds a first column "line", state writes one JSON object per scenario and
+  Each answer names its line: report, table and fit head it "line N:", table
+  --csv and fit --csv add a first column "line", state and fit --json write
+  one JSON line per scenario (fit --all --json an array) and
   {"error": "line N: ..."} for one that fails. Other failing lines are named
   on standard error; the rest are still answered.
 
 Exit status:
-  0 answered; 1 some scenario lines failed; 2 a usage error or a selection
-  that cannot be applied; 4 standard input could not be read or standard
-  output could not be written.
+  0 answered; 1 some scenario lines failed; 2 a usage error (a bad DURATION
+  included) or a selection that cannot be applied; 3 fit found no range that
+  records DURATION (with --all under no combination; reading scenario lines,
+  for at least one); 4 standard input could not be read or standard output
+  could not be written.
 
 Examples:
   spanwise-cli model=Cedar function=REC
@@ -59,7 +72,8 @@ Examples:
   spanwise-cli state model=alder memory=1GW range=5min
   spanwise-cli table model=Juniper --csv
   spanwise-cli fit 3d model=Cedar
-  spanwise-cli fit 10d --all model=Hazel
+  spanwise-cli fit "90 min" --all model=alder memory=1g
+  printf 'model=Cedar\nmodel=Hazel\n' | spanwise-cli fit 3d --csv -
   printf 'model=Hazel\nmodel=Ivy channels=4ch\n' | spanwise-cli state -)";
 
 // Help that writes the selections as LIST=VALUE rather than by the name of their argument.

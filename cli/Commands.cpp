@@ -37,15 +37,18 @@ CAnswer Answered(std::string text) {
     return {std::move(text), {}, kExitAnswered};
 }
 
-CAnswer AnswerReport(CCalculator& calc, const CCommandOptions& /*options*/) {
+CAnswer AnswerReport(CCalculator& calc, const CCommandOptions& /*options*/,
+                     const PickedLists& /*picked*/) {
     return Answered(ToTerminalLines(calc.GetReport()));
 }
 
-CAnswer AnswerState(CCalculator& calc, const CCommandOptions& /*options*/) {
+CAnswer AnswerState(CCalculator& calc, const CCommandOptions& /*options*/,
+                    const PickedLists& /*picked*/) {
     return Answered(StateJson(calc, calc.GetReport()) + '\n');
 }
 
-CAnswer AnswerTable(CCalculator& calc, const CCommandOptions& options) {
+CAnswer AnswerTable(CCalculator& calc, const CCommandOptions& options,
+                    const PickedLists& /*picked*/) {
     return Answered(RangeTable(calc, options.bCsv));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ConditionLists.h"
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ struct CCommandOptions {
     bool bJson = false;
 };
 
+// The lists a scenario's selections picked in, in the order picked.
+using PickedLists = std::vector<CalcList>;
+
 // How a command lays out its answers, which decides how a run over scenario lines tells them
 // apart.
 enum class AnswerFormat {
@@ -38,14 +43,14 @@ struct CAnswer {
 };
 
 // A command of spanwise-cli. Every command takes the same selections, or "-" for scenario lines,
-// applies them and then answers from the calculator they leave.
+// applies them and then answers from the calculator they leave, told which lists they picked in.
 struct CCommand {
     const char* name;
     const char* summary; // for --help
     // Adds the command's own options and arguments, which come before the selections.
     void (*addOptions)(CLI::App& subcommand, CCommandOptions& options);
     AnswerFormat (*format)(const CCommandOptions& options);
-    CAnswer (*answer)(CCalculator& calc, const CCommandOptions& options);
+    CAnswer (*answer)(CCalculator& calc, const CCommandOptions& options, const PickedLists& picked);
 };
 
 // The commands, in the order --help lists them.

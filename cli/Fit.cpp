@@ -3,6 +3,7 @@
 #include "ExitStatus.h"
 #include "Output.h"
 #include "calc/DurationParse.h"
+#include "calc/ShownText.h"
 #include "ui/Calculator.h"
 
 #include <CLI/CLI.hpp>
@@ -23,17 +24,30 @@ const std::vector<CalcList> kConditionLists = {CalcList::Memory, CalcList::Funct
                                                CalcList::Sampling, CalcList::Scanner,
                                                CalcList::Channels};
 
+// The duration as typed, and its seconds.
+struct CDuration {
+    std::string typed;
+    double dSeconds = 0;
+};
+
 // One answer: the range picked and what the window then shows.
 struct CFitAnswer {
     bool bFits = false;
     std::vector<std::string> conditions; // by kConditionLists; "-" for a disabled list
     std::string range;
     std::string samplingPeriod; // without brackets; "-" where the window hides it (REC)
+    bool bSamplingPeriodVisible = false;
     std::string recordingTime;
     std::string recordingLength;
+    int nRecordingLengthDivs = 0;
     double dSecondsPerDiv = 0;
     double dRecordingTime = 0;
 };
+
+// The entry a condition list shows in an answer: "-" when it is disabled.
+std::string ConditionText(const CCalculator& calc, CalcList list) {
+    return calc.IsEnabled(list) ? calc.GetSelectedText(list) : "-";
+}
 
 // Picks the fitting range, or the longest when none fits, and reads the window.
 CFitAnswer Answer(CCalculator& calc, double dSeconds) {
@@ -42,26 +56,55 @@ CFitAnswer Answer(CCalculator& calc, double dSeconds) {
     CFitAnswer answer;
     answer.bFits = fit.bFits;
     for (const CalcList list : kConditionLists) {
-        answer.conditions.push_back(calc.IsEnabled(list) ? calc.GetSelectedText(list) : "-");
+        answer.conditions.push_back(ConditionText(calc, list));
     }
     answer.range = calc.GetSelectedText(CalcList::TimeRange);
-    answer.samplingPeriod = calc.IsSamplingPeriodShown() ? calc.GetSamplingPeriod() : "-";
+    answer.bSamplingPeriodVisible = calc.IsSamplingPeriodShown();
+    answer.samplingPeriod = answer.bSamplingPeriodVisible ? calc.GetSamplingPeriod() : "-";
     answer.recordingTime = calc.GetRecordingTimeText();
     answer.recordingLength = calc.GetRecordingLengthText();
+    answer.nRecordingLengthDivs = calc.GetRecordingLengthDivs();
     answer.dSecondsPerDiv = calc.GetSecondsPerDiv();
     answer.dRecordingTime = calc.GetRecordingTimeSeconds();
     return answer;
 }
 
-// Every combination of the condition lists that picks reach from the calculator's state, once
-// each as the window shows it.
-std::vector<CFitAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds) {
+// The condition lists the selections picked in, in dialog order: --all holds them at the entry
+// they show now.
+std::vector<std::size_t> HeldLists(const PickedLists& picked) {
+    std::vector<std::size_t> held;
+    for (std::size_t i = 0; i < kConditionLists.size(); ++i) {
+        if (std::find(picked.begin(), picked.end(), kConditionLists[i]) != picked.end()) {
+            held.push_back(i);
+        }
+    }
+    return held;
+}
+
+// Every combination of the lists not held that picks in them reach from the calculator's state,
+// once each as the window shows it, with the held lists still at their entries.
+std::vector<CFitAnswer> AnswerEveryCombination(CCalculator& calc, double dSeconds,
+                                               const std::vector<std::size_t>& held) {
+    std::vector<CalcList> varied;
+    std::vector<std::string> heldEntries(kConditionLists.size());
+    for (std::size_t i = 0; i < kConditionLists.size(); ++i) {
+        if (std::find(held.begin(), held.end(), i) == held.end()) {
+            varied.push_back(kConditionLists[i]);
+        } else {
+            heldEntries[i] = ConditionText(calc, kConditionLists[i]);
+        }
+    }
     std::vector<CFitAnswer> answers;
     std::set<std::vector<std::string>> seen;
-    for (const CReachedState& state : WalkReachableStates(calc, kConditionLists)) {
+    for (const CReachedState& state : WalkReachableStates(calc, varied)) {
         calc.RestoreSelection(state.selection);
         CFitAnswer answer = Answer(calc, dSeconds);
-        if (seen.insert(answer.conditions).second) {
+        // A pick in a list upstream may move a held list off its entry (REC disables the
+        // channels): such a combination does not hold it.
+        const bool bHolds = std::all_of(held.begin(), held.end(), [&](std::size_t i) {
+            return answer.conditions[i] == heldEntries[i];
+        });
+        if (bHolds && seen.insert(answer.conditions).second) {
             answers.push_back(std::move(answer));
         }
     }
@@ -78,15 +121,13 @@ std::vector<CFitAnswer> AnswerEveryCombination(CCalculator& calc, double dSecond
     return answers;
 }
 
-Json AnswerJson(const CFitAnswer& answer, bool bConditions) {
-    Json json = Json::object();
-    if (bConditions) {
-        Json conditions = Json::object();
-        for (std::size_t i = 0; i < std::size(kConditionLists); ++i) {
-            conditions[GetListName(kConditionLists[i])] = answer.conditions[i];
-        }
-        json["conditions"] = std::move(conditions);
+Json AnswerJson(const CFitAnswer& answer, const CDuration& duration) {
+    Json conditions = Json::object();
+    for (std::size_t i = 0; i < std::size(kConditionLists); ++i) {
+        conditions[GetListName(kConditionLists[i])] = answer.conditions[i];
     }
+    Json json = Json::object();
+    json["conditions"] = std::move(conditions);
     json["fits"] = answer.bFits;
     json["range"] = answer.range;
     json["sampling_period"] = answer.samplingPeriod;
@@ -94,6 +135,10 @@ Json AnswerJson(const CFitAnswer& answer, bool bConditions) {
     json["recording_length"] = answer.recordingLength;
     json["seconds_per_div"] = answer.dSecondsPerDiv;
     json["recording_time_s"] = answer.dRecordingTime;
+    json["duration"] = duration.typed;
+    json["duration_s"] = duration.dSeconds;
+    json["recording_length_divs"] = answer.nRecordingLengthDivs;
+    json["sampling_period_visible"] = answer.bSamplingPeriodVisible;
     return json;
 }
 
@@ -101,42 +146,105 @@ std::string Dump(const Json& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
-std::string AnswerText(const CFitAnswer& answer, const std::string& duration) {
-    std::string text;
-    if (!answer.bFits) {
-        text = "No time-axis range records " + duration +
-               " under these conditions; the longest recording time is at " + answer.range + ":\n";
-    }
-    return text + Columns({{"range", answer.range},
-                           {"sampling_period", answer.samplingPeriod},
-                           {"recording_time", answer.recordingTime},
-                           {"recording_length", answer.recordingLength}});
+// The columns of one answer, after the conditions when there are several.
+const char* const kAnswerColumns[] = {"range", "sampling_period", "recording_time",
+                                      "recording_length"};
+
+std::vector<std::string> AnswerCells(const CFitAnswer& answer) {
+    return {answer.range, answer.samplingPeriod, answer.recordingTime, answer.recordingLength};
 }
 
-std::string AllText(const std::vector<CFitAnswer>& answers, const std::string& duration) {
+std::string AnswerText(const CFitAnswer& answer, const CDuration& duration) {
+    std::string text;
+    if (!answer.bFits) {
+        text = "No time-axis range records " + QuoteTyped(duration.typed) +
+               " under these conditions; the longest recording time is at " + answer.range + ":\n";
+    }
+    const std::vector<std::string> cells = AnswerCells(answer);
     std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        rows.push_back({kAnswerColumns[i], cells[i]});
+    }
+    return text + Columns(rows);
+}
+
+// "held: memory 1GW; varied: function, sampling, scanner, channels"
+std::string HeldLine(const CFitAnswer& first, const std::vector<std::size_t>& held) {
+    std::string heldText;
+    std::string variedText;
+    for (std::size_t i = 0; i < kConditionLists.size(); ++i) {
+        const std::string name = GetListName(kConditionLists[i]);
+        if (std::find(held.begin(), held.end(), i) != held.end()) {
+            heldText += (heldText.empty() ? "" : ", ") + name + ' ' + first.conditions[i];
+        } else {
+            variedText += (variedText.empty() ? "" : ", ") + name;
+        }
+    }
+    return "held: " + (heldText.empty() ? "none" : heldText) +
+           "; varied: " + (variedText.empty() ? "none" : variedText) + '\n';
+}
+
+std::vector<std::string> AllHeader() {
     std::vector<std::string> header;
+    header.reserve(kConditionLists.size() + 1 + std::size(kAnswerColumns));
     for (const CalcList list : kConditionLists) {
         header.emplace_back(GetListName(list));
     }
-    for (const char* column : {"range", "sampling_period", "recording_time"}) {
-        header.emplace_back(column);
-    }
-    rows.push_back(header);
-    std::size_t nNone = 0;
+    header.emplace_back("fits");
+    header.insert(header.end(), std::begin(kAnswerColumns), std::end(kAnswerColumns));
+    return header;
+}
+
+std::vector<std::string> AllRow(const CFitAnswer& answer, const char* yes, const char* no) {
+    std::vector<std::string> row = answer.conditions;
+    row.emplace_back(answer.bFits ? yes : no);
+    const std::vector<std::string> cells = AnswerCells(answer);
+    row.insert(row.end(), cells.begin(), cells.end());
+    return row;
+}
+
+// "1 of 1 combination records less than ...", "0 of 3 combinations record less than ..."
+std::string CountLine(std::size_t nNone, std::size_t nAll, const CDuration& duration) {
+    return std::to_string(nNone) + " of " + std::to_string(nAll) +
+           (nAll == 1 ? " combination" : " combinations") + (nNone == 1 ? " records" : " record") +
+           " less than " + QuoteTyped(duration.typed) + " at every range\n";
+}
+
+std::string AllText(const std::vector<CFitAnswer>& answers, const std::vector<std::size_t>& held,
+                    const CDuration& duration) {
+    std::vector<std::vector<std::string>> rows{AllHeader()};
     for (const CFitAnswer& answer : answers) {
-        if (!answer.bFits) {
-            ++nNone;
-            continue;
-        }
-        std::vector<std::string> row = answer.conditions;
-        row.push_back(answer.range);
-        row.push_back(answer.samplingPeriod);
-        row.push_back(answer.recordingTime);
-        rows.push_back(std::move(row));
+        rows.push_back(AllRow(answer, "yes", "no"));
     }
-    return Columns(rows) + std::to_string(nNone) + " of " + std::to_string(answers.size()) +
-           " combinations record less than " + duration + " at every range\n";
+    const auto nNone = static_cast<std::size_t>(std::count_if(
+        answers.begin(), answers.end(), [](const CFitAnswer& answer) { return !answer.bFits; }));
+    return HeldLine(answers.front(), held) + Columns(rows) +
+           CountLine(nNone, answers.size(), duration);
+}
+
+std::string CsvLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (const std::string& cell : cells) {
+        line += (line.empty() ? "" : ",") + cell;
+    }
+    return line + '\n';
+}
+
+std::string SingleCsv(const CFitAnswer& answer) {
+    std::vector<std::string> header{"fits"};
+    header.insert(header.end(), std::begin(kAnswerColumns), std::end(kAnswerColumns));
+    std::vector<std::string> row{answer.bFits ? "true" : "false"};
+    const std::vector<std::string> cells = AnswerCells(answer);
+    row.insert(row.end(), cells.begin(), cells.end());
+    return CsvLine(header) + CsvLine(row);
+}
+
+std::string AllCsv(const std::vector<CFitAnswer>& answers) {
+    std::string text = CsvLine(AllHeader());
+    for (const CFitAnswer& answer : answers) {
+        text += CsvLine(AllRow(answer, "true", "false"));
+    }
+    return text;
 }
 
 } // namespace
@@ -144,10 +252,15 @@ std::string AllText(const std::vector<CFitAnswer>& answers, const std::string& d
 void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
     subcommand
         .add_option("DURATION", options.duration,
-                    std::string("The recording time needed, e.g. ") + kDurationExamples)
+                    std::string("The recording time needed, e.g. ") + kDurationExamples +
+                        ", \"90 min\"")
         ->required()
         ->check(
             [](const std::string& text) {
+                if (text == "-") {
+                    return std::string("\"-\" is not a duration: scenario lines are read with "
+                                       "fit DURATION -, the duration first");
+                }
                 double dSeconds = 0;
                 std::string error;
                 return ParseDuration(text, dSeconds, error) ? std::string() : error;
@@ -156,41 +269,55 @@ void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
     subcommand
         .add_flag("--all", options.bAll,
                   "Try every combination of the Internal Memory, Function, Sampling, "
-                  "scanner and Channels lists")
+                  "scanner and Channels lists, but those picked on the line")
         ->disable_flag_override();
-    subcommand.add_flag("--json", options.bJson, "Write JSON")->disable_flag_override();
+    CLI::Option* pJson =
+        subcommand.add_flag("--json", options.bJson, "Write JSON")->disable_flag_override();
+    subcommand.add_flag("--csv", options.bCsv, "Write comma-separated values with a header line")
+        ->disable_flag_override()
+        ->excludes(pJson);
 }
 
 AnswerFormat FitFormat(const CCommandOptions& options) {
-    return options.bJson ? AnswerFormat::JsonLine : AnswerFormat::Text;
+    if (options.bJson) {
+        return AnswerFormat::JsonLine;
+    }
+    return options.bCsv ? AnswerFormat::Csv : AnswerFormat::Text;
 }
 
-CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options) {
-    double dSeconds = 0;
+CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options, const PickedLists& picked) {
+    CDuration duration{options.duration, 0};
     std::string error;
-    if (!ParseDuration(options.duration, dSeconds, error)) {
+    if (!ParseDuration(options.duration, duration.dSeconds, error)) {
         return CAnswer{{}, error, kExitUsage};
     }
-    // The duration as the program writes times: "1.5h" is "1h30min".
-    const std::string duration = CCalculator::FormatRecordingTime(dSeconds);
     if (!options.bAll) {
-        const CFitAnswer answer = Answer(calc, dSeconds);
-        return {options.bJson ? Dump(AnswerJson(answer, false)) : AnswerText(answer, duration),
-                {},
-                answer.bFits ? kExitAnswered : kExitNothingFits};
+        const CFitAnswer answer = Answer(calc, duration.dSeconds);
+        std::string text;
+        if (options.bJson) {
+            text = Dump(AnswerJson(answer, duration));
+        } else if (options.bCsv) {
+            text = SingleCsv(answer);
+        } else {
+            text = AnswerText(answer, duration);
+        }
+        return {std::move(text), {}, answer.bFits ? kExitAnswered : kExitNothingFits};
     }
-    const std::vector<CFitAnswer> answers = AnswerEveryCombination(calc, dSeconds);
+    const std::vector<std::size_t> held = HeldLists(picked);
+    const std::vector<CFitAnswer> answers = AnswerEveryCombination(calc, duration.dSeconds, held);
     const bool bAnyFits = std::any_of(answers.begin(), answers.end(),
                                       [](const CFitAnswer& answer) { return answer.bFits; });
     std::string text;
     if (options.bJson) {
         Json array = Json::array();
         for (const CFitAnswer& answer : answers) {
-            array.push_back(AnswerJson(answer, true));
+            array.push_back(AnswerJson(answer, duration));
         }
         text = Dump(array);
+    } else if (options.bCsv) {
+        text = AllCsv(answers);
     } else {
-        text = AllText(answers, duration);
+        text = AllText(answers, held, duration);
     }
     return {std::move(text), {}, bAnyFits ? kExitAnswered : kExitNothingFits};
 }

@@ -10,6 +10,7 @@ namespace spanwise::cli {
 void AddFitOptions(CLI::App& subcommand, CCommandOptions& options);
 AnswerFormat FitFormat(const CCommandOptions& options);
 // Exit status kExitNothingFits when no range records DURATION (with --all: under no combination).
-CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options);
+// With --all, the condition lists in picked are held at their entries and the others vary.
+CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options, const PickedLists& picked);
 
 } // namespace spanwise::cli

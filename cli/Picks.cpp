@@ -1,6 +1,7 @@
 #include "Picks.h"
 
-#include "ShownText.h"
+#include "calc/DurationParse.h"
+#include "calc/ShownText.h"
 #include "ui/Calculator.h"
 
 #include <cctype>
@@ -137,27 +138,31 @@ bool IsListName(const std::string& word) {
     return false;
 }
 
-bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error) {
+bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
+               CalcList* pList) {
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {
+        // "fit 90 min" unquoted leaves the unit behind as a word of its own.
         error = QuoteTyped(selection) +
-                " is not a selection: write LIST=VALUE, for example model=Cedar";
+                (IsDurationUnit(selection)
+                     ? " is not a selection: quote a duration written with a blank (\"90 min\")"
+                     : " is not a selection: write LIST=VALUE, for example model=Cedar");
         return false;
     }
     const std::string listName = selection.substr(0, equals);
     const std::string value = selection.substr(equals + 1);
 
-    const CalcList* pList = nullptr;
+    const CalcList* pNamed = nullptr;
     for (const CalcList& candidate : kCalcLists) {
         if (EqualsIgnoringCase(listName, GetListName(candidate))) {
-            pList = &candidate;
+            pNamed = &candidate;
         }
     }
-    if (pList == nullptr) {
+    if (pNamed == nullptr) {
         error = "unknown list " + QuoteTyped(listName) + ": the lists are " + ListNames();
         return false;
     }
-    const CalcList list = *pList;
+    const CalcList list = *pNamed;
     const std::string name = GetListName(list);
 
     if (!calc.IsEnabled(list)) {
@@ -170,6 +175,9 @@ bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& err
         return false;
     }
     calc.Pick(list, nIndex);
+    if (pList != nullptr) {
+        *pList = list;
+    }
     return true;
 }
 

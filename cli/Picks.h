@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ConditionLists.h"
+
 #include <string>
 
 namespace spanwise {
@@ -19,7 +21,9 @@ bool IsListName(const std::string& word);
 // - otherwise the first entry whose text is VALUE, compared without regard to case;
 // - failing that, the one entry whose text begins with VALUE (not empty), without regard to case.
 // Returns false with a message, and changes nothing, when the selection is malformed, names no
-// list, no entry or more than one entry, or when the list is disabled.
-bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error);
+// list, no entry or more than one entry, or when the list is disabled. pList, when given, receives
+// the list picked in.
+bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
+               CalcList* pList = nullptr);
 
 } // namespace spanwise::cli

@@ -4,13 +4,15 @@
 // An input that starts with 'A' is an argument vector: the bytes after the 'A' up to the first
 // line end are the arguments, each ended by a NUL as in /proc/PID/cmdline (a last argument needs
 // no NUL), and the bytes after that line end are standard input. It runs through the tool's own
-// command line, RunCommandLine. Any other input is one scenario (a line, or lines joined by a
-// backslash), split as the tool splits it and answered by each command: report, state, table
-// and table --csv.
+// command line, RunCommandLine. An input that starts with 'D' is a duration: the bytes after the
+// 'D' go to the duration reader that fit and Fit a Recording Time share. Any other input is one
+// scenario (a line, or lines joined by a backslash), split as the tool splits it and answered by
+// each command: report, state, table and table --csv.
 //
 // Every input must end in an answer or in a clear error; anything else aborts with a message,
 // which libFuzzer reports as a crash and saves the input.
 
+#include "calc/DurationParse.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
@@ -24,6 +26,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -322,20 +325,22 @@ long LineNumberAt(const std::string& text, std::size_t start, char after) {
 }
 
 // Answers to scenario lines name their lines, in rising order: "line N:" before each text
-// answer, a first column "line" under one header in CSV.
-void CheckLineNumbers(const std::string& outText, bool bCsv, const std::string& detail) {
+// answer, a first column "line" under one header in CSV (csvHeader, with that column).
+void CheckLineNumbers(const std::string& outText, bool bCsv, const std::string& csvHeader,
+                      const std::string& detail) {
     const std::vector<std::string> lines = SplitLines(outText);
+    const auto nColumns = std::count(csvHeader.begin(), csvHeader.end(), ',');
     long nLast = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (bCsv) {
             if (i == 0) {
-                Check(line == "line,range,sampling_period,recording_time",
-                      "the batch CSV header is wrong", detail);
+                Check(line == csvHeader, "the batch CSV header is wrong", detail);
                 continue;
             }
             const long nLine = LineNumberAt(line, 0, ',');
-            Check(nLine >= nLast && nLine > 0 && std::count(line.begin(), line.end(), ',') == 3,
+            Check(nLine >= nLast && nLine > 0 &&
+                      std::count(line.begin(), line.end(), ',') == nColumns,
                   "a batch CSV row does not name its line", detail);
             nLast = nLine;
             continue;
@@ -349,6 +354,100 @@ void CheckLineNumbers(const std::string& outText, bool bCsv, const std::string& 
             Check(i == 0 || lines[i - 1].empty(), "answers are not kept apart", detail);
             nLast = nHeading;
         }
+    }
+}
+
+// Whether text holds "inf" in any case: only typed text may show it, never a number.
+bool HoldsInf(const std::string& text) {
+    return Lower(text).find("inf") != std::string::npos;
+}
+
+// The characters of UTF-8 text (CheckPrintable has proved it well formed).
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+// The members of every fit answer in JSON, in order.
+const std::vector<std::string> kFitKeys{"conditions",
+                                        "fits",
+                                        "range",
+                                        "sampling_period",
+                                        "recording_time",
+                                        "recording_length",
+                                        "seconds_per_div",
+                                        "recording_time_s",
+                                        "duration",
+                                        "duration_s",
+                                        "recording_length_divs",
+                                        "sampling_period_visible"};
+
+void CheckFitAnswer(const Json& answer, const std::string& detail) {
+    Check(answer.is_object() && KeysOf(answer) == kFitKeys, "a fit answer has other keys", detail);
+    Check(answer["conditions"].is_object() && answer["conditions"].size() == 5,
+          "a fit answer's conditions are not the five lists", detail);
+    Check(answer["duration_s"].is_number() && answer["duration_s"].get<double>() > 0 &&
+              std::isfinite(answer["duration_s"].get<double>()),
+          "a fit answer's duration is not a positive number", detail);
+    Check(answer["recording_length_divs"].is_number_integer() &&
+              answer["sampling_period_visible"].is_boolean(),
+          "a fit answer's members have other types", detail);
+    Check(answer["fits"] ==
+              (answer["recording_time_s"].get<double>() >= answer["duration_s"].get<double>()),
+          "fits disagrees with the numbers", detail);
+}
+
+// The condition lists that the selections on the command line name: fit --all holds them.
+std::vector<std::string> HeldListNames(const std::vector<std::string>& args) {
+    std::vector<std::string> held;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::size_t equals = args[i].find('=');
+        const std::string name = Lower(args[i].substr(0, equals));
+        if (equals != std::string::npos &&
+            (name == "memory" || name == "function" || name == "sampling" || name == "scanner" ||
+             name == "channels")) {
+            held.push_back(name);
+        }
+    }
+    return held;
+}
+
+// A duration through the reader: read, it is a positive number of seconds, read alike in any case
+// and among blanks, and Fit a Recording Time reads it alike; refused, it says why, shortly and
+// printably.
+void RunDuration(const std::string& text) {
+    double dSeconds = 0;
+    std::string error;
+    const bool bRead = spanwise::ParseDuration(text, dSeconds, error);
+    if (bRead) {
+        Check(error.empty(), "a duration read with a message", text);
+        Check(std::isfinite(dSeconds) && dSeconds > 0, "a duration read as no positive number",
+              text);
+        std::string upper = text;
+        for (char& c : upper) {
+            c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        }
+        double dAgain = 0;
+        Check(spanwise::ParseDuration(" " + upper + "\t", dAgain, error) && dAgain == dSeconds,
+              "a duration reads otherwise in capitals or among blanks", text);
+    } else {
+        Check(!error.empty(), "a refused duration has no message", text);
+        CheckPrintable(error, text + "\n" + error);
+        Check(error.size() <= spanwise::kLongestDurationMessage, "a duration message is too long",
+              error);
+        Check(!HoldsInf(error) || HoldsInf(text), "a duration message shows inf", error);
+    }
+    CHeadlessHost host;
+    spanwise::CCalculator calc(host);
+    calc.FitRecordingTime(text);
+    const bool bRefusedByDialog =
+        !host.Messages().empty() &&
+        host.Messages().front().text.rfind("Cannot read the recording time: ", 0) == 0;
+    Check(bRefusedByDialog != bRead, "the dialog and the reader disagree", text);
+    if (!host.Messages().empty()) {
+        Check(CharacterCount(host.Messages().front().text) <= 200, "a message box is too long",
+              host.Messages().front().text);
     }
 }
 
@@ -412,6 +511,12 @@ void RunArguments(const std::string& bytes) {
         Fail("unexpected exit status", detail);
     }
 
+    // Messages about a DURATION are short.
+    if (errText.rfind("spanwise-cli: DURATION: ", 0) == 0) {
+        Check(CharacterCount(errText.substr(0, errText.find('\n'))) <= 200,
+              "a DURATION message is over 200 characters", detail);
+    }
+
     // The command that answered: the first argument, or report for selections without one.
     const CCommand* command = args.size() > 1 ? FindCommand(args[1]) : nullptr;
     if (command == nullptr && args.size() > 1 &&
@@ -426,16 +531,48 @@ void RunArguments(const std::string& bytes) {
     if (bReadsLines && (nExit < 2 || nExit == 3) && command != nullptr &&
         std::string(command->name) != "state" && !(bFit && bJson) && !outText.empty() &&
         !bHelpOrVersion) {
-        CheckLineNumbers(outText, bCsv, detail);
+        const bool bAll = std::find(args.begin() + 1, args.end(), "--all") != args.end();
+        std::string csvHeader = "line,range,sampling_period,recording_time";
+        if (bFit) {
+            csvHeader = std::string("line,") +
+                        (bAll ? "memory,function,sampling,scanner,channels," : "") +
+                        "fits,range,sampling_period,recording_time,recording_length";
+        }
+        CheckLineNumbers(outText, bCsv, csvHeader, detail);
     }
 
-    // fit --json answers are JSON Lines, each an answer, a list of answers, or an error.
+    // No fit answer shows an infinite number; only typed text may say "inf".
+    if (bFit && !bHelpOrVersion) {
+        const bool bTypedInf =
+            std::any_of(args.begin() + 1, args.end(), HoldsInf) || HoldsInf(input);
+        Check(bTypedInf || !HoldsInf(outText), "a fit answer shows inf", detail);
+    }
+
+    // fit --json answers are JSON Lines, each an answer, a list of answers, or an error; under
+    // --all every answer holds the lists picked on the command line at one entry.
     if (bFit && bJson && !bHelpOrVersion) {
+        const bool bAll = std::find(args.begin() + 1, args.end(), "--all") != args.end();
         for (const std::string& line : SplitLines(outText)) {
             const Json answer = ParseJson(line);
-            Check(answer.is_array() ||
-                      (answer.is_object() && (answer.contains("fits") || answer.contains("error"))),
-                  "a fit answer is malformed", line);
+            if (answer.is_object() && answer.contains("error")) {
+                Check(bReadsLines && KeysOf(answer) == std::vector<std::string>{"error"},
+                      "a fit error answer is malformed", line);
+                continue;
+            }
+            if (!bAll) {
+                CheckFitAnswer(answer, line);
+                continue;
+            }
+            Check(answer.is_array() && !answer.empty(), "fit --all gave no array of answers", line);
+            for (const Json& each : answer) {
+                CheckFitAnswer(each, line);
+                if (!bReadsLines) {
+                    for (const std::string& list : HeldListNames(args)) {
+                        Check(each["conditions"][list] == answer[0]["conditions"][list],
+                              "fit --all varied a list picked on the line", detail);
+                    }
+                }
+            }
         }
         return;
     }
@@ -463,6 +600,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     if (!bytes.empty() && bytes[0] == 'A') {
         RunArguments(bytes.substr(1));
+    } else if (!bytes.empty() && bytes[0] == 'D') {
+        RunDuration(bytes.substr(1));
     } else {
         RunLine(bytes);
     }

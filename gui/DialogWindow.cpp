@@ -191,7 +191,13 @@ void CDialogWindow::ShowToolTip(const CControlState& control) {
 }
 
 void CDialogWindow::ShowFocus(const CControlState& control) {
-    m_widgets[control.GetIndex()]->setFocus(Qt::OtherFocusReason);
+    QWidget* pWidget = m_widgets[control.GetIndex()];
+    pWidget->setFocus(Qt::OtherFocusReason);
+    // An edit field the dialog gives the focus is ready to be typed over, as on Windows: the
+    // duration offered again, or one a message box has just refused.
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
+        pEdit->selectAll();
+    }
 }
 
 void CDialogWindow::ShowTextColour(const CControlState& control, COLORREF colour) {

@@ -14,6 +14,34 @@
 
 using namespace ctl;
 
+namespace {
+
+// A run of this many characters without a blank may be broken after any of them.
+constexpr int kLongestUnbrokenRun = 32;
+
+// The text with a zero-width space after every kLongestUnbrokenRun characters of a run without a
+// blank. A message box word-wraps its text, and a word wider than the screen (a long path, typed
+// text without blanks) would make it grow off the screen; the zero-width spaces let it wrap there
+// and show nothing.
+QString WithBreaks(const QString& text) {
+    QString broken;
+    broken.reserve(text.size() + text.size() / kLongestUnbrokenRun);
+    int nRun = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            nRun = 0;
+        } else if (nRun == kLongestUnbrokenRun && !c.isLowSurrogate()) {
+            broken += QChar(0x200B);
+            nRun = 0;
+        }
+        broken += c;
+        nRun += c.isLowSurrogate() ? 0 : 1;
+    }
+    return broken;
+}
+
+} // namespace
+
 CQtDialogHost::CQtDialogHost() {
     CComboStyle::InstallOnApplication();
 }
@@ -64,9 +92,9 @@ void CQtDialogHost::ShowMessageBox(CDialog& owner, const std::string& text,
                                    const std::string& caption, unsigned /*nType*/,
                                    DialogEnded onClosed) {
     // Every message box of the dialogs is a plain notice with an OK button.
-    auto* pBox =
-        new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(caption.c_str()),
-                        QString::fromUtf8(text.c_str()), QMessageBox::Ok, WindowFor(owner));
+    auto* pBox = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(caption.c_str()),
+                                 WithBreaks(QString::fromUtf8(text.c_str())), QMessageBox::Ok,
+                                 WindowFor(owner));
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(pBox, &QMessageBox::finished, pBox, [onClosed = std::move(onClosed)] {
         if (onClosed) {

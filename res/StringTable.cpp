@@ -12,7 +12,7 @@ struct CStringEntry {
 // clang-format off
 const CStringEntry kStringTable[] = {
     {  101, "&About..." },
-    {  102, "Fit a Recording Time..." },
+    {  102, "&Fit a Recording Time..." },
     {  103, "&Ranges..." },
     { 1000, "Sable Not Installed" },
     { 1001, "Sable Installed" },

@@ -139,10 +139,6 @@ CCalculator::CFit CCalculator::FindFit(double dSeconds) const {
     return fit;
 }
 
-std::string CCalculator::FormatRecordingTime(double dSeconds) {
-    return CRecordingCalcDlg::FormatRecordingTime(dSeconds);
-}
-
 bool CCalculator::FitRecordingTime(const std::string& duration) {
     return m_pDlg->FitRecordingTime(duration);
 }

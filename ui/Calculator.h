@@ -69,10 +69,8 @@ public:
         int nTimeRange;
     };
     CFit FindFit(double dSeconds) const;
-    // A time as the calculator writes its recording time ("1h30min").
-    static std::string FormatRecordingTime(double dSeconds);
-    // Fit a Recording Time as the window's menu offers it: duration as a user writes it ("3d");
-    // the fitting range is picked, or a message box says why none is. Returns whether one was.
+    // Fit a Recording Time with duration as a user writes it ("3d"): the fitting range is picked,
+    // or a message box says why none is, as the window's question does. Returns whether one was.
     bool FitRecordingTime(const std::string& duration);
 
     // Every range the Time-axis Range list offers, in its order, with what the calculator shows

@@ -2,7 +2,11 @@
 
 #include "RecordingCalcDlg.h"
 
+#include "FitTimeDlg.h"
 #include "calc/DurationParse.h"
+#include "calc/ShownText.h"
+
+#include <memory>
 
 using namespace ctl;
 
@@ -24,23 +28,55 @@ int CRecordingCalcDlg::GetFittingTimeRange(double dSeconds, bool& bFits) const {
     return nLongest;
 }
 
-bool CRecordingCalcDlg::FitRecordingTime(const std::string& duration) {
-    double dSeconds = 0;
+std::string CRecordingCalcDlg::PlanFit(const std::string& duration, int& nTimeRange,
+                                       double& dSeconds) const {
     std::string error;
     if (!spanwise::ParseDuration(duration, dSeconds, error)) {
-        MessageBox("Cannot read the recording time: " + error + ".");
-        return false;
+        return "Cannot read the recording time: " + error + ".";
     }
     bool bFits = false;
-    const int nTimeRange = GetFittingTimeRange(dSeconds, bFits);
+    nTimeRange = GetFittingTimeRange(dSeconds, bFits);
     if (!bFits) {
-        MessageBox("No time-axis range records " + FormatRecordingTime(dSeconds) +
-                   " under these conditions: the longest recording time is " +
-                   FormatRecordingTime(GetRecordingTimeSecondsAt(nTimeRange)) + ", at " +
-                   m_cbTimeRange.GetLBText(nTimeRange) + ".");
+        return "No time-axis range records " + spanwise::QuoteTyped(duration) +
+               " under these conditions: the longest recording time is " +
+               FormatRecordingTime(GetRecordingTimeSecondsAt(nTimeRange)) + ", at " +
+               m_cbTimeRange.GetLBText(nTimeRange) + ".";
+    }
+    return {};
+}
+
+bool CRecordingCalcDlg::FitRecordingTime(const std::string& duration) {
+    int nTimeRange = 0;
+    double dSeconds = 0;
+    const std::string message = PlanFit(duration, nTimeRange, dSeconds);
+    if (!message.empty()) {
+        MessageBox(message);
         return false;
     }
+    return AcceptFit(duration, dSeconds, nTimeRange);
+}
+
+bool CRecordingCalcDlg::AcceptFit(const std::string& duration, double dSeconds, int nTimeRange) {
     m_strFittedDuration = duration;
     m_dFittedSeconds = dSeconds;
     return OnUserPick(IDC_TIME_RANGE, nTimeRange);
+}
+
+void CRecordingCalcDlg::OpenFitTime() {
+    auto pFit = std::make_unique<CFitTimeDlg>(
+        GetHost(), m_strFitDuration,
+        [this](const std::string& duration) {
+            m_strFitDuration = duration;
+            int nTimeRange = 0;
+            double dSeconds = 0;
+            return PlanFit(duration, nTimeRange, dSeconds);
+        },
+        this);
+    OpenChild<CFitTimeDlg>(std::move(pFit), [this](CFitTimeDlg& dlgFit, int nResult) {
+        int nTimeRange = 0;
+        double dSeconds = 0;
+        if (nResult == IDOK && PlanFit(dlgFit.GetDuration(), nTimeRange, dSeconds).empty()) {
+            AcceptFit(dlgFit.GetDuration(), dSeconds, nTimeRange);
+        }
+    });
 }

@@ -17,6 +17,7 @@ std::vector<CReachedState> WalkReachableStates(CCalculator& calc,
         // What each list offers in the state the picks start from; a pick changes it.
         calc.RestoreSelection(from);
         std::vector<int> counts;
+        counts.reserve(lists.size());
         for (const CalcList list : lists) {
             counts.push_back(calc.IsEnabled(list) ? static_cast<int>(calc.GetEntries(list).size())
                                                   : 0);

@@ -1,8 +1,8 @@
 #include "RecordingCalcDlg.h"
 
 #include "AboutDlg.h"
-#include "FitTimeDlg.h"
 #include "RangesDlg.h"
+#include "calc/ShownText.h"
 #include "controls/DC.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
@@ -123,12 +123,7 @@ void CRecordingCalcDlg::OnSysCommand(unsigned nID, long lParam) {
         return;
     }
     if ((nID & 0xFFF0U) == IDM_FIT_TIME) {
-        OpenChild<CFitTimeDlg>(std::make_unique<CFitTimeDlg>(GetHost(), this),
-                               [this](CFitTimeDlg& dlgFit, int nResult) {
-                                   if (nResult == IDOK) {
-                                       FitRecordingTime(dlgFit.GetDuration());
-                                   }
-                               });
+        OpenFitTime();
         return;
     }
     if ((nID & 0xFFF0U) == IDM_RANGES) {
@@ -156,9 +151,10 @@ void CRecordingCalcDlg::OpenRanges() {
     std::string note;
     if (m_dFittedSeconds > 0) {
         note = nFinest >= 0
-                   ? "Marked: the ranges that record " + m_strFittedDuration + "; the finest is " +
-                         ranges[static_cast<std::size_t>(nFinest)].range + "."
-                   : "No range records " + m_strFittedDuration + " under these conditions.";
+                   ? "Marked: the ranges that record " + spanwise::QuoteTyped(m_strFittedDuration) +
+                         "; the finest is " + ranges[static_cast<std::size_t>(nFinest)].range + "."
+                   : "No range records " + spanwise::QuoteTyped(m_strFittedDuration) +
+                         " under these conditions.";
     }
     OpenChild<CRangesDlg>(
         std::make_unique<CRangesDlg>(GetHost(), this, std::move(rows), m_nTimeRange, note),

@@ -47,9 +47,13 @@ public:
     // Range list offers whose recording time is at least dSeconds, with bFits true; else the
     // position of the longest recording time, with bFits false.
     int GetFittingTimeRange(double dSeconds, bool& bFits) const;
-    // Fit a Recording Time: picks the range a recording of duration (as a user writes it, "3d")
-    // needs as a user would pick it; when the duration cannot be read or no range lasts that
-    // long, says so in a message box and changes nothing. Returns whether a range was picked.
+    // The range a recording of duration (as a user writes it, "3d") needs: empty, with
+    // nTimeRange its position and dSeconds the duration read, or the message that says why there
+    // is none (the duration cannot be read, or no range lasts that long).
+    std::string PlanFit(const std::string& duration, int& nTimeRange, double& dSeconds) const;
+    // Fit a Recording Time: picks the range a recording of duration needs as a user would pick
+    // it; when there is none, says why in a message box and changes nothing. Returns whether a
+    // range was picked.
     bool FitRecordingTime(const std::string& duration);
     // A recording time as the dialog shows it ("2d7h33min20s").
     static std::string FormatRecordingTime(double dSeconds);
@@ -117,6 +121,11 @@ private:
     // A pick in any of the seven lists: the steps downstream of that list.
     void OnSelchangeList(int nID);
     void OnCopy(int nID);
+    // The window menu's Fit a Recording Time: asks for a duration until one is accepted or the
+    // question is cancelled, then picks its range.
+    void OpenFitTime();
+    // Picks the range of an accepted duration, which the Ranges box then marks.
+    bool AcceptFit(const std::string& duration, double dSeconds, int nTimeRange);
     // The Ranges box over the dialog; the row the user chooses is picked in the range list.
     void OpenRanges();
 
@@ -148,6 +157,8 @@ private:
     int& m_nChannels = m_selection[spanwise::CalcList::Channels];
     int& m_nTimeRange = m_selection[spanwise::CalcList::TimeRange]; // from the first range offered
 
+    // The duration last tried in Fit a Recording Time, which it offers when it opens again.
+    std::string m_strFitDuration;
     // The duration Fit a Recording Time last accepted, as typed, and in seconds; 0 for none.
     std::string m_strFittedDuration;
     double m_dFittedSeconds = 0;

@@ -1,10 +1,12 @@
-// fit DURATION as a user runs it: the range it answers agrees with table, its exit statuses, and
-// the JSON of one answer and of --all.
+// fit DURATION as a user runs it: the range it answers agrees with table, its exit statuses, the
+// durations it reads and echoes, the lists --all holds, and its JSON and CSV.
 
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <algorithm>
 
 namespace spanwise::test {
 namespace {
@@ -49,31 +51,149 @@ TEST(CliFit, AnswersTheFirstRangeOfTheTableThatLastsLongEnough) {
         EXPECT_EQ(answer["recording_length"], shown["recording_length"]);
         EXPECT_EQ(answer["recording_time_s"], shown["recording_time_s"]);
         EXPECT_EQ(answer["seconds_per_div"], shown["seconds_per_div"]);
+        EXPECT_EQ(answer["recording_length_divs"], shown["recording_length_divs"]);
+        EXPECT_EQ(answer["sampling_period_visible"], shown["sampling_period_visible"]);
+        EXPECT_EQ(answer["duration"], c.duration);
+        for (const auto& [list, condition] : answer["conditions"].items()) {
+            const Json& shownList = shown["lists"][list];
+            EXPECT_EQ(condition, shownList["enabled"] == true
+                                     ? shownList["entries"][shownList["selected"].get<int>()]
+                                     : Json("-"))
+                << list;
+        }
     }
 }
 
 TEST(CliFit, TextNamesTheLongestWhenNothingFits) {
-    const CCliRun run = RunCli({"fit", "3000d", "model=Cedar"});
+    const CCliRun run = RunCli({"fit", "3000 days", "model=Cedar"});
     EXPECT_EQ(run.nExit, 3);
-    EXPECT_EQ(run.out, "No time-axis range records 3000d under these conditions; the longest "
-                       "recording time is at 5min/div:\n"
+    EXPECT_EQ(run.out, "No time-axis range records \"3000 days\" under these conditions; the "
+                       "longest recording time is at 5min/div:\n"
                        "range             5min/div\n"
                        "sampling_period   3s/S\n"
                        "recording_time    555d13h20min\n"
                        "recording_length  160000 div\n");
 }
 
-TEST(CliFit, BadDurationIsAUsageErrorWithAnExample) {
-    for (const char* duration : {"3x", "-1h", "0", "30min1h", "nan"}) {
-        const CCliRun run = RunCli({"fit", duration});
-        EXPECT_EQ(run.nExit, 2) << duration;
-        EXPECT_NE(run.err.find("spanwise-cli: "), std::string::npos) << run.err;
-        EXPECT_NE(run.err.find("3d, 2d12h"), std::string::npos) << run.err;
-        EXPECT_TRUE(run.out.empty());
+// The words and forms users write answer as the short forms do.
+TEST(CliFit, SpellingsAnswerAsTheirShortForms) {
+    const std::pair<const char*, const char*> kPairs[] = {
+        {"90 min", "90min"}, {"1.5 h", "1.5h"}, {"1 hour", "1h"},   {"2 hours", "2h"},
+        {"3 days", "3d"},    {"1,5h", "1.5h"},  {"10 SECS", "10s"},
+    };
+    for (const auto& [spelled, shortForm] : kPairs) {
+        Json spelledAnswer = Json::parse(RunCli({"fit", spelled, "--json", "model=Cedar"}).out);
+        Json shortAnswer = Json::parse(RunCli({"fit", shortForm, "--json", "model=Cedar"}).out);
+        EXPECT_EQ(spelledAnswer["duration"], spelled);
+        spelledAnswer.erase("duration");
+        shortAnswer.erase("duration");
+        EXPECT_EQ(spelledAnswer, shortAnswer) << spelled;
     }
 }
 
-TEST(CliFit, AllTriesEveryCombinationFinestFirst) {
+// A duration no number holds is a usage error; a finite one longer than every range is answered
+// with status 3. Either way the message echoes what was typed, shortened, and no "inf" shows.
+TEST(CliFit, DurationsEchoWhatWasTypedAndStayShort) {
+    struct CCase {
+        std::string duration;
+        int nExit;
+        std::string echo;
+    };
+    const std::string kNines(400, '9');
+    const CCase kCases[] = {
+        {"2147483648d", 3, "records \"2147483648d\" under"},
+        {"35555d13h20min1us", 3, "records \"35555d13h20min1us\" under"},
+        {"1" + std::string(308, '0'), 3,
+         "records \"1" + std::string(56, '0') + "...\" (309 characters) under"},
+        {std::string(310, '9'), 2,
+         "\"" + std::string(57, '9') + "...\" (310 characters) is too long"},
+        {kNines + "d", 2, "(401 characters) is too long"},
+        {"1" + std::string(303, '0') + "d 1" + std::string(308, '0') + "s", 2, "is too long"},
+        {"1e-3", 2, "\"1e-3\" is scientific notation, which is not accepted: write 0.001"},
+        {"1-2s", 2, "unexpected \"-\" in \"1-2s\""},
+        {"1h-", 2, "unexpected \"-\" in \"1h-\""},
+        {"5-", 2, "unexpected \"-\" in \"5-\""},
+        {"-1h", 2, "\"-1h\" is negative"},
+        {"3x", 2, "\"x\" is not a unit"},
+        {"30min1h", 2, "the hours come after the minutes"},
+        {"0", 2, "longer than zero"},
+        {"nan", 2, "\"nan\" is not a number"},
+        {"-", 2, "fit DURATION -"},
+        {std::string(400, 'x'), 2, "(400 characters) is not a number"},
+        {"1h " + std::string(400, '-'), 2, "unexpected \"-\" in \"1h ---"},
+    };
+    for (const CCase& c : kCases) {
+        SCOPED_TRACE(c.duration.substr(0, 20));
+        const CCliRun run = RunCli({"fit", c.duration, "model=alder", "memory=1g"});
+        EXPECT_EQ(run.nExit, c.nExit) << run.err;
+        const std::string& answer = c.nExit == 2 ? run.err : run.out;
+        const std::string firstLine = answer.substr(0, answer.find('\n'));
+        EXPECT_NE(firstLine.find(c.echo), std::string::npos) << answer;
+        EXPECT_EQ(firstLine.find("inf"), std::string::npos) << firstLine;
+        EXPECT_LE(firstLine.size(), 200U) << firstLine;
+        if (c.nExit == 2) {
+            EXPECT_EQ(run.err.rfind("spanwise-cli: DURATION: ", 0), 0U) << run.err;
+            EXPECT_NE(run.err.find("'spanwise-cli --help'"), std::string::npos) << run.err;
+            EXPECT_TRUE(run.out.empty());
+        }
+    }
+}
+
+// A list picked on the line is held at its entry, every row shows it, and the count is of the
+// rows there are.
+TEST(CliFit, AllHoldsTheListsPickedOnTheLine) {
+    struct CCase {
+        Args picks;
+        const char* held; // the first line
+        std::vector<std::pair<std::string, std::string>> heldEntries;
+    };
+    const CCase kCases[] = {
+        {{"model=alder", "memory=1g"},
+         "held: memory 1GW; varied: function, sampling, scanner, channels",
+         {{"memory", "1GW"}}},
+        // REC disables the channels: those combinations do not hold 4ch
+        {{"model=Ivy", "channels=4ch"},
+         "held: channels 4ch; varied: memory, function, sampling, scanner",
+         {{"channels", "4ch"}}},
+        {{"model=Cedar", "function=REC", "memory=#0"},
+         "held: memory 32MW, function REC; varied: sampling, scanner, channels",
+         {{"memory", "32MW"}, {"function", "REC"}}},
+        {{"model=Hazel"}, "held: none; varied: memory, function, sampling, scanner, channels", {}},
+    };
+    for (const CCase& c : kCases) {
+        SCOPED_TRACE(::testing::PrintToString(c.picks));
+        const CCliRun json = RunCli(With({"fit", "1h", "--all", "--json"}, c.picks));
+        ASSERT_EQ(json.nExit, 0) << json.err;
+        const Json answers = Json::parse(json.out);
+        ASSERT_FALSE(answers.empty());
+        for (const Json& answer : answers) {
+            for (const auto& [list, entry] : c.heldEntries) {
+                EXPECT_EQ(answer["conditions"][list], entry) << answer.dump();
+            }
+        }
+        // The same combinations as without the hold, less those on other entries.
+        Args unheldPicks = {c.picks.front()};
+        const Json every =
+            Json::parse(RunCli(With({"fit", "1h", "--all", "--json"}, unheldPicks)).out);
+        std::size_t nHolding = 0;
+        for (const Json& answer : every) {
+            nHolding += std::all_of(c.heldEntries.begin(), c.heldEntries.end(), [&](const auto& h) {
+                return answer["conditions"][h.first] == h.second;
+            });
+        }
+        EXPECT_EQ(answers.size(), nHolding);
+
+        const CCliRun text = RunCli(With({"fit", "1h", "--all"}, c.picks));
+        const std::vector<std::string> lines = SplitLines(text.out);
+        ASSERT_EQ(lines.size(), answers.size() + 3);
+        EXPECT_EQ(lines.front(), c.held);
+        EXPECT_EQ(lines.back(), "0 of " + std::to_string(answers.size()) +
+                                    (answers.size() == 1 ? " combination" : " combinations") +
+                                    " record less than \"1h\" at every range");
+    }
+}
+
+TEST(CliFit, AllListsEveryCombinationThoseThatDoNotFitLast) {
     const CCliRun run = RunCli({"fit", "10d", "--all", "--json", "model=Hazel"});
     ASSERT_EQ(run.nExit, 0) << run.err;
     const Json answers = Json::parse(run.out);
@@ -91,15 +211,69 @@ TEST(CliFit, AllTriesEveryCombinationFinestFirst) {
     EXPECT_EQ(answers[2]["fits"], false); // 2ch lasts 5d13h20min at most
 
     const CCliRun text = RunCli({"fit", "10d", "--all", "model=Hazel"});
-    EXPECT_NE(text.out.find("1 of 3 combinations record less than 10d at every range\n"),
+    EXPECT_EQ(text.out,
+              "held: none; varied: memory, function, sampling, scanner, channels\n"
+              "memory  function  sampling  scanner  channels  fits  range      sampling_period  "
+              "recording_time  recording_length\n"
+              "-       MEM       -         -        1ch       yes   5min/div   3.75s/S          "
+              "11d2h40min      3200 div\n"
+              "-       REC       -         -        -         yes   1hour/div  -                "
+              "16d16h          400 div\n"
+              "-       MEM       -         -        2ch       no    5min/div   3.75s/S          "
+              "5d13h20min      1600 div\n"
+              "1 of 3 combinations records less than \"10d\" at every range\n");
+
+    const CCliRun one = RunCli({"fit", "3000d", "--all", "model=Juniper"});
+    EXPECT_EQ(one.nExit, 3);
+    EXPECT_NE(one.out.find("\n1 of 1 combination records less than \"3000d\" at every range\n"),
               std::string::npos)
-        << text.out;
+        << one.out;
+}
+
+TEST(CliFit, CsvHasAHeaderAndOneRowPerAnswer) {
+    const CCliRun single = RunCli({"fit", "3d", "--csv", "model=Cedar"});
+    EXPECT_EQ(single.nExit, 0);
+    EXPECT_EQ(single.out, "fits,range,sampling_period,recording_time,recording_length\n"
+                          "true,2s/div,20ms/S,3d16h53min20s,160000 div\n");
+
+    const CCliRun all = RunCli({"fit", "10d", "--all", "--csv", "model=Hazel"});
+    EXPECT_EQ(all.out, "memory,function,sampling,scanner,channels,fits,range,sampling_period,"
+                       "recording_time,recording_length\n"
+                       "-,MEM,-,-,1ch,true,5min/div,3.75s/S,11d2h40min,3200 div\n"
+                       "-,REC,-,-,-,true,1hour/div,-,16d16h,400 div\n"
+                       "-,MEM,-,-,2ch,false,5min/div,3.75s/S,5d13h20min,1600 div\n");
+
+    const CCliRun lines =
+        RunCli({"fit", "3d", "--csv", "-"}, "model=Cedar\nmodel=Oak\nmodel=Gum\n");
+    EXPECT_EQ(lines.nExit, 1);
+    const std::vector<std::string> rows = SplitLines(lines.out);
+    ASSERT_EQ(rows.size(), 3U) << lines.out;
+    EXPECT_EQ(rows[0], "line,fits,range,sampling_period,recording_time,recording_length");
+    EXPECT_EQ(rows[1].rfind("1,true,2s/div,", 0), 0U);
+    EXPECT_EQ(rows[2].rfind("3,", 0), 0U);
+    EXPECT_EQ(lines.err.rfind("spanwise-cli: line 2: \"Oak\"", 0), 0U) << lines.err;
+
+    EXPECT_EQ(RunCli({"fit", "3d", "--csv", "--json"}).nExit, 2);
 }
 
 TEST(CliFit, ScenarioLinesExitThreeWhenALineDoesNotFit) {
     const CCliRun run = RunCli({"fit", "10d", "--json", "-"}, "model=Cedar\nmodel=Gum/Gum-2\n");
     EXPECT_EQ(run.nExit, 3);
     EXPECT_EQ(SplitLines(run.out).size(), 2U);
+}
+
+// Under --all --json each line is an array, and a line that fails the error object every command
+// writes.
+TEST(CliFit, ScenarioLinesUnderAllJsonKeepTheErrorShape) {
+    const CCliRun run = RunCli({"fit", "10d", "--all", "--json", "-"}, "model=Hazel\nmodel=Oak\n");
+    EXPECT_EQ(run.nExit, 1);
+    const std::vector<std::string> lines = SplitLines(run.out);
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_TRUE(Json::parse(lines[0]).is_array());
+    const Json error = Json::parse(lines[1]);
+    ASSERT_TRUE(error.is_object());
+    EXPECT_EQ(error.size(), 1U);
+    EXPECT_EQ(error["error"].get<std::string>().rfind("line 2: \"Oak\"", 0), 0U);
 }
 
 } // namespace

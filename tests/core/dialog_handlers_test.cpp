@@ -351,14 +351,16 @@ TEST_F(DialogHandlers, RecIgnoresChannelsAndSamplingButNotScanner) {
     EXPECT_EQ(Shown(dlg, IDC_RECORDING_LENGTH), "1000 div");
 }
 
-TEST_F(DialogHandlers, SystemMenuEndsInAboutAndFitItems) {
+TEST_F(DialogHandlers, SystemMenuEndsInAboutFitAndRangesItems) {
     const auto& items = dlg.GetSystemMenu(false)->Items();
-    ASSERT_EQ(items.size(), 3U);
+    ASSERT_EQ(items.size(), 4U);
     EXPECT_EQ(items[0].nFlags, MF_SEPARATOR);
     EXPECT_EQ(items[1].text, "&About...");
     EXPECT_EQ(items[1].nID, IDM_ABOUTBOX);
-    EXPECT_EQ(items[2].text, "Fit a Recording Time...");
+    EXPECT_EQ(items[2].text, "&Fit a Recording Time...");
     EXPECT_EQ(items[2].nID, IDM_FIT_TIME);
+    EXPECT_EQ(items[3].text, "&Ranges...");
+    EXPECT_EQ(items[3].nID, IDM_RANGES);
 }
 
 TEST_F(DialogHandlers, OnlyResultFieldsGetTheResultFontAndBlue) {

@@ -1,8 +1,8 @@
-// Fit a Recording Time: reading durations, and the range a duration needs.
+// Fit a Recording Time: the range a duration needs, and the question that asks for it.
 
 #include "Picking.h"
-#include "calc/DurationParse.h"
 #include "controls/DialogHost.h"
+#include "res/Resource.h"
 #include "ui/Calculator.h"
 
 #include <gtest/gtest.h>
@@ -15,65 +15,6 @@ using namespace ctl;
 
 namespace spanwise::test {
 namespace {
-
-TEST(DurationParse, AcceptedForms) {
-    struct CCase {
-        const char* text;
-        double dSeconds;
-    };
-    const CCase kCases[] = {
-        {"3d", 259200},     {"2d12h", 216000},    {"1h30min", 5400}, {"1.5h", 5400},
-        {"90min", 5400},    {"500ms", 0.5},       {"1600ms", 1.6},   {"1.6", 1.6},
-        {"1.6s", 1.6},      {"250ns", 250e-9},    {"2us", 2e-6},     {"1d2h3min4s", 93784},
-        {"1D", 86400},      {" 1h 30min ", 5400}, {".5s", 0.5},      {"5.", 5},
-        {"1min0.5s", 60.5}, {"0.000001s", 1e-6},
-    };
-    for (const CCase& c : kCases) {
-        double dSeconds = -1;
-        std::string error;
-        EXPECT_TRUE(ParseDuration(c.text, dSeconds, error)) << c.text << ": " << error;
-        EXPECT_EQ(dSeconds, c.dSeconds) << c.text;
-    }
-}
-
-TEST(DurationParse, RefusedFormsSayWhyAndGiveAnExample) {
-    struct CCase {
-        std::string text;
-        const char* why;
-    };
-    const CCase kCases[] = {
-        {"", "empty"},
-        {"   ", "empty"},
-        {"h", "does not start with a number"},
-        {"3x", "\"x\" is not a unit"},
-        {"3days", "\"days\" is not a unit"},
-        {"1h1h", "written twice"},
-        {"30min1h", "comes after min"},
-        {"1s1ms1s", "comes after ms"},
-        {"-3d", "negative"},
-        {"1h-5min", "negative"},
-        {"+3d", "sign"},
-        {"0", "longer than zero"},
-        {"0h0min", "longer than zero"},
-        {"nan", "not a number"},
-        {"inf", "not a number"},
-        {"infinity", "not a number"},
-        {"1e3", "\"e\" is not a unit"},
-        {"1h30", "has no unit"},
-        {"30 1h", "must stand alone"},
-        {"1.2.3s", "\".3s\" is not a unit"},
-        {std::string(400, '9'), "too long"},
-        {std::string(400, '9') + "d", "too long"},
-    };
-    for (const CCase& c : kCases) {
-        double dSeconds = 7;
-        std::string error;
-        EXPECT_FALSE(ParseDuration(c.text, dSeconds, error)) << c.text;
-        EXPECT_NE(error.find(c.why), std::string::npos) << c.text << ": " << error;
-        EXPECT_NE(error.find("3d, 2d12h"), std::string::npos) << error;
-        EXPECT_EQ(dSeconds, 7) << c.text;
-    }
-}
 
 // Every combination a user reaches in the condition lists of every model, each given once to
 // visit: memory, function, sampling, scanner unit and channels, in dialog order.
@@ -156,14 +97,20 @@ TEST(FitRecordingTime, PicksTheRangeAsAUserWould) {
 
 TEST(FitRecordingTime, SaysWhyAndChangesNothingWhenItCannot) {
     struct CCase {
-        const char* duration;
-        const char* message;
+        std::string duration;
+        std::string message;
     };
     const CCase kCases[] = {
-        {"2000d", "No time-axis range records 2000d under these conditions: the longest "
+        {"2000d", "No time-axis range records \"2000d\" under these conditions: the longest "
                   "recording time is 1111d2h40min, at 5min/div."},
+        // the echo is what was typed, never the duration written again
+        {"2147483648 days", "No time-axis range records \"2147483648 days\" under these "
+                            "conditions: the longest recording time is 1111d2h40min, at 5min/div."},
         {"3x", "Cannot read the recording time: \"x\" is not a unit: use d, h, min, s, ms, us or "
-               "ns; write a duration such as 3d, 2d12h, 1h30min, 1.5h or 500ms."},
+               "ns."},
+        {std::string(400, '9'), "Cannot read the recording time: \"" + std::string(57, '9') +
+                                    "...\" (400 characters) is too long a duration: no number "
+                                    "holds it."},
     };
     for (const CCase& c : kCases) {
         CHeadlessHost host;
@@ -173,8 +120,80 @@ TEST(FitRecordingTime, SaysWhyAndChangesNothingWhenItCannot) {
         EXPECT_EQ(calc.GetReport(), before);
         ASSERT_EQ(host.Messages().size(), 1U);
         EXPECT_EQ(host.Messages()[0].text, c.message);
+        EXPECT_LE(host.Messages()[0].text.size(), 200U);
         EXPECT_EQ(host.Messages()[0].caption, AfxGetAppName());
     }
+}
+
+// Records the controls the dialog gives the focus to.
+class CFocusRecorder final : public IControlObserver {
+public:
+    void OnControlChanged(const CControlState& control, ControlChange change) override {
+        if (change == ControlChange::Focus) {
+            m_focused.push_back(control.GetID());
+        }
+    }
+    std::vector<int> m_focused;
+};
+
+// The question as the window menu opens it, on a host that keeps dialogs open: a bad entry or one
+// that no range records leaves it open with the text as typed, given the focus for correcting;
+// one that fits closes it and picks the range; opened again, it offers the last duration tried.
+TEST(FitRecordingTime, TheQuestionStaysOpenUntilADurationIsAccepted) {
+    CHeadlessHost host;
+    CCalculator calc(host);
+    calc.Show();
+    ASSERT_EQ(host.OpenDialogs().size(), 1U);
+    CDialog& main = *host.OpenDialogs()[0];
+    const std::string before = calc.GetReport();
+
+    main.OnUserSysCommand(IDM_FIT_TIME);
+    ASSERT_EQ(host.OpenDialogs().size(), 2U);
+    CDialog& fit = *host.OpenDialogs()[1];
+    EXPECT_EQ(fit.GetParent(), &main);
+    EXPECT_EQ(fit.FindControl(IDC_DURATION)->m_strText, "");
+    CFocusRecorder recorder;
+    fit.SetObserver(&recorder);
+    recorder.m_focused.clear();
+
+    const std::pair<std::string, std::string> kRefused[] = {{"3x", "\"x\" is not a unit"},
+                                                            {"2000d", "records \"2000d\""}};
+    for (const auto& [duration, echo] : kRefused) {
+        SCOPED_TRACE(duration);
+        const std::size_t nMessages = host.Messages().size();
+        ASSERT_TRUE(fit.OnUserEdit(IDC_DURATION, duration));
+        ASSERT_TRUE(fit.OnUserClick(IDOK));
+        ASSERT_EQ(host.Messages().size(), nMessages + 1);
+        EXPECT_NE(host.Messages().back().text.find(echo), std::string::npos)
+            << host.Messages().back().text;
+        ASSERT_EQ(host.OpenDialogs().size(), 2U) << "the question closed";
+        EXPECT_EQ(fit.FindControl(IDC_DURATION)->m_strText, duration);
+        EXPECT_EQ(recorder.m_focused, std::vector<int>{IDC_DURATION});
+        EXPECT_EQ(fit.GetFocus()->GetID(), IDC_DURATION);
+        EXPECT_EQ(calc.GetReport(), before);
+        recorder.m_focused.clear();
+    }
+    fit.SetObserver(nullptr);
+
+    // 320000 div at 10us/div last 3.2 s.
+    ASSERT_TRUE(fit.OnUserEdit(IDC_DURATION, "2 seconds"));
+    ASSERT_TRUE(fit.OnUserClick(IDOK));
+    EXPECT_EQ(host.OpenDialogs().size(), 1U);
+    EXPECT_EQ(calc.GetSelectedText(CalcList::TimeRange), "10us/div");
+
+    // Cancelled: nothing changes, and the duration tried last is still the one offered.
+    main.OnUserSysCommand(IDM_FIT_TIME);
+    ASSERT_EQ(host.OpenDialogs().size(), 2U);
+    CDialog& again = *host.OpenDialogs()[1];
+    EXPECT_EQ(again.FindControl(IDC_DURATION)->m_strText, "2 seconds");
+    EXPECT_EQ(again.GetFocus()->GetID(), IDC_DURATION);
+    ASSERT_TRUE(again.OnUserEdit(IDC_DURATION, "1s"));
+    ASSERT_TRUE(again.OnUserClick(IDCANCEL));
+    EXPECT_EQ(host.OpenDialogs().size(), 1U);
+    EXPECT_EQ(calc.GetSelectedText(CalcList::TimeRange), "10us/div");
+    main.OnUserSysCommand(IDM_FIT_TIME);
+    ASSERT_EQ(host.OpenDialogs().size(), 2U);
+    EXPECT_EQ(host.OpenDialogs()[1]->FindControl(IDC_DURATION)->m_strText, "2 seconds");
 }
 
 } // namespace

@@ -96,7 +96,7 @@ TEST_F(RangesBox, MarksTheRangesThatRecordTheFittedDuration) {
         EXPECT_EQ(rows[i].bMarked, ranges[i].dRecordingTime >= 60.0) << ranges[i].range;
     }
     EXPECT_EQ(box.GetDlgItem(IDC_RANGES_FIT).GetWindowText(),
-              "Marked: the ranges that record 1min; the finest is 200us/div.");
+              "Marked: the ranges that record \"1min\"; the finest is 200us/div.");
 }
 
 } // namespace

@@ -102,7 +102,7 @@ TEST_P(AboutTest, ContextMenuOpensTheAboutBox) {
     OpenContextMenu(trigger);
     EXPECT_TRUE(WaitUntil([&] { return bAboutShown && m_host.Windows().size() == 1; }));
 
-    EXPECT_EQ(items, QStringList({"&About...", "Fit a Recording Time..."}));
+    EXPECT_EQ(items, QStringList({"&About...", "&Fit a Recording Time...", "&Ranges..."}));
     EXPECT_TRUE(bAboutShown);
     // The calculator stays open behind it.
     EXPECT_TRUE(m_pWindow->isVisible());

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace spanwise::cli {
+namespace spanwise {
 
 namespace {
 
@@ -89,32 +89,31 @@ void AppendHex(std::string& out, std::uint32_t value, int nDigits) {
     }
 }
 
-// Escapes the characters of text[first, last) onto out.
-void AppendEscaped(std::string& out, const std::string& text, std::size_t first, std::size_t last) {
-    for (std::size_t i = first; i < last;) {
-        char32_t c = 0;
-        const std::size_t nLength = DecodeAt(text, i, c);
-        if (nLength == 0 || c < 0x80) {
-            if (nLength == 0 || IsNonPrinting(c)) {
-                out += "\\x";
-                AppendHex(out, static_cast<unsigned char>(text[i]), 2);
-            } else {
-                out += text[i];
-            }
-            ++i;
-            continue;
-        }
-        if (!IsNonPrinting(c)) {
-            out.append(text, i, nLength);
-        } else if (c <= 0xFFFF) {
-            out += "\\u";
-            AppendHex(out, c, 4);
-        } else {
-            out += "\\U";
-            AppendHex(out, c, 8);
-        }
-        i += nLength;
+// Appends the character at text[i] to out as it is shown, escaped where it does not print.
+// Returns the bytes of text it took; nShown receives the characters it appended.
+std::size_t AppendShown(std::string& out, const std::string& text, std::size_t i,
+                        std::size_t& nShown) {
+    char32_t c = 0;
+    const std::size_t nLength = DecodeAt(text, i, c);
+    if (nLength == 0 || (c < 0x80 && IsNonPrinting(c))) {
+        out += "\\x";
+        AppendHex(out, static_cast<unsigned char>(text[i]), 2);
+        nShown = 4;
+        return 1;
     }
+    if (!IsNonPrinting(c)) {
+        out.append(text, i, nLength);
+        nShown = 1;
+    } else if (c <= 0xFFFF) {
+        out += "\\u";
+        AppendHex(out, c, 4);
+        nShown = 6;
+    } else {
+        out += "\\U";
+        AppendHex(out, c, 8);
+        nShown = 10;
+    }
+    return nLength;
 }
 
 } // namespace
@@ -122,28 +121,45 @@ void AppendEscaped(std::string& out, const std::string& text, std::size_t first,
 std::string EscapeNonPrinting(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    AppendEscaped(out, text, 0, text.size());
+    std::size_t nShown = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        i += AppendShown(out, text, i, nShown);
+    }
     return out;
 }
 
 std::string QuoteTyped(const std::string& text) {
+    // Builds the whole shown text while it may still fit, and the shortened one beside it; then
+    // only counts the characters.
+    std::string whole;
+    std::string shortened;
+    std::size_t nShownTotal = 0;
     std::size_t nCharacters = 0;
-    std::size_t shortenedEnd = text.size();
+    bool bShortenedFull = false;
+    std::string piece;
     for (std::size_t i = 0; i < text.size(); ++nCharacters) {
-        if (nCharacters == kShortenedTo) {
-            shortenedEnd = i;
+        if (nShownTotal > kLongestShown) {
+            char32_t c = 0;
+            const std::size_t nLength = DecodeAt(text, i, c);
+            i += nLength == 0 ? 1 : nLength;
+            continue;
         }
-        char32_t c = 0;
-        const std::size_t nLength = DecodeAt(text, i, c);
-        i += nLength == 0 ? 1 : nLength;
+        piece.clear();
+        std::size_t nShown = 0;
+        i += AppendShown(piece, text, i, nShown);
+        bShortenedFull = bShortenedFull || nShownTotal + nShown > kShortenedTo;
+        if (!bShortenedFull) {
+            shortened += piece;
+        }
+        nShownTotal += nShown;
+        if (nShownTotal <= kLongestShown) {
+            whole += piece;
+        }
     }
-    std::string out = "\"";
-    if (nCharacters <= kLongestShown) {
-        AppendEscaped(out, text, 0, text.size());
-        return out + "\"";
+    if (nShownTotal <= kLongestShown) {
+        return "\"" + whole + "\"";
     }
-    AppendEscaped(out, text, 0, shortenedEnd);
-    return out + "...\" (" + std::to_string(nCharacters) + " characters)";
+    return "\"" + shortened + "...\" (" + std::to_string(nCharacters) + " characters)";
 }
 
-} // namespace spanwise::cli
+} // namespace spanwise

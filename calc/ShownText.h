@@ -2,9 +2,10 @@
 
 #include <string>
 
-namespace spanwise::cli {
+// Texts the user typed, as messages show them (on a terminal and in message boxes): safe to print
+// and to read, and never longer than a line.
 
-// Texts the user typed, as error messages show them: safe to print on a terminal and to read.
+namespace spanwise {
 
 // The text with every character that does not print written as an escape: control characters
 // and bytes that are not UTF-8 as \xHH ("\x1b", "\xff"), other characters that print nothing or
@@ -13,9 +14,11 @@ namespace spanwise::cli {
 // as it is, so escaping twice changes nothing.
 std::string EscapeNonPrinting(const std::string& text);
 
-// The text between double quotes, escaped as above; a text of more than 60 characters (a byte
-// that is not UTF-8 counts as one) shows its first 57 and "...", followed by its length:
+// The text between double quotes, escaped as above. When the escaped text is longer than 60
+// characters, only as many of its first characters as fit in 57 are shown, then "...", then the
+// length of the typed text (a byte that is not UTF-8 counts as one character):
 // "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa..." (1000 characters).
+// An escape is never cut, so the quoted text between the quotes never exceeds 60 characters.
 std::string QuoteTyped(const std::string& text);
 
-} // namespace spanwise::cli
+} // namespace spanwise
