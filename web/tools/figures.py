@@ -20,18 +20,23 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
 import browser  # noqa: E402
 
-PAGE_FILES = ["index.html", "spanwise.css", "spanwise-page.js", "spanwise.js", "spanwise.wasm",
-              "spanwise.svg"]
 PICKS = 1000
 EMPTY_WASM_MODULE = b"\0asm\x01\0\0\0"
 
-# The opening dialog as the core gives it, recorded from the real page for the stub.
+# The opening dialog as the core hands it to the page, recorded from the real core for the stub.
 RECORD_OPENING = """
 const done = arguments[arguments.length - 1];
-createSpanwise().then((module) => {
-    const hooks = {showDialog() {}, messageBox() {}, dialogEnded() {}, writeClipboard() {}};
-    const calculator = new module.Calculator(hooks, false);
-    done(JSON.stringify({dialog: calculator.dialog(), menu: calculator.systemMenu()}));
+Promise.all([createSpanwise(), import('./fonts.js')]).then(([module, fonts]) => {
+    const opening = {};
+    const host = {
+        measureFont: fonts.measureFont,
+        showDialog(handle, description) { opening.description = description; },
+        closeDialog() {},
+    };
+    const calculator = new module.Calculator(host);
+    calculator.open();
+    opening.changes = calculator.takeChanges();
+    done(JSON.stringify(opening));
     calculator.delete();
 });
 """
@@ -41,9 +46,13 @@ STUB = """// A stand-in for spanwise.js without WebAssembly: the page gets the o
 function createSpanwise() {
     const opening = %s;
     class Calculator {
-        dialog() { return opening.dialog; }
-        systemMenu() { return opening.menu; }
-        takeChanges() { return []; }
+        constructor(host) { this.host = host; }
+        open() { this.host.showDialog(1, opening.description); }
+        takeChanges() {
+            const changes = opening.changes;
+            opening.changes = '[]';
+            return changes;
+        }
     }
     return Promise.resolve({ Calculator });
 }
@@ -75,9 +84,14 @@ return [times, crossOriginIsolated];
 """
 
 
+def page_files(site):
+    """Every file of the page: the page loads them all."""
+    return sorted(os.listdir(site))
+
+
 def transfer_size(site):
     sizes = {}
-    for name in PAGE_FILES:
+    for name in page_files(site):
         with open(os.path.join(site, name), "rb") as page_file:
             data = page_file.read()
         sizes[name] = (len(data), len(gzip.compress(data, 9)))
@@ -123,7 +137,7 @@ def main(site, loads=21):
             with browser.serve(site) as url:
                 browser.open_page(driver, url)
                 opening = driver.execute_async_script(RECORD_OPENING)
-                for name in PAGE_FILES:
+                for name in page_files(site):
                     if name not in ("spanwise.js", "spanwise.wasm"):
                         shutil.copy(os.path.join(site, name), stub_site)
                 with open(os.path.join(stub_site, "spanwise.js"), "w", encoding="utf-8") as stub:
