@@ -35,8 +35,8 @@ std::string CWebHost::TakeChanges() {
 void CWebHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     const int nHandle = ++m_nLastHandle;
     const auto owner = dlg.GetParent() != nullptr ? FindOpen(*dlg.GetParent()) : m_open.end();
-    const emscripten::val size = m_page.call<emscripten::val>(
-        "measureFont", DialogFont(dlg.Template()), std::string(kBaseUnitLetters));
+    const auto size = m_page.call<emscripten::val>("measureFont", DialogFont(dlg.Template()),
+                                                   std::string(kBaseUnitLetters));
     const CDialogBaseUnits units = GetDialogBaseUnits(size[0].as<int>(), size[1].as<int>());
     const int nOwner = owner != m_open.end() ? owner->nHandle : 0;
     m_page.call<void>("showDialog", nHandle, DescribeDialog(dlg, nOwner, units));

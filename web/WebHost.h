@@ -8,9 +8,11 @@
 
 #include <emscripten/val.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The page as the window system of the dialogs. Each open dialog is drawn by the page, which
@@ -35,8 +37,8 @@ public:
     // The open dialog the page knows by nHandle; nullptr once it has ended.
     const COpenDialog* Find(int nHandle) const;
 
-    // What changed in the open dialogs since the last call, as a JSON array of the views' records
-    // (see CPageView) in the order the changes were made.
+    // What changed in the dialogs since the last call, as a JSON array of the views' records (see
+    // CPageView) in the order the changes were made.
     std::string TakeChanges();
     // The user closed the message box shown with token.
     void MessageBoxClosed(int nToken);
