@@ -58,6 +58,41 @@ function makeControl(control, index, isLabel, actions) {
     }
 }
 
+// How each kind of change shows in a control's element.
+const SHOW = {
+    text(element, text) {
+        if (element.tagName === 'INPUT') {
+            if (element.value !== text) {
+                element.value = text;
+            }
+        } else if (element.tagName !== 'SELECT' && element.tagName !== 'IMG') {
+            (element.querySelector('.group-caption') || element).textContent = text;
+        }
+    },
+    // The list keeps its options, given new texts where they differ: laid out again in half the
+    // time of new ones.
+    entries(element, entries) {
+        entries.forEach((entry, at) => {
+            if (at >= element.length) {
+                element.add(new Option(entry));
+            } else if (element.options[at].text !== entry) {
+                element.options[at].text = entry;
+            }
+        });
+        element.length = entries.length;
+    },
+    selected: (element, index) => { element.selectedIndex = index; },
+    enabled(element, enabled) {
+        if ('disabled' in element) {
+            element.disabled = !enabled;
+        }
+        element.classList.toggle('disabled', !enabled);
+    },
+    visible: (element, visible) => { element.hidden = !visible; },
+    toolTip: (element, toolTip) => { element.title = toolTip; },
+    colour: (element, colour) => { element.style.color = colour; },
+};
+
 export class DialogView {
     constructor(description, actions, titleTag) {
         this.description = description;
@@ -134,51 +169,13 @@ export class DialogView {
     // to have the focus, if that is the change.
     show(index, what, value) {
         const element = this.elements[index];
-        switch (what) {
-        case 'text':
-            if (element.tagName === 'INPUT') {
-                if (element.value !== value) {
-                    element.value = value;
-                }
-            } else if (element.tagName !== 'SELECT' && element.tagName !== 'IMG') {
-                (element.querySelector('.group-caption') || element).textContent = value;
-            }
-            break;
-        case 'entries':
-            // The list keeps its options, given new texts where they differ: laid out again in
-            // half the time of new ones.
-            value.forEach((entry, at) => {
-                if (at >= element.length) {
-                    element.add(new Option(entry));
-                } else if (element.options[at].text !== entry) {
-                    element.options[at].text = entry;
-                }
-            });
-            element.length = value.length;
-            break;
-        case 'selected':
-            element.selectedIndex = value;
-            break;
-        case 'enabled':
-            if ('disabled' in element) {
-                element.disabled = !value;
-            }
-            element.classList.toggle('disabled', !value);
-            break;
-        case 'visible':
-            element.hidden = !value;
-            break;
-        case 'font':
-            element.style.font = controlFont(value, this.description.pointSize);
-            break;
-        case 'toolTip':
-            element.title = value;
-            break;
-        case 'colour':
-            element.style.color = value;
-            break;
-        case 'focus':
+        if (what === 'focus') {
             return element;
+        }
+        if (what === 'font') {
+            element.style.font = controlFont(value, this.description.pointSize);
+        } else {
+            SHOW[what](element, value);
         }
         return null;
     }
