@@ -1,99 +1,72 @@
 #include "WebCalculator.h"
 
-#include "PageObjects.h"
+#include "controls/Dialog.h"
 
-#include <utility>
+#include <emscripten/bind.h>
 
 using namespace ctl;
 
-CWebCalculator::CWebCalculator(emscripten::val page, bool bClipboardAvailable)
-    : m_host(std::move(page), bClipboardAvailable), m_calc(m_host), m_mirror(m_calc.Dialog()) {
-    m_host.SetMainDialog(&m_calc.Dialog());
-}
+namespace {
 
-emscripten::val CWebCalculator::GetDialog() {
-    m_mirror.TakeChanges();
-    return DialogObject(m_calc.Dialog());
-}
-
-emscripten::val CWebCalculator::GetControl(int nIndex) {
-    const auto& controls = m_calc.Dialog().Controls();
-    if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= controls.size()) {
-        return emscripten::val::null();
+// Hands act the open dialog nHandle and the id of its control at nIndex (-1 for none); nothing
+// once the dialog has ended.
+template <class TAct> void WithDialog(const CWebHost& host, int nHandle, int nIndex, TAct act) {
+    if (const CWebHost::COpenDialog* pOpen = host.Find(nHandle); pOpen != nullptr) {
+        const auto& controls = pOpen->pDlg->Controls();
+        const auto nAt = static_cast<std::size_t>(nIndex);
+        act(*pOpen, nIndex >= 0 && nAt < controls.size() ? controls[nAt]->GetID() : -1);
     }
-    return ControlObject(m_calc.Dialog(), *controls[static_cast<std::size_t>(nIndex)]);
 }
 
-bool CWebCalculator::Pick(int nID, int nIndex) {
-    for (const spanwise::CalcList list : spanwise::kCalcLists) {
-        if (spanwise::GetListControlID(list) == nID) {
-            return m_calc.Pick(list, nIndex);
+} // namespace
+
+void CWebCalculator::Pick(int nHandle, int nIndex, int nPosition) {
+    WithDialog(m_host, nHandle, nIndex, [nPosition](const CWebHost::COpenDialog& open, int nID) {
+        if (!open.pDlg->OnUserPick(nID, nPosition) && nID != -1) {
+            open.pView->ShowSelection(*open.pDlg->FindControl(nID));
         }
-    }
-    return false;
+    });
 }
 
-bool CWebCalculator::Click(int nID) {
-    return Perform({false, static_cast<unsigned>(nID)});
+void CWebCalculator::Click(int nHandle, int nIndex) {
+    WithDialog(m_host, nHandle, nIndex,
+               [](const CWebHost::COpenDialog& open, int nID) { open.pDlg->OnUserClick(nID); });
 }
 
-bool CWebCalculator::Edit(int nID, const std::string& text) {
-    return m_calc.Dialog().OnUserEdit(nID, text);
+void CWebCalculator::Edit(int nHandle, int nIndex, const std::string& text) {
+    WithDialog(m_host, nHandle, nIndex, [&text](const CWebHost::COpenDialog& open, int nID) {
+        open.pDlg->OnUserEdit(nID, text);
+    });
 }
 
-emscripten::val CWebCalculator::GetSystemMenu() {
-    emscripten::val items = emscripten::val::array();
-    const CMenu* pMenu = m_calc.Dialog().GetSystemMenu(false);
-    if (pMenu == nullptr) {
-        return items;
-    }
-    for (const CMenu::CItem& item : pMenu->Items()) {
-        emscripten::val object = emscripten::val::object();
-        object.set("id", item.nID);
-        object.set("text", item.text);
-        object.set("separator", (item.nFlags & MF_SEPARATOR) != 0);
-        items.call<void>("push", object);
-    }
-    return items;
+void CWebCalculator::Ok(int nHandle) {
+    WithDialog(m_host, nHandle, -1,
+               [](const CWebHost::COpenDialog& open, int) { open.pDlg->OnOK(); });
 }
 
-void CWebCalculator::SysCommand(unsigned nID) {
-    Perform({true, nID});
+void CWebCalculator::Cancel(int nHandle) {
+    WithDialog(m_host, nHandle, -1,
+               [](const CWebHost::COpenDialog& open, int) { open.pDlg->OnCancel(); });
 }
 
-bool CWebCalculator::Perform(const CAction& action) {
-    bool bDone = true;
-    if (action.bSysCommand) {
-        m_calc.Dialog().OnSysCommand(action.nID, 0);
-    } else {
-        bDone = m_calc.Dialog().OnUserClick(static_cast<int>(action.nID));
-    }
-    if (const int nIDD = m_host.TakeShownDialog(); nIDD != 0) {
-        m_dialogOpenedBy = action;
-        m_nDialogIDD = nIDD;
-    }
-    return bDone;
+void CWebCalculator::SysCommand(int nHandle, int nID) {
+    WithDialog(m_host, nHandle, -1, [nID](const CWebHost::COpenDialog& open, int) {
+        open.pDlg->OnUserSysCommand(static_cast<unsigned>(nID));
+    });
 }
 
-void CWebCalculator::AnswerDialog(const emscripten::val& edits, int nButtonID) {
-    if (m_nDialogIDD == 0) {
-        return;
-    }
-    CWebHost::CAnswer answer;
-    answer.nIDD = std::exchange(m_nDialogIDD, 0);
-    answer.nButtonID = nButtonID;
-    const auto nEdits = edits["length"].as<unsigned>();
-    for (unsigned i = 0; i < nEdits; ++i) {
-        answer.edits.emplace_back(edits[i][0].as<int>(), edits[i][1].as<std::string>());
-    }
-    m_host.SetAnswer(std::move(answer));
-    Perform(m_dialogOpenedBy);
-    m_host.ClearAnswer();
-}
-
-void CWebCalculator::ClipboardRefused(const std::string& where) {
-    m_host.SetClipboardFailure(where == "open" ? CWebHost::ClipboardFailure::Open
-                                               : CWebHost::ClipboardFailure::SetText);
-    m_calc.Copy();
-    m_host.SetClipboardFailure(CWebHost::ClipboardFailure::None);
+// What the page's JavaScript sees of the program: the calculator and nothing else.
+EMSCRIPTEN_BINDINGS(spanwise) {
+    emscripten::class_<CWebCalculator>("Calculator")
+        .constructor<emscripten::val>()
+        .function("open", &CWebCalculator::Open)
+        .function("pick", &CWebCalculator::Pick)
+        .function("click", &CWebCalculator::Click)
+        .function("edit", &CWebCalculator::Edit)
+        .function("ok", &CWebCalculator::Ok)
+        .function("cancel", &CWebCalculator::Cancel)
+        .function("sysCommand", &CWebCalculator::SysCommand)
+        .function("messageBoxClosed", &CWebCalculator::MessageBoxClosed)
+        .function("clipboardRefused", &CWebCalculator::ClipboardRefused)
+        .function("takeChanges", &CWebCalculator::TakeChanges);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ControlMirror.h"
 #include "WebHost.h"
 
 #include "ui/Calculator.h"
@@ -8,57 +7,38 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <utility>
 
-// The calculator as the page drives it: the calculator opened on the page's host, the user's
-// picks and presses handed to it, and what changed handed back for the page to draw.
+// The calculator as the page drives it: opened on the page's host, the user's actions in any open
+// dialog handed to that dialog, and what they changed handed back for the page to draw. The page
+// names a dialog by the handle it was shown with and a control by its index in template order;
+// an action in a dialog that has ended meanwhile does nothing.
 class CWebCalculator {
 public:
-    CWebCalculator(emscripten::val page, bool bClipboardAvailable);
+    // page: the page's host functions (see CWebHost).
+    explicit CWebCalculator(emscripten::val page) : m_host(std::move(page)), m_calc(m_host) {}
 
-    CWebCalculator(const CWebCalculator&) = delete;
-    CWebCalculator& operator=(const CWebCalculator&) = delete;
+    // Shows the calculator; the page draws it in showDialog and from the first TakeChanges.
+    void Open() { m_calc.Show(); }
 
-    // The whole dialog (see DialogObject), for drawing it the first time.
-    emscripten::val GetDialog();
-    // The state of the control at nIndex in template order (see ControlObject).
-    emscripten::val GetControl(int nIndex);
-    // What changed since the page last drew (see CControlMirror::TakeChanges).
-    emscripten::val TakeChanges() { return m_mirror.TakeChanges(); }
+    // A pick of entry nPosition in a list; a refused one has the page show the list's selection
+    // again.
+    void Pick(int nHandle, int nIndex, int nPosition);
+    void Click(int nHandle, int nIndex);
+    // The user changed an edit field's text.
+    void Edit(int nHandle, int nIndex, const std::string& text);
+    // Enter, and Escape.
+    void Ok(int nHandle);
+    void Cancel(int nHandle);
+    // An item of the dialog's window menu.
+    void SysCommand(int nHandle, int nID);
 
-    // A user's pick of entry nIndex in list nID; false, and nothing changes, when the calculator
-    // does not take it (not a list, a disabled list, no such entry).
-    bool Pick(int nID, int nIndex);
-    // A user's press of button nID.
-    bool Click(int nID);
-    // A user's text in edit field nID.
-    bool Edit(int nID, const std::string& text);
-
-    // The window menu's items: {id, text, separator}.
-    emscripten::val GetSystemMenu();
-    void SysCommand(unsigned nID);
-
-    // The user answered the dialog the page shows (see CWebHost): edits holds [control id, text]
-    // pairs of its edit fields, nButtonID the button pressed (0 for Escape). The action that
-    // opened the dialog is made again, and the dialog takes the answer.
-    void AnswerDialog(const emscripten::val& edits, int nButtonID);
-
-    // The browser refused the text the last Copy handed it ("open": it has no clipboard to
-    // open; "set": it did not take the text). Copy is pressed again on a clipboard that fails
-    // there, so the calculator tells the user as it does when the system clipboard fails.
-    void ClipboardRefused(const std::string& where);
+    void MessageBoxClosed(int nToken) { m_host.MessageBoxClosed(nToken); }
+    void ClipboardRefused() { m_host.ClipboardRefused(); }
+    // What changed since the page last drew (see CWebHost::TakeChanges).
+    std::string TakeChanges() { return m_host.TakeChanges(); }
 
 private:
-    // A user's action that opened a dialog in the page: a window-menu command or a button press.
-    struct CAction {
-        bool bSysCommand = false;
-        unsigned nID = 0;
-    };
-
-    bool Perform(const CAction& action);
-
     CWebHost m_host;
     spanwise::CCalculator m_calc;
-    CControlMirror m_mirror;
-    CAction m_dialogOpenedBy;
-    int m_nDialogIDD = 0; // the dialog the page shows, 0 for none
 };

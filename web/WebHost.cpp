@@ -1,73 +1,91 @@
 #include "WebHost.h"
 
-#include "PageObjects.h"
+#include "DialogDescription.h"
 
 #include "controls/Dialog.h"
 
-#include <utility>
+#include <algorithm>
 
 using namespace ctl;
 
-CWebHost::CWebHost(emscripten::val page, bool bClipboardAvailable)
-    : m_page(std::move(page)), m_bClipboardAvailable(bClipboardAvailable) {}
-
-int CWebHost::RunModal(CDialog& dlg) {
-    dlg.Create();
-    if (m_answer.nIDD != 0 && m_answer.nIDD == dlg.Template().nIDD) {
-        const CAnswer answer = std::exchange(m_answer, CAnswer());
-        for (const auto& [nID, text] : answer.edits) {
-            dlg.OnUserEdit(nID, text);
-        }
-        if (answer.nButtonID == 0) {
-            dlg.OnCancel();
-        } else {
-            dlg.OnUserClick(answer.nButtonID);
-        }
-        if (dlg.GetModalResult() != 0) {
-            return dlg.GetModalResult();
-        }
-        // The dialog did not end with that button: the user goes on with it in the page.
-    }
-    m_nShownIDD = dlg.Template().nIDD;
-    m_page.call<void>("showDialog", DialogObject(dlg));
-    return IDCANCEL;
+CWebHost::CWebHost(emscripten::val page) : m_page(std::move(page)) {
+    m_changes.BeginArray();
 }
 
-void CWebHost::EndModal(CDialog& dlg, int nResult) {
-    if (&dlg == m_pMainDialog) {
-        m_page.call<void>("dialogEnded", nResult);
+const CWebHost::COpenDialog* CWebHost::Find(int nHandle) const {
+    for (const COpenDialog& open : m_open) {
+        if (open.nHandle == nHandle) {
+            return &open;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<CWebHost::COpenDialog>::iterator CWebHost::FindOpen(const CDialog& dlg) {
+    return std::find_if(m_open.begin(), m_open.end(),
+                        [&dlg](const COpenDialog& open) { return open.pDlg == &dlg; });
+}
+
+std::string CWebHost::TakeChanges() {
+    std::string changes = m_changes.EndArray().Take();
+    m_changes.BeginArray();
+    return changes;
+}
+
+void CWebHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
+    const int nHandle = ++m_nLastHandle;
+    const auto owner = dlg.GetParent() != nullptr ? FindOpen(*dlg.GetParent()) : m_open.end();
+    const auto size = m_page.call<emscripten::val>("measureFont", DialogFont(dlg.Template()),
+                                                   std::string(kBaseUnitLetters));
+    const CDialogBaseUnits units = GetDialogBaseUnits(size[0].as<int>(), size[1].as<int>());
+    const int nOwner = owner != m_open.end() ? owner->nHandle : 0;
+    m_page.call<void>("showDialog", nHandle, DescribeDialog(dlg, nOwner, units));
+    m_open.push_back(
+        {nHandle, &dlg, std::make_unique<CPageView>(dlg, nHandle, m_changes), std::move(onEnded)});
+}
+
+void CWebHost::CloseDialog(CDialog& dlg, int nResult) {
+    const auto found = FindOpen(dlg);
+    if (found == m_open.end()) {
+        return;
+    }
+    const COpenDialog open = std::move(*found);
+    m_open.erase(found);
+    open.pView->Detach();
+    m_page.call<void>("closeDialog", open.nHandle);
+    if (open.onEnded) {
+        open.onEnded(nResult);
     }
 }
 
-int CWebHost::MessageBox(CDialog& /*owner*/, const std::string& text, const std::string& caption,
-                         unsigned nType) {
-    m_page.call<void>("messageBox", text, caption, nType);
-    return IDOK;
+void CWebHost::ShowMessageBox(CDialog& owner, const std::string& text, const std::string& caption,
+                              unsigned /*nType*/, DialogEnded onClosed) {
+    const auto found = FindOpen(owner);
+    if (found == m_open.end()) {
+        return;
+    }
+    m_messageBoxes[++m_nLastToken] = std::move(onClosed);
+    m_page.call<void>("messageBox", found->nHandle, text, caption, m_nLastToken);
+}
+
+void CWebHost::MessageBoxClosed(int nToken) {
+    const auto box = m_messageBoxes.extract(nToken);
+    if (!box.empty() && box.mapped()) {
+        box.mapped()(IDOK);
+    }
 }
 
 bool CWebHost::Open() {
-    m_bTextPending = false;
-    m_strPending.clear();
-    return m_bClipboardAvailable && m_failure != ClipboardFailure::Open;
-}
-
-bool CWebHost::Empty() {
-    // The browser's clipboard is replaced as a whole when the text is written.
-    return true;
+    return m_page.call<bool>("canWriteClipboard");
 }
 
 bool CWebHost::SetText(const std::string& text) {
-    if (m_failure == ClipboardFailure::SetText) {
-        return false;
-    }
-    m_strPending = text;
-    m_bTextPending = true;
+    m_page.call<void>("writeClipboard", text);
     return true;
 }
 
-void CWebHost::Close() {
-    if (m_bTextPending) {
-        m_bTextPending = false;
-        m_page.call<void>("writeClipboard", m_strPending);
+void CWebHost::ClipboardRefused() {
+    if (m_onRefused) {
+        m_onRefused();
     }
 }

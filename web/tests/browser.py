@@ -2,10 +2,13 @@
 through WebDriver. Used by the browser tests and the scripts that take screenshots and figures."""
 
 import contextlib
-import functools
-import http.server
+import os
 import shutil
+import sys
 import threading
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+import serve as site_server  # noqa: E402
 
 try:
     from selenium import webdriver
@@ -31,7 +34,7 @@ DESKTOP = (1024, 768)
 PHONE = (360, 740)
 
 
-class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+class _QuietHandler(site_server.SiteHandler):
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         pass
 
@@ -39,27 +42,26 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
 class _IsolatedHandler(_QuietHandler):
     """Serves the page cross-origin isolated, where the browser's clock is at its finest."""
 
-    def end_headers(self):
-        self.send_header("Cross-Origin-Opener-Policy", "same-origin")
-        self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
-        super().end_headers()
+    def headers_to_send(self):
+        return {**super().headers_to_send(), "Cross-Origin-Opener-Policy": "same-origin",
+                "Cross-Origin-Embedder-Policy": "require-corp"}
 
 
 class _PlainHandler(_QuietHandler):
-    """Serves every file as application/octet-stream, as a server that knows no .wasm or .js."""
+    """Serves every file but HTML and JavaScript as application/octet-stream, as a server that
+    knows no .wasm."""
 
     def guess_type(self, path):
-        return "text/html" if path.endswith(".html") or path.endswith("/") else \
-            "application/octet-stream"
+        known = super().guess_type(path)
+        return known if known in ("text/html", "text/javascript") else "application/octet-stream"
 
 
 @contextlib.contextmanager
 def serve(site, isolated=False, plain=False):
-    """Serves the directory site on a free loopback port, as Python's http.server does (plain:
-    with no content types but HTML's); yields the page's address."""
+    """Serves the directory site on a free loopback port as scripts/web does, with its
+    Content-Security-Policy (plain: with no content type for .wasm); yields the page's address."""
     kind = _IsolatedHandler if isolated else _PlainHandler if plain else _QuietHandler
-    handler = functools.partial(kind, directory=site)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server = site_server.server(site, 0, kind)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
     try:

@@ -62,6 +62,13 @@ const done = arguments[arguments.length - 1];
 navigator.clipboard.readText().then(done, (error) => done('refused: ' + error));
 """
 
+# Every violation of the page's Content-Security-Policy, recorded from the start of each page.
+RECORD_VIOLATIONS = """
+window.spanwiseViolations = [];
+document.addEventListener('securitypolicyviolation', (event) => window.spanwiseViolations.push(
+    `${event.violatedDirective}: ${event.blockedURI} ${event.sourceFile}:${event.lineNumber}`));
+"""
+
 OPEN_MESSAGE_BOX = """
 const box = document.querySelector('dialog.message-box[open]');
 return box && {
@@ -89,11 +96,17 @@ class PageTest(unittest.TestCase):
         cls._server = browser.serve(SITE)
         cls.url = cls._server.__enter__()
         cls.driver = browser.chromium()
+        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": RECORD_VIOLATIONS})
 
     @classmethod
     def tearDownClass(cls):
         cls.driver.quit()
         cls._server.__exit__(None, None, None)
+
+    def tearDown(self):
+        # Whatever the test did, the page kept to the policy it is served with.
+        self.assertEqual(self.driver.execute_script("return window.spanwiseViolations"), [])
 
     # ---- helpers ------------------------------------------------------------------------------
 
@@ -160,6 +173,10 @@ class PageTest(unittest.TestCase):
         self.assertEqual(shown, expected(self.cli_state([])))
         # The dialog opens with the focus on its first list.
         self.assertEqual(self.focused(), "1000")
+        # Served as scripts/web serves it: under a strict Content-Security-Policy.
+        policy = self.driver.execute_async_script(
+            "fetch(location.href).then((r) => arguments[0](r.headers.get('content-security-policy')))")
+        self.assertEqual(policy, "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'")
 
         # Every list, text and button carries its control id; every list is labelled by its
         # caption, and the result fields are announced as they change.
@@ -246,6 +263,8 @@ class PageTest(unittest.TestCase):
                 self.control(COPY).click()
                 box = self.message_box()
                 self.assertEqual(box, {"caption": "spanwise", "text": message, "buttons": ["OK"]})
+                self.assertEqual(len(self.driver.find_elements(
+                    By.CSS_SELECTOR, "dialog.message-box[open]")), 1)
                 self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
                 self.assertIsNone(self.driver.execute_script(OPEN_MESSAGE_BOX))
                 self.assertEqual(self.focused(), str(COPY))
@@ -281,6 +300,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.driver.switch_to.active_element, ok)
         ok.click()
         self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal[open]"), [])
+        # The About box has ended; the calculator goes on.
+        self.pick("model", "#2")
+        self.assertEqual(self.shown(), expected(self.cli_state([("model", "#2")])))
 
     def test_fit(self):
         # Fit a Recording Time picks the range spanwise-cli's fit names, or says why it cannot.
@@ -310,10 +332,13 @@ class PageTest(unittest.TestCase):
                     field.send_keys(duration, Keys.ENTER)
                 if message:
                     self.assertTrue(self.message_box()["text"].startswith(message))
-                else:
-                    WebDriverWait(self.driver, 5).until(
-                        lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
+                    self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
+                WebDriverWait(self.driver, 5).until(
+                    lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
                 self.assertEqual(self.shown(), expected(self.cli_state(picked)))
+                # The box has ended; the calculator goes on.
+                self.pick("range", "#0")
+                self.assertEqual(self.shown(), expected(self.cli_state(picked + [("range", "#0")])))
 
     def test_exit(self):
         self.open()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "controls/DialogLayout.h"
+
+#include <string>
+
+namespace ctl {
+class CDialog;
+}
+
+// A dialog as the page draws it, handed over as JSON when it opens.
+
+// The CSS font-family list for a face: its names (GetFaceNames), then the faces that stand in for
+// it where it is not installed, then the browser's sans-serif.
+std::string FontFamilies(const std::string& face);
+
+// The CSS font of the dialog's template: its point size and the families for its face.
+std::string DialogFont(const ctl::CDialogTemplate& dlgTemplate);
+
+// {"owner": handle of the dialog it opened over (0 for none), "title", "icon" (the file, "" for
+// none), "font" (see DialogFont), "pointSize", "cx", "cy" (the client area in pixels), "menu":
+// the window menu's items ({"id", "text"}, text "" for a separator), "controls": one for each
+// control in template (tab) order: {"id", "kind", "x", "y", "cx", "cy" (pixels in the client
+// area), "group" (index of the group box that frames it, -1 for none), "label" (index of the
+// control that names it, -1 for none), "classes" (the page's classes for its styles), "icon"}}.
+// units: the base units of the dialog's font as the page measures it.
+std::string DescribeDialog(ctl::CDialog& dlg, int nOwner, const ctl::CDialogBaseUnits& units);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "controls/ControlView.h"
+
+#include <string>
+#include <vector>
+
+class CJsonWriter;
+
+// The page's drawing of one open dialog: each change of a control is written for the page as
+// [handle, control index, what, value], what being "text" (as shown), "entries", "selected",
+// "enabled", "visible", "font" ({height, weight, families}), "toolTip" ("" for none), "colour"
+// ("" for the page's own) or "focus". The page takes them after the user's action and draws them.
+class CPageView final : public ctl::CControlView {
+public:
+    // Writes the dialog's whole state at once, as the page's first drawing, into changes.
+    CPageView(ctl::CDialog& dlg, int nHandle, CJsonWriter& changes);
+
+    // The selection of a list once more, to be shown again (the dialog refused a pick).
+    void ShowSelection(const ctl::CControlState& control) override;
+
+protected:
+    void ShowText(const ctl::CControlState& control) override;
+    void ShowEntries(const ctl::CControlState& control) override;
+    void ShowEnabled(const ctl::CControlState& control) override;
+    void ShowVisible(const ctl::CControlState& control) override;
+    void ShowFont(const ctl::CControlState& control) override;
+    void ShowToolTip(const ctl::CControlState& control) override;
+    void ShowFocus(const ctl::CControlState& control) override;
+    void ShowTextColour(const ctl::CControlState& control, ctl::COLORREF colour) override;
+
+private:
+    // Starts the record of a change: [handle, index, what, ... ; the caller writes the value.
+    CJsonWriter& Write(const ctl::CControlState& control, const char* what);
+
+    int m_nHandle;
+    CJsonWriter& m_changes;
+    std::vector<std::vector<std::string>> m_shownEntries; // a list's entries as the page has them
+};

@@ -1,0 +1,29 @@
+// A message box over the page: a caption, the text and OK, in the font of the dialog it is shown
+// over. Once it is closed (OK, Escape) the focus goes back where it was and onClosed is called.
+import { make, uniqueId } from './dom.js';
+
+export function showMessageBox(text, caption, font, onClosed) {
+    const heading = make('h2', 'title-bar title',
+        { id: uniqueId('caption'), textContent: caption });
+    const message = make('p', 'message', { id: uniqueId('message'), textContent: text });
+    const ok = make('button', 'button default', { type: 'button', textContent: 'OK' });
+    const buttons = make('div', 'message-buttons');
+    const box = make('dialog', 'modal message-box', {},
+        { role: 'alertdialog', 'aria-labelledby': heading.id, 'aria-describedby': message.id });
+    message.style.font = font;
+    ok.style.font = font;
+    ok.addEventListener('click', () => box.close());
+    buttons.append(ok);
+    box.append(heading, message, buttons);
+    const returnFocus = document.activeElement;
+    box.addEventListener('close', () => {
+        box.remove();
+        if (returnFocus && returnFocus.isConnected) {
+            returnFocus.focus();
+        }
+        onClosed();
+    });
+    document.body.append(box);
+    box.showModal();
+    ok.focus();
+}
