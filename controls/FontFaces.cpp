@@ -49,4 +49,28 @@ std::vector<std::string> GetBoldFallbackFaces() {
     return {std::begin(kBoldFallbackFaces), std::end(kBoldFallbackFaces)};
 }
 
+std::string ResolveFace(const std::string& face, bool bBold, const IInstalledFonts& fonts) {
+    for (const std::string& name : GetFaceNames(face)) {
+        if (fonts.IsInstalled(name)) {
+            return name;
+        }
+    }
+    std::string standIn;
+    for (const char* candidate : kStandInFaces) {
+        if (fonts.IsInstalled(candidate)) {
+            standIn = candidate;
+            break;
+        }
+    }
+    if (!bBold || (!standIn.empty() && fonts.HasBoldStyle(standIn))) {
+        return standIn;
+    }
+    for (const char* candidate : kBoldFallbackFaces) {
+        if (fonts.IsInstalled(candidate) && fonts.HasBoldStyle(candidate)) {
+            return candidate;
+        }
+    }
+    return standIn;
+}
+
 } // namespace ctl

@@ -21,4 +21,19 @@ std::vector<std::string> GetStandInFaces();
 // made bold by thickening its strokes, which thins out or vanishes when drawn scaled.
 std::vector<std::string> GetBoldFallbackFaces();
 
+// What a window system has installed, as ResolveFace asks it.
+class IInstalledFonts {
+public:
+    virtual bool IsInstalled(const std::string& face) const = 0;
+    virtual bool HasBoldStyle(const std::string& face) const = 0;
+
+protected:
+    ~IInstalledFonts() = default;
+};
+
+// The face to draw face in: the face by one of its names where installed, else the first
+// stand-in installed; for bold text a stand-in without a bold style of its own gives way to the
+// first bold fallback that has one. Empty when nothing of the kind is installed.
+std::string ResolveFace(const std::string& face, bool bBold, const IInstalledFonts& fonts);
+
 } // namespace ctl

@@ -16,54 +16,53 @@ using namespace ctl;
 
 namespace {
 
-QString InstalledFamily(const QStringList& families, const QString& face) {
-    for (const QString& family : families) {
-        if (family.compare(face, Qt::CaseInsensitive) == 0) {
-            return family;
-        }
-    }
-    return {};
-}
+// The toolkit's font database, as the face resolution asks it.
+class CQtFonts final : public IInstalledFonts {
+public:
+    CQtFonts() : m_families(QFontDatabase::families()) {}
 
-bool HasBoldStyle(const QString& family) {
-    const QStringList styles = QFontDatabase::styles(family);
-    return std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
-        return QFontDatabase::weight(family, style) >= QFont::DemiBold;
-    });
-}
-
-QString JapaneseGothicFamily(const QStringList& families) {
-    for (const std::string& face : GetStandInFaces()) {
-        QString family = InstalledFamily(families, QString::fromStdString(face));
-        if (!family.isEmpty()) {
-            return family;
-        }
+    bool IsInstalled(const std::string& face) const override {
+        return !Installed(QString::fromStdString(face)).isEmpty();
     }
-    for (const QString& family : families) {
-        const bool bGothic = family.contains(QLatin1String("Gothic"), Qt::CaseInsensitive) ||
-                             family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
-        if (bGothic && QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)) {
-            return family;
-        }
+    bool HasBoldStyle(const std::string& face) const override {
+        const QString family = Installed(QString::fromStdString(face));
+        const QStringList styles = QFontDatabase::styles(family);
+        return std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
+            return QFontDatabase::weight(family, style) >= QFont::DemiBold;
+        });
     }
-    return {};
-}
 
-// The installed family named face, by its own or its English name; empty when there is none.
-QString ExactFamily(const QStringList& families, const QString& face) {
-    for (const std::string& name : GetFaceNames(face.toStdString())) {
-        QString exact = InstalledFamily(families, QString::fromStdString(name));
-        if (!exact.isEmpty()) {
-            return exact;
+    // The family as the database spells it; empty when it is not installed.
+    QString Installed(const QString& face) const {
+        for (const QString& family : m_families) {
+            if (family.compare(face, Qt::CaseInsensitive) == 0) {
+                return family;
+            }
         }
+        return {};
     }
-    return {};
-}
 
-// ResolveFontFamily or ResolveBoldFontFamily, asked once for each face rather than each time a
-// window opens: they go through the list of every installed family. Forgotten when the installed
-// fonts change, and with the application.
-QString CachedFontFamily(const QString& face, bool bBold = false) {
+    // Any other Japanese Gothic family, where none of the stand-ins is installed.
+    QString AnyJapaneseGothic() const {
+        for (const QString& family : m_families) {
+            const bool bGothic = family.contains(QLatin1String("Gothic"), Qt::CaseInsensitive) ||
+                                 family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
+            if (bGothic &&
+                QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)) {
+                return family;
+            }
+        }
+        return {};
+    }
+
+private:
+    QStringList m_families;
+};
+
+// The family for face, asked once for each face rather than each time a window opens: it goes
+// through the list of every installed family. Forgotten when the installed fonts change, and
+// with the application.
+QString CachedFontFamily(const QString& face, bool bBold) {
     static QHash<QString, QString> families;
     static bool bWatching = false;
     if (!bWatching && qApp != nullptr) {
@@ -77,40 +76,23 @@ QString CachedFontFamily(const QString& face, bool bBold = false) {
     const QString key = bBold ? QLatin1String("bold:") + face : face;
     auto found = families.constFind(key);
     if (found == families.cend()) {
-        found = families.insert(key, bBold ? ResolveBoldFontFamily(face) : ResolveFontFamily(face));
+        found = families.insert(key, ResolveFontFamily(face, bBold));
     }
     return *found;
 }
 
 } // namespace
 
-QString ResolveFontFamily(const QString& face) {
-    const QStringList families = QFontDatabase::families();
-    QString exact = ExactFamily(families, face);
-    return !exact.isEmpty() ? exact : JapaneseGothicFamily(families);
-}
-
-QString ResolveBoldFontFamily(const QString& face) {
-    const QStringList families = QFontDatabase::families();
-    if (QString exact = ExactFamily(families, face); !exact.isEmpty()) {
-        return exact;
-    }
-    QString fallback = JapaneseGothicFamily(families);
-    if (!fallback.isEmpty() && HasBoldStyle(fallback)) {
-        return fallback;
-    }
-    for (const std::string& boldFace : GetBoldFallbackFaces()) {
-        QString family = InstalledFamily(families, QString::fromStdString(boldFace));
-        if (!family.isEmpty() && HasBoldStyle(family)) {
-            return family;
-        }
-    }
-    return fallback;
+QString ResolveFontFamily(const QString& face, bool bBold) {
+    const CQtFonts fonts;
+    const std::string resolved = ResolveFace(face.toStdString(), bBold, fonts);
+    return resolved.empty() ? fonts.AnyJapaneseGothic()
+                            : fonts.Installed(QString::fromStdString(resolved));
 }
 
 QFont DialogFont(const QString& face, int nPointSize) {
     QFont font = QApplication::font();
-    const QString family = CachedFontFamily(face);
+    const QString family = CachedFontFamily(face, false);
     if (!family.isEmpty()) {
         font.setFamilies({family});
     }

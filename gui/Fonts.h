@@ -13,12 +13,9 @@ struct CFontRequest;
 // exists, else the closest Japanese Gothic face (for bold text, a face with a real bold style),
 // else the desktop's own user-interface font.
 
-// The family to use for face; empty when only the desktop's default font is left.
-QString ResolveFontFamily(const QString& face);
-
-// The family for bold text in face: the face itself where it is installed, else a fallback with a
-// bold style of its own (a Japanese Gothic one if there is one), else as ResolveFontFamily.
-QString ResolveBoldFontFamily(const QString& face);
+// The family to use for face (see ctl::ResolveFace), for bold text where bBold; empty when only
+// the desktop's default font is left.
+QString ResolveFontFamily(const QString& face, bool bBold = false);
 
 // The font of a dialog: face at nPointSize points.
 QFont DialogFont(const QString& face, int nPointSize);
