@@ -6,11 +6,11 @@
 #include "Commands.h"
 #include "DescriptorBuffer.h"
 #include "ExitStatus.h"
-#include "Picks.h"
 #include "Scenario.h"
 #include "ScenarioLines.h"
 #include "calc/ShownText.h"
 #include "res/Version.h"
+#include "ui/Calculator.h"
 
 #include <CLI/CLI.hpp>
 

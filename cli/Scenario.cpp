@@ -1,7 +1,6 @@
 #include "Scenario.h"
 
 #include "ExitStatus.h"
-#include "Picks.h"
 #include "ui/Calculator.h"
 
 namespace spanwise::cli {

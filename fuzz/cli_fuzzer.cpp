@@ -16,7 +16,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
-#include "cli/Picks.h"
 #include "cli/Scenario.h"
 #include "cli/ShellWords.h"
 #include "controls/DialogHost.h"

@@ -114,4 +114,25 @@ std::vector<CReachedState> WalkReachableStates(CCalculator& calc,
                                                const PickVisitor& onPick = {},
                                                long* pnPicks = nullptr);
 
+// Selections as users write them: "LIST=VALUE", where LIST is a list's name in any case and VALUE
+// names an entry of the list as it is now:
+// - "#N", N decimal digits without a sign, is the entry at 0-based position N;
+// - otherwise the first entry whose text is VALUE, compared without regard to case;
+// - failing that, the one entry whose text begins with VALUE (not empty), without regard to case.
+
+// The names of the lists, in dialog order, separated by ", ".
+std::string ListNames();
+// Whether word is the name of a list, in any case.
+bool IsListName(const std::string& word);
+// Applies one selection as a user's pick. Returns false with a message, and changes nothing, when
+// the selection is malformed, names no list, no entry or more than one entry, or when the list is
+// disabled. pList, when given, receives the list picked in.
+bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
+               CalcList* pList = nullptr);
+// The selection of list as it stands, written so that ApplyPick picks that entry again.
+std::string SelectionWord(const CCalculator& calc, CalcList list);
+// The selections that bring a calculator just opened to this calculator's state when applied in
+// their order, each list picked while it is enabled; none for the opening state.
+std::vector<std::string> GetSelectionWords(const CCalculator& calc);
+
 } // namespace spanwise

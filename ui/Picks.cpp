@@ -1,15 +1,19 @@
-#include "Picks.h"
+// Selections as users write them, "LIST=VALUE": on command lines, scenario lines, the window's
+// command line and the web page's address.
+
+#include "ui/Calculator.h"
 
 #include "calc/DurationParse.h"
 #include "calc/ShownText.h"
-#include "ui/Calculator.h"
+#include "controls/DialogHost.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <limits>
 #include <vector>
 
-namespace spanwise::cli {
+namespace spanwise {
 
 namespace {
 
@@ -181,4 +185,50 @@ bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& err
     return true;
 }
 
-} // namespace spanwise::cli
+std::string SelectionWord(const CCalculator& calc, CalcList list) {
+    const std::vector<std::string>& entries = calc.GetEntries(list);
+    const int nSelected = calc.GetSelected(list);
+    const std::string& text = entries[static_cast<std::size_t>(nSelected)];
+    const long nSame = std::count_if(entries.begin(), entries.end(), [&text](const std::string& e) {
+        return EqualsIgnoringCase(e, text);
+    });
+    const bool bPosition = text.empty() || nSame > 1 || text[0] == '#';
+    return std::string(GetListName(list)) + '=' +
+           (bPosition ? '#' + std::to_string(nSelected) : text);
+}
+
+namespace {
+
+// Orders to pick the lists in so that each is picked while it is enabled: under REC the sampling
+// and channel lists are disabled but keep their positions, so those are picked under MEM first.
+const CalcList kReopenOrders[][kCalcListCount] = {
+    {CalcList::Model, CalcList::Memory, CalcList::Sampling, CalcList::Scanner, CalcList::Channels,
+     CalcList::Function, CalcList::TimeRange},
+    {CalcList::Model, CalcList::Memory, CalcList::Function, CalcList::Sampling, CalcList::Scanner,
+     CalcList::Channels, CalcList::TimeRange},
+};
+
+} // namespace
+
+std::vector<std::string> GetSelectionWords(const CCalculator& calc) {
+    ctl::CHeadlessHost host;
+    std::vector<std::string> words;
+    for (const auto& order : kReopenOrders) {
+        CCalculator reopened(host);
+        words.clear();
+        for (const CalcList list : order) {
+            const int nWanted = calc.GetSelection()[list];
+            if (reopened.GetSelected(list) != nWanted && reopened.IsEnabled(list) &&
+                nWanted < static_cast<int>(reopened.GetEntries(list).size())) {
+                reopened.Pick(list, nWanted);
+                words.push_back(SelectionWord(reopened, list));
+            }
+        }
+        if (reopened.GetSelection() == calc.GetSelection()) {
+            break;
+        }
+    }
+    return words;
+}
+
+} // namespace spanwise
