@@ -90,8 +90,8 @@ void CInputDecoder::Decode(bool bFinal) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         const auto first = static_cast<unsigned char>(m_raw[2 * i]);
         const auto second = static_cast<unsigned char>(m_raw[2 * i + 1]);
-        units[i] = static_cast<char16_t>(bLittleEndian ? first | (second << 8)
-                                                       : (first << 8) | second);
+        units[i] =
+            static_cast<char16_t>(bLittleEndian ? first | (second << 8) : (first << 8) | second);
     }
     const std::size_t nTaken = AppendUtf16AsUtf8(units.data(), units.size(), bFinal, m_text);
     m_raw.erase(0, 2 * nTaken);

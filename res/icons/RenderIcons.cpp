@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
 #include <QSvgRenderer>
 
 #include <cstdio>
@@ -49,25 +50,20 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const QString dir = QString::fromLocal8Bit(argv[2]);
-    struct Output {
-        const char* name;
-        int nSize;
-        bool bMaskable;
-    };
-    const Output outputs[] = {
-        {"spanwise-%1.png", 16, false},          {"spanwise-%1.png", 20, false},
-        {"spanwise-%1.png", 24, false},          {"spanwise-%1.png", 32, false},
-        {"spanwise-%1.png", 40, false},          {"spanwise-%1.png", 48, false},
-        {"spanwise-%1.png", 64, false},          {"spanwise-%1.png", 128, false},
-        {"spanwise-%1.png", 192, false},         {"spanwise-%1.png", 256, false},
-        {"spanwise-%1.png", 512, false},         {"spanwise-maskable-%1.png", 512, true},
-    };
-    for (const Output& output : outputs) {
-        const QString file = dir + '/' + QString::fromLatin1(output.name).arg(output.nSize);
-        if (!Render(renderer, output.nSize, output.bMaskable, file)) {
-            std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(file));
-            return 1;
+    QStringList failed;
+    for (const int nSize : {16, 20, 24, 32, 40, 48, 64, 128, 192, 256, 512}) {
+        const QString file = QStringLiteral("%1/spanwise-%2.png").arg(dir).arg(nSize);
+        if (!Render(renderer, nSize, false, file)) {
+            failed << file;
         }
+    }
+    const QString maskable = dir + QStringLiteral("/spanwise-maskable-512.png");
+    if (!Render(renderer, 512, true, maskable)) {
+        failed << maskable;
+    }
+    if (!failed.isEmpty()) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(failed.join(", ")));
+        return 1;
     }
     return 0;
 }

@@ -64,9 +64,8 @@ std::string VersionValue(const std::string& path, const wchar_t* name) {
 TEST(Win32Resources, EachProgramCarriesIconVersionAndManifest) {
     for (const CProgram& program : kPrograms) {
         SCOPED_TRACE(program.fileName);
-        HMODULE hModule =
-            LoadLibraryExW(Widen(program.path).c_str(), nullptr,
-                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        HMODULE hModule = LoadLibraryExW(Widen(program.path).c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(hModule, nullptr);
         EXPECT_EQ(IconSizes(hModule), (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
         EXPECT_NE(FindResourceW(hModule, MAKEINTRESOURCEW(1), kManifestType), nullptr);
