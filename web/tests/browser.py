@@ -4,8 +4,11 @@ through WebDriver. Used by the browser tests and the scripts that take screensho
 import contextlib
 import functools
 import http.server
+import os
 import shutil
+import sys
 import threading
+import unittest
 
 try:
     from selenium import webdriver
@@ -26,6 +29,25 @@ def missing_tools():
     if webdriver is None:
         missing.append("python3-selenium")
     return missing
+
+SKIPPED = 77
+
+
+def run_tests(built_file, argv):
+    """Runs this program's unittest tests with argv (names of tests, options), unless the page is
+    not built (built_file is missing) or a tool is missing; returns the exit status, 77 for
+    skipped."""
+    if not os.path.isfile(built_file):
+        print(f"no web page in {os.path.dirname(built_file)}: build it with "
+              "'cmake --build --preset web'; skipped")
+        return SKIPPED
+    missing = missing_tools()
+    if missing:
+        print(f"{', '.join(missing)} missing ('scripts/install-deps web' installs them); skipped")
+        return SKIPPED
+    program = unittest.main(argv=[sys.argv[0]] + argv, exit=False, verbosity=2)
+    return 0 if program.result.wasSuccessful() else 1
+
 
 DESKTOP = (1024, 768)
 PHONE = (360, 740)

@@ -28,7 +28,6 @@ if browser.webdriver is not None:
     from selenium.webdriver.support.ui import WebDriverWait
 
 SITE = None
-SKIPPED = 77
 RECORDING_TIME = 1007
 # What one visit may cost, through scripts/web's server: the page, the core, the manifest, its
 # icon and every file the service worker keeps.
@@ -239,15 +238,7 @@ def main():
     parser.add_argument("--site", required=True, help="the built page (build/web)")
     args, rest = parser.parse_known_args()
     SITE = args.site
-    if not os.path.isfile(os.path.join(SITE, "service-worker.js")):
-        print(f"no web page in {SITE}: build it with 'cmake --build --preset web'; skipped")
-        return SKIPPED
-    missing = browser.missing_tools()
-    if missing:
-        print(f"{', '.join(missing)} missing ('scripts/install-deps web' installs them); skipped")
-        return SKIPPED
-    program = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
-    return 0 if program.result.wasSuccessful() else 1
+    return browser.run_tests(os.path.join(SITE, "service-worker.js"), rest)
 
 
 if __name__ == "__main__":
