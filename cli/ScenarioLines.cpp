@@ -2,6 +2,7 @@
 
 #include "DescriptorBuffer.h"
 #include "ExitStatus.h"
+#include "InputDecoder.h"
 #include "LineReader.h"
 #include "Output.h"
 #include "Scenario.h"
@@ -80,7 +81,8 @@ private:
 int AnswerScenarioLines(const CCommand& command, const CCommandOptions& options, std::istream& in,
                         std::ostream& out, std::ostream& err) {
     CAnswerWriter writer(command.format(options), out, err);
-    CLineReader reader(*in.rdbuf());
+    CInputDecoder decoded(*in.rdbuf());
+    CLineReader reader(decoded);
     bool bAnyFailed = false;
     int nAnswerStatus = kExitAnswered; // the last status other than kExitAnswered an answer had
     std::string line;

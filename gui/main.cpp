@@ -1,6 +1,7 @@
 // spanwise: the calculator window.
 
 #include "CommandLine.h"
+#include "ConsoleOutput.h"
 #include "DisplayCheck.h"
 #include "Icons.h"
 #include "QtDialogHost.h"
@@ -25,8 +26,9 @@ constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
 // Where no window can be opened: the report of the opening conditions, as Copy would give it,
-// with the terminal's line ends, and on standard error why there is no window (reason).
-void PrintOpeningReport(const std::string& reason) {
+// with the terminal's line ends, and on standard error why there is no window (reason). False
+// when the report could not be written.
+bool PrintOpeningReport(const std::string& reason) {
     CHeadlessHost host;
     const spanwise::CCalculator calc(host);
     std::string report = calc.GetReport();
@@ -34,21 +36,20 @@ void PrintOpeningReport(const std::string& reason) {
     while ((at = report.find("\r\n", at)) != std::string::npos) {
         report.erase(at, 1);
     }
-    std::cout << report << std::flush;
+    if (!WriteStandardOutput(report, AfxGetAppName())) {
+        return false;
+    }
     std::cerr << AfxGetAppName() << ": " << reason
               << ", so this is the opening report instead of the window;"
                  " spanwise-cli serves without one\n";
+    return true;
 }
 
 // Help, version and bad arguments, which need no window. Returns -1 when the program goes on.
 int AnswerWithoutWindow(const CCommandLine& commandLine, bool bReportErrors) {
-    if (commandLine.bHelp) {
-        std::cout << HelpText(AfxGetAppName());
-        return 0;
-    }
-    if (commandLine.bVersion) {
-        std::cout << VersionText();
-        return 0;
+    if (commandLine.bHelp || commandLine.bVersion) {
+        const std::string text = commandLine.bHelp ? HelpText(AfxGetAppName()) : VersionText();
+        return WriteStandardOutput(text, AfxGetAppName()) ? 0 : kExitWriteError;
     }
     if (bReportErrors && !commandLine.error.empty()) {
         std::cerr << AfxGetAppName() << ": " << commandLine.error << "\nRun '" << AfxGetAppName()
@@ -70,14 +71,13 @@ int main(int argc, char* argv[]) {
         return nExit;
     }
     if (!bDisplay) {
-        PrintOpeningReport("no display found");
-        return 0;
+        return PrintOpeningReport("no display found") ? 0 : kExitWriteError;
     }
     // A display that is named but does not answer (a stopped X server, an ssh session without X
     // forwarding) would make the toolkit abort.
     if (const CDisplayCheck check = CheckDisplay(rawArgs); !check.bAnswers) {
-        PrintOpeningReport("cannot open display " + check.display);
-        return kExitFailure;
+        return PrintOpeningReport("cannot open display " + check.display) ? kExitFailure
+                                                                          : kExitWriteError;
     }
 
     QApplication app(argc, argv);

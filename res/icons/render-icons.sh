@@ -1,6 +1,7 @@
 #!/bin/sh
-# Renders spanwise.svg to spanwise-{16,32,48,128}.png beside it. Run after changing the SVG and
-# commit the PNGs with it. Needs a configured build (cmake --preset default).
+# Renders spanwise.svg to the PNGs beside it (spanwise-SIZE.png from 16 to 512 px and
+# spanwise-maskable-512.png). Run after changing the SVG and commit the PNGs with it, then make
+# Windows' icon file (win32/res/make-icon.sh). Needs a configured build (cmake --preset default).
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)

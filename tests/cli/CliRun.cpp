@@ -192,4 +192,24 @@ std::string WithCrLf(const std::string& text) {
     return crlf;
 }
 
+std::u16string Utf16(const std::string& utf8) {
+    std::u16string units;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t nBytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = nBytes == 1 ? lead : lead & (0x7F >> nBytes);
+        for (std::size_t k = 1; k < nBytes && i + k < utf8.size(); ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        if (c >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(c);
+        }
+        i += nBytes;
+    }
+    return units;
+}
+
 } // namespace spanwise::test

@@ -33,4 +33,7 @@ std::vector<std::string> SplitLines(const std::string& text);
 // The text with every "\n" written as "\r\n".
 std::string WithCrLf(const std::string& text);
 
+// The UTF-8 text (well-formed) as UTF-16 code units.
+std::u16string Utf16(const std::string& utf8);
+
 } // namespace spanwise::test

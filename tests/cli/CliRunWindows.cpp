@@ -88,25 +88,28 @@ private:
 };
 
 // The C runtime joins the arguments with blanks as they are; each is quoted here so that the
-// child's runtime splits its command line back into the same words.
-std::string QuoteArgument(const std::string& arg) {
-    if (!arg.empty() && arg.find_first_of(" \t\n\v\"") == std::string::npos) {
+// child's runtime splits its command line back into the same words. The arguments are UTF-8
+// and the command line UTF-16, as Windows hands it to a program started from a shell.
+std::wstring QuoteArgument(const std::string& utf8) {
+    const std::u16string units = Utf16(utf8);
+    const std::wstring arg(units.begin(), units.end());
+    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
         return arg;
     }
-    std::string quoted = "\"";
+    std::wstring quoted = L"\"";
     std::size_t nBackslashes = 0;
-    for (const char c : arg) {
-        if (c == '\\') {
+    for (const wchar_t c : arg) {
+        if (c == L'\\') {
             ++nBackslashes;
             continue;
         }
         // Backslashes double before a quote, which is escaped itself; elsewhere they stand.
-        quoted.append(c == '"' ? nBackslashes * 2 + 1 : nBackslashes, '\\');
+        quoted.append(c == L'"' ? nBackslashes * 2 + 1 : nBackslashes, L'\\');
         quoted += c;
         nBackslashes = 0;
     }
-    quoted.append(nBackslashes * 2, '\\');
-    return quoted + "\"";
+    quoted.append(nBackslashes * 2, L'\\');
+    return quoted + L"\"";
 }
 
 } // namespace
@@ -124,12 +127,14 @@ CCliRun RunCli(const std::vector<std::string>& args, const std::string& input, C
     in.Write(input);
 
     const std::string program = SPANWISE_CLI_PATH;
-    std::vector<std::string> quoted{QuoteArgument(program)};
+    const std::u16string programUnits = Utf16(program);
+    const std::wstring wideProgram(programUnits.begin(), programUnits.end());
+    std::vector<std::wstring> quoted{QuoteArgument(program)};
     for (const std::string& arg : args) {
         quoted.push_back(QuoteArgument(arg));
     }
-    std::vector<const char*> argv;
-    for (const std::string& arg : quoted) {
+    std::vector<const wchar_t*> argv;
+    for (const std::wstring& arg : quoted) {
         argv.push_back(arg.c_str());
     }
     argv.push_back(nullptr);
@@ -141,7 +146,7 @@ CCliRun RunCli(const std::vector<std::string>& args, const std::string& input, C
         const CRedirect stdinScope(0, in.Fd());
         const CRedirect stdoutScope(1, out.Fd());
         const CRedirect stderrScope(2, err.Fd());
-        nStatus = _spawnv(_P_WAIT, program.c_str(), argv.data());
+        nStatus = _wspawnv(_P_WAIT, wideProgram.c_str(), argv.data());
     }
     if (nStatus < 0 && errno == ENOENT) {
         throw std::runtime_error("cannot start " + program);

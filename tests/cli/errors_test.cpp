@@ -80,6 +80,8 @@ TEST(CliErrors, ShowWhatWasTypedWithoutItsInvisibleCharacters) {
     struct Case {
         std::string selection;
         std::string shown;
+        // Not UTF-8: a Windows command line, which is UTF-16, cannot hold it; input can.
+        bool bNotUtf8 = false;
     };
     const Case cases[] = {
         {"model=Ce\x1b[31mdar", "\"Ce\\x1b[31mdar\""},
@@ -91,19 +93,26 @@ TEST(CliErrors, ShowWhatWasTypedWithoutItsInvisibleCharacters) {
         {"model=Cedar\xc2\xa0", "\"Cedar\\u00a0\""},              // no-break space
         {"model=\xc2\x9b", "\"\\u009b\""},                        // C1 control
         {"model=\xf3\xa0\x80\x81", "\"\\U000e0001\""},            // language tag
-        {"model=Ced\377ar\303", "\"Ced\\xffar\\xc3\""},           // not UTF-8
-        {"model=\xc0\xaf", "\"\\xc0\\xaf\""},                     // overlong "/"
+        {"model=Ced\377ar\303", "\"Ced\\xffar\\xc3\"", true},     // not UTF-8
+        {"model=\xc0\xaf", "\"\\xc0\\xaf\"", true},               // overlong "/"
         {"model=Z\xc3\xbcrich", "\"Z\xc3\xbcrich\""},             // prints: stays
         {"mo\033del=Cedar", "\"mo\\x1bdel\""},
         {"model=" + longValue, "\"" + std::string(57, 'a') + "...\" (1000 characters)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
-        const CCliRun run = RunCli({"report", c.selection});
-        EXPECT_EQ(run.nExit, 2);
-        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
-        for (const char byte : run.err) {
-            EXPECT_TRUE(byte == '\n' || static_cast<unsigned char>(byte) >= 0x20) << run.err;
+#ifdef _WIN32
+        const bool bArgument = !c.bNotUtf8;
+#else
+        const bool bArgument = true;
+#endif
+        if (bArgument) {
+            const CCliRun run = RunCli({"report", c.selection});
+            EXPECT_EQ(run.nExit, 2);
+            EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+            for (const char byte : run.err) {
+                EXPECT_TRUE(byte == '\n' || static_cast<unsigned char>(byte) >= 0x20) << run.err;
+            }
         }
 
         const CCliRun lines = RunCli({"state", "-"}, "'" + c.selection + "'\n");

@@ -29,8 +29,9 @@ struct CRun {
 };
 
 // Runs spanwise with args; bDisplay: on the offscreen platform, else with no display at all.
-// extra: variables set on top ("NAME=VALUE").
-CRun RunSpanwise(const QStringList& args, bool bDisplay, const QStringList& extra = {}) {
+// extra: variables set on top ("NAME=VALUE"); outFile: where standard output goes instead.
+CRun RunSpanwise(const QStringList& args, bool bDisplay, const QStringList& extra = {},
+                 const QString& outFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "QT_SCALE_FACTOR"}) {
@@ -44,6 +45,9 @@ CRun RunSpanwise(const QStringList& args, bool bDisplay, const QStringList& extr
     }
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!outFile.isEmpty()) {
+        process.setStandardOutputFile(outFile);
+    }
     process.start(SPANWISE_EXECUTABLE, args);
     CRun run;
     // A crash (an abort, a segmentation fault) leaves nExit at -1.
@@ -69,6 +73,24 @@ TEST(SpanwiseProcessTest, WithoutDisplayPrintsTheOpeningReport) {
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("no display")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("spanwise-cli")) << run.err.toStdString();
+}
+
+TEST(SpanwiseProcessTest, OutputThatCannotBeWrittenIsAnError) {
+    struct Case {
+        QStringList args;
+        QStringList extra;
+    };
+    const Case cases[] = {{{"--version"}, {}},
+                          {{"--help"}, {}},
+                          {{}, {}},
+                          // a display that does not answer: the report instead of the window
+                          {{}, {"DISPLAY=:55"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.args + c.extra).join(' ').toStdString());
+        const CRun run = RunSpanwise(c.args, false, c.extra, "/dev/full");
+        EXPECT_EQ(run.nExit, 4);
+        EXPECT_EQ(run.err.toStdString(), "spanwise: write error: No space left on device\n");
+    }
 }
 
 struct CArgumentsCase {

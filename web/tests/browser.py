@@ -6,6 +6,7 @@ import os
 import shutil
 import sys
 import threading
+import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
 import serve as site_server  # noqa: E402
@@ -30,16 +31,30 @@ def missing_tools():
         missing.append("python3-selenium")
     return missing
 
+SKIPPED = 77
+
+
+def run_tests(built_file, argv):
+    """Runs this program's unittest tests with argv (names of tests, options), unless the page is
+    not built (built_file is missing) or a tool is missing; returns the exit status, 77 for
+    skipped."""
+    if not os.path.isfile(built_file):
+        print(f"no web page in {os.path.dirname(built_file)}: build it with "
+              "'cmake --build --preset web'; skipped")
+        return SKIPPED
+    missing = missing_tools()
+    if missing:
+        print(f"{', '.join(missing)} missing ('scripts/install-deps web' installs them); skipped")
+        return SKIPPED
+    program = unittest.main(argv=[sys.argv[0]] + argv, exit=False, verbosity=2)
+    return 0 if program.result.wasSuccessful() else 1
+
+
 DESKTOP = (1024, 768)
 PHONE = (360, 740)
 
 
-class _QuietHandler(site_server.SiteHandler):
-    def log_message(self, format, *args):  # noqa: A002 - the base class's name
-        pass
-
-
-class _IsolatedHandler(_QuietHandler):
+class _IsolatedHandler(site_server.Handler):
     """Serves the page cross-origin isolated, where the browser's clock is at its finest."""
 
     def headers_to_send(self):
@@ -47,21 +62,22 @@ class _IsolatedHandler(_QuietHandler):
                 "Cross-Origin-Embedder-Policy": "require-corp"}
 
 
-class _PlainHandler(_QuietHandler):
+class _PlainHandler(site_server.Handler):
     """Serves every file but HTML and JavaScript as application/octet-stream, as a server that
     knows no .wasm."""
 
-    def guess_type(self, path):
-        known = super().guess_type(path)
-        return known if known in ("text/html", "text/javascript") else "application/octet-stream"
+    def content_type(self, extension):
+        known = super().content_type(extension)
+        return known if known.startswith(("text/html", "text/javascript")) \
+            else "application/octet-stream"
 
 
 @contextlib.contextmanager
 def serve(site, isolated=False, plain=False):
     """Serves the directory site on a free loopback port as scripts/web does, with its
     Content-Security-Policy (plain: with no content type for .wasm); yields the page's address."""
-    kind = _IsolatedHandler if isolated else _PlainHandler if plain else _QuietHandler
-    server = site_server.server(site, 0, kind)
+    kind = _IsolatedHandler if isolated else _PlainHandler if plain else site_server.Handler
+    server = site_server.make_server(site, quiet=True, handler=kind)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
     try:

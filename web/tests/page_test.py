@@ -24,7 +24,6 @@ if browser.webdriver is not None:
 SITE = None
 CLI = None
 
-SKIPPED = 77
 SCENARIO_COUNT = 300
 COPY, EXIT = 1012, 1
 RECORDING_LENGTH, SAMPLING_PERIOD, RECORDING_TIME = 1006, 1009, 1007
@@ -376,15 +375,7 @@ def main():
     parser.add_argument("--cli", required=True, help="spanwise-cli")
     args, rest = parser.parse_known_args()
     SITE, CLI = args.site, args.cli
-    if not os.path.isfile(os.path.join(SITE, "index.html")):
-        print(f"no web page in {SITE}: build it with 'cmake --build --preset web'; skipped")
-        return SKIPPED
-    missing = browser.missing_tools()
-    if missing:
-        print(f"{', '.join(missing)} missing ('scripts/install-deps web' installs them); skipped")
-        return SKIPPED
-    program = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
-    return 0 if program.result.wasSuccessful() else 1
+    return browser.run_tests(os.path.join(SITE, "index.html"), rest)
 
 
 if __name__ == "__main__":

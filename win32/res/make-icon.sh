@@ -1,8 +1,13 @@
 #!/bin/sh
-# Makes spanwise.ico (16, 32 and 48 px) beside it from the project's icon images. Run after
+# Makes spanwise.ico beside it from the project's icon images: 16, 20, 24, 32, 40, 48 and 64 px
+# (Explorer's and the taskbar's sizes at 100% to 200% scaling) and 256 px (large icons). Run after
 # render-icons.sh has made new ones, and commit the icon with them. Needs ImageMagick.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 icons=$(cd "$here/../../res/icons" && pwd)
-/usr/bin/convert "$icons/spanwise-16.png" "$icons/spanwise-32.png" "$icons/spanwise-48.png" \
-    "$here/spanwise.ico"
+images=""
+for size in 16 20 24 32 40 48 64 256; do
+    images="$images $icons/spanwise-$size.png"
+done
+# shellcheck disable=SC2086 # one word per image
+/usr/bin/convert $images "$here/spanwise.ico"
