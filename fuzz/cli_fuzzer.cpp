@@ -523,8 +523,14 @@ void RunArguments(const std::string& bytes) {
         command = FindCommand("report");
     }
     const bool bFit = command != nullptr && std::string(command->name) == "fit";
-    const bool bJson = std::find(args.begin() + 1, args.end(), "--json") != args.end();
-    const bool bCsv = std::find(args.begin() + 1, args.end(), "--csv") != args.end();
+    // A flag with "=" and nothing after it is the flag.
+    const auto hasFlag = [&args](const std::string& flag) {
+        return std::any_of(args.begin() + 1, args.end(), [&flag](const std::string& arg) {
+            return arg == flag || arg == flag + "=";
+        });
+    };
+    const bool bJson = hasFlag("--json");
+    const bool bCsv = hasFlag("--csv");
     const bool bHelpOrVersion = outText.find("Usage: spanwise-cli") != std::string::npos ||
                                 outText.rfind("Spanwise V", 0) == 0;
     if (bReadsLines && (nExit < 2 || nExit == 3) && command != nullptr &&
