@@ -9,7 +9,6 @@ Usage: serve.py [--port PORT] [--bind ADDRESS] DIR   (default: 127.0.0.1:8000)
 """
 
 import argparse
-import email.utils
 import gzip
 import hashlib
 import http.server
@@ -39,8 +38,10 @@ TYPES = {
 # Already compressed: gzip would only add to them.
 STORED = {".png", ".ico"}
 # The page loads nothing but its own files, runs no inline script and makes no code from strings;
-# compiling WebAssembly needs 'wasm-unsafe-eval'.
+# compiling WebAssembly needs 'wasm-unsafe-eval'. A policy governs the document and the workers
+# it comes with: it is sent with HTML and JavaScript, not with every image.
 CONTENT_SECURITY_POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
+GOVERNED = {".html", ".js"}
 
 
 class _Compressed:
@@ -60,6 +61,7 @@ class _Compressed:
 
 class Handler(http.server.BaseHTTPRequestHandler):
     server_version = "spanwise-web"
+    sys_version = ""  # the Python version is nobody's business
     protocol_version = "HTTP/1.1"
     directory = "."
     compressed = _Compressed()
@@ -75,9 +77,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if not self.quiet:
             super().log_message(format, *args)
 
-    def headers_to_send(self):
-        """The headers sent with every answer, beside the file's own."""
-        return {"Content-Security-Policy": CONTENT_SECURITY_POLICY}
+    def headers_to_send(self, extension):
+        """The headers sent with an answer for a file with that extension, beside its own."""
+        return {"Content-Security-Policy": CONTENT_SECURITY_POLICY} if extension in GOVERNED else {}
 
     def content_type(self, extension):
         return TYPES.get(extension, "application/octet-stream")
@@ -97,7 +99,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         file = self._file()
         if file is None:
             self._send(404, {"Content-Type": "text/plain; charset=utf-8",
-                             "Cache-Control": CHECK_EVERY_TIME}, b"404 Not Found\n", body)
+                             "Cache-Control": CHECK_EVERY_TIME}, b"404 Not Found\n", body, "")
             return
         stat = os.stat(file)
         with open(file, "rb") as source:
@@ -106,7 +108,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         headers = {
             "Content-Type": self.content_type(extension),
             "Cache-Control": KEEP_FOR_GOOD if HASHED_NAME.search(file) else CHECK_EVERY_TIME,
-            "Last-Modified": email.utils.formatdate(stat.st_mtime, usegmt=True),
             "Vary": "Accept-Encoding",
         }
         gzip_accepted = any(coding.split(";")[0].strip() == "gzip" for coding in
@@ -117,15 +118,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
         headers["ETag"] = '"' + hashlib.sha256(data).hexdigest()[:20] + '"'
         if self.headers.get("If-None-Match") == headers["ETag"]:
             self._send(304, {key: headers[key] for key in ("Cache-Control", "ETag", "Vary")},
-                       b"", body)
+                       b"", body, extension)
             return
-        self._send(200, headers, data, body)
+        self._send(200, headers, data, body, extension)
 
-    def _send(self, status, headers, data, body):
+    def _send(self, status, headers, data, body, extension):
         if isinstance(self.server, CountingServer):
             self.server.answered(self.path, status, len(data))
         self.send_response(status)
-        for name, value in {**headers, **self.headers_to_send()}.items():
+        for name, value in {**headers, **self.headers_to_send(extension)}.items():
             self.send_header(name, value)
         if status != 304:
             self.send_header("Content-Length", str(len(data)))
