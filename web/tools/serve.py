@@ -1,6 +1,7 @@
 """The web server of scripts/web and the browser tests: serves the built page's folder as static
 files with the Content-Security-Policy the page is written for, compressed with gzip for a browser
-that takes it, and tells browsers how long to keep each file: a file whose name holds a hash of its
+that takes it (the build's FILE.gz where it is up to date), and tells browsers how long to keep
+each file: a file whose name holds a hash of its
 contents (spanwise-192.0123456789ab.png) for a year, since a new version gets a new name; every
 other file only until it has been checked again, since a new version keeps its name. A file
 checked again that has not changed is answered "304 Not Modified".
@@ -55,13 +56,23 @@ class _Compressed:
         key = (path, stat.st_mtime_ns, stat.st_size)
         with self._lock:
             if key not in self._cache:
-                self._cache[key] = gzip.compress(data, compresslevel=9, mtime=0)
+                self._cache[key] = self._made_by_build(path, stat) or \
+                    gzip.compress(data, compresslevel=9, mtime=0)
             return self._cache[key]
+
+    @staticmethod
+    def _made_by_build(path, stat):
+        """The build's gzip form of the file, unless the file is newer."""
+        try:
+            if os.stat(path + ".gz").st_mtime_ns >= stat.st_mtime_ns:
+                with open(path + ".gz", "rb") as packed:
+                    return packed.read()
+        except FileNotFoundError:
+            pass
+        return None
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
-    server_version = "spanwise-web"
-    sys_version = ""  # the Python version is nobody's business
     protocol_version = "HTTP/1.1"
     directory = "."
     compressed = _Compressed()
@@ -72,6 +83,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_HEAD(self):
         self._answer(body=False)
+
+    def send_response(self, code, message=None):
+        """The status line and the date, without a Server header: every visit pays for each
+        byte of each answer."""
+        self.log_request(code)
+        self.send_response_only(code, message)
+        self.send_header("Date", self.date_time_string())
 
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         if not self.quiet:
@@ -115,10 +133,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if gzip_accepted and extension not in STORED:
             data = self.compressed.get(file, stat, data)
             headers["Content-Encoding"] = "gzip"
-        headers["ETag"] = '"' + hashlib.sha256(data).hexdigest()[:20] + '"'
+        headers["ETag"] = '"' + hashlib.sha256(data).hexdigest()[:16] + '"'
         if self.headers.get("If-None-Match") == headers["ETag"]:
+            # The browser keeps the other headers it has, the policy among them.
             self._send(304, {key: headers[key] for key in ("Cache-Control", "ETag", "Vary")},
-                       b"", body, extension)
+                       b"", body, "")
             return
         self._send(200, headers, data, body, extension)
 
