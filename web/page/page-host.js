@@ -61,10 +61,12 @@ export class PageHost {
         if (this.ended) {
             this.calculator.delete();
             this.calculator = null;
-        } else {
-            window.history.replaceState(window.history.state, '',
-                addressOf(this.calculator.selectionWords()));
+            return;
         }
+        // The address follows once the page has been drawn: the user sees the pick first.
+        clearTimeout(this.addressing);
+        this.addressing = setTimeout(() => this.calculator && window.history.replaceState(
+            window.history.state, '', addressOf(this.calculator.selectionWords())));
     }
 
     // Says text in the page's status region: to screen readers only, or shown for a moment.

@@ -168,8 +168,11 @@ class PageTest(unittest.TestCase):
                          for name, value in scenario)
         browser.open_page(self.driver, f"{self.url}?{query}" if query else self.url)
 
-    def address_query(self):
-        return urllib.parse.unquote(self.driver.execute_script("return location.search"))
+    def assert_address(self, query):
+        """The page's address comes to hold query (as written, percent-encoded)."""
+        read = "return location.search"
+        WebDriverWait(self.driver, 2).until(lambda d: d.execute_script(read) == query,
+                                            f"the address never held {query}")
 
     def reload(self):
         self.driver.refresh()
@@ -630,16 +633,17 @@ class PageTest(unittest.TestCase):
         picks = [("model", "ced"), ("function", "REC"), ("range", "1s/div")]
         self.open_address(picks)
         self.assertEqual(self.shown(), expected(self.cli_state(picks)))
-        self.assertEqual(self.address_query(), "?model=Cedar&function=REC&range=1s/div")
+        self.assert_address("?model=Cedar&function=REC&range=1s/div")
         self.reload()
         self.assertEqual(self.shown(), expected(self.cli_state(picks)))
         self.pick("memory", "#1")
+        WebDriverWait(self.driver, 2).until(
+            lambda d: "memory=128MW" in d.execute_script("return location.search"))
         self.reload()
         self.assertEqual(self.shown(), expected(self.cli_state(picks + [("memory", "#1")])))
         self.open_address([("model", "Alder/Alder-W"), ("channels", "16ch+logic")])
         self.assertEqual(self.shown(), expected(self.cli_state([("channels", "16ch+logic")])))
-        self.assertEqual(self.driver.execute_script("return location.search"),
-                         "?channels=16ch%2Blogic")
+        self.assert_address("?channels=16ch%2Blogic")
         # A bad pick shows spanwise-cli's message; the others stay.
         bad = [("model", "Cedar"), ("function", "XYZ"), ("range", "1s/div")]
         refused = subprocess.run([CLI, "state"] + [f"{n}={v}" for n, v in bad],
@@ -650,7 +654,7 @@ class PageTest(unittest.TestCase):
         self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
         kept = [bad[0], bad[2]]
         self.assertEqual(self.shown(), expected(self.cli_state(kept)))
-        self.assertEqual(self.address_query(), "?model=Cedar&range=1s/div")
+        self.assert_address("?model=Cedar&range=1s/div")
         # Copy Link puts the address on the clipboard.
         browser.set_clipboard_permission(self.driver, self.url, granted=True)
         self.choose_from_menu("Copy Link")
