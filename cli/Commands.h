@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ConditionLists.h"
+#include "ui/Calculator.h"
 
 #include <string>
 #include <vector>

@@ -19,10 +19,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The condition lists --all tries: those between the model and the range.
-const std::vector<CalcList> kConditionLists = {CalcList::Memory, CalcList::Function,
-                                               CalcList::Sampling, CalcList::Scanner,
-                                               CalcList::Channels};
+// The condition lists --all tries: those between the model and the range, in dialog order.
+const std::vector<CalcList> kConditionLists(std::begin(kCalcLists) + 1, std::end(kCalcLists) - 1);
 
 // The duration as typed, and its seconds.
 struct CDuration {

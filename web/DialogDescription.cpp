@@ -7,7 +7,9 @@
 #include "controls/Mnemonics.h"
 #include "res/Resource.h"
 
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 using namespace ctl;
 
@@ -15,8 +17,18 @@ namespace {
 
 // By ControlKind.
 const char* const kKindNames[] = {"static",    "groupbox", "combobox", "button",
-                                  "defbutton", "icon",     "edit"};
-static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Edit) + 1);
+                                  "defbutton", "icon",     "edit",     "table"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Table) + 1);
+
+// A window-menu command the page also offers as a button of its own, where the user looks for
+// it: the Ranges view beside the Time-axis Range list, on the row of the sampling period below
+// it (dialog units).
+struct CPageButton {
+    unsigned nCommand;
+    int nBeside;
+    CRect rect;
+};
+const CPageButton kPageButtons[] = {{IDM_RANGES, IDC_TIME_RANGE, {180, 81, 45, 14}}};
 
 struct CStyleClass {
     unsigned style;
@@ -46,14 +58,35 @@ const char* IconFile(int nResource) {
     return nResource == IDR_MAINFRAME ? "spanwise.svg" : "";
 }
 
-void WriteMenu(CJsonWriter& json, CDialog& dlg) {
+// The window menu's items: {"id", "text" (as shown, "" for a separator), "mnemonic" (where the
+// marked letter stands in text, -1 for none)}; then "buttons": the page's buttons for them
+// (kPageButtons), {"command", "text", "group", "x", "y", "cx", "cy"}.
+void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogBaseUnits& units) {
+    const std::vector<CMenu::CItem> none;
+    const CMenu* pMenu = dlg.GetSystemMenu(false);
+    const auto& items = pMenu != nullptr ? pMenu->Items() : none;
     json.Key("menu").BeginArray();
-    if (const CMenu* pMenu = dlg.GetSystemMenu(false); pMenu != nullptr) {
-        for (const CMenu::CItem& item : pMenu->Items()) {
-            const bool bSeparator = (item.nFlags & MF_SEPARATOR) != 0;
-            json.BeginObject().Field("id", static_cast<int>(item.nID));
-            json.Field("text", bSeparator ? std::string() : StripMnemonics(item.text)).EndObject();
+    for (const CMenu::CItem& item : items) {
+        const bool bSeparator = (item.nFlags & MF_SEPARATOR) != 0;
+        json.BeginObject().Field("id", static_cast<int>(item.nID));
+        json.Field("text", bSeparator ? std::string() : StripMnemonics(item.text));
+        json.Field("mnemonic", GetMnemonicPosition(item.text)).EndObject();
+    }
+    json.EndArray().Key("buttons").BeginArray();
+    for (const CPageButton& button : kPageButtons) {
+        const CControlState* pBeside = dlg.FindControl(button.nBeside);
+        const auto item = std::find_if(items.begin(), items.end(), [&button](const auto& entry) {
+            return entry.nID == button.nCommand;
+        });
+        if (pBeside == nullptr || item == items.end()) {
+            continue;
         }
+        const CRect rect = MapDialogRect(button.rect, units);
+        json.BeginObject().Field("command", static_cast<int>(button.nCommand));
+        json.Field("text", StripMnemonics(item->text));
+        json.Field("group", GetEnclosingGroup(dlg.Template(), pBeside->GetIndex()));
+        json.Field("x", rect.x).Field("y", rect.y).Field("cx", rect.cx).Field("cy", rect.cy);
+        json.EndObject();
     }
     json.EndArray();
 }
@@ -83,7 +116,7 @@ std::string DescribeDialog(CDialog& dlg, int nOwner, const CDialogBaseUnits& uni
         .Field("font", DialogFont(dlgTemplate));
     json.Field("pointSize", dlgTemplate.nFontPointSize);
     json.Field("cx", layout.cx).Field("cy", layout.cy);
-    WriteMenu(json, dlg);
+    WriteMenu(json, dlg, units);
     json.Key("controls").BeginArray();
     for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
         const CDialogItemTemplate& item = dlgTemplate.items[i];

@@ -19,7 +19,8 @@ std::string DialogFont(const ctl::CDialogTemplate& dlgTemplate);
 
 // {"owner": handle of the dialog it opened over (0 for none), "title", "icon" (the file, "" for
 // none), "font" (see DialogFont), "pointSize", "cx", "cy" (the client area in pixels), "menu":
-// the window menu's items ({"id", "text"}, text "" for a separator), "controls": one for each
+// the window menu's items ({"id", "text", "mnemonic"}, text "" for a separator), "buttons": the
+// page's own buttons for some of them, placed as controls are, "controls": one for each
 // control in template (tab) order: {"id", "kind", "x", "y", "cx", "cy" (pixels in the client
 // area), "group" (index of the group box that frames it, -1 for none), "label" (index of the
 // control that names it, -1 for none), "classes" (the page's classes for its styles), "icon"}}.

@@ -4,8 +4,11 @@
 #include "JsonWriter.h"
 
 #include "controls/Dialog.h"
+#include "controls/DialogLayout.h"
 #include "controls/Mnemonics.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 using namespace ctl;
@@ -29,6 +32,8 @@ CPageView::CPageView(CDialog& dlg, int nHandle, CJsonWriter& changes)
     : CControlView(dlg), m_nHandle(nHandle), m_changes(changes),
       m_shownEntries(dlg.Controls().size()) {
     Attach();
+    // The opening is read as a whole, not announced.
+    m_changedFields.clear();
 }
 
 CJsonWriter& CPageView::Write(const CControlState& control, const char* what) {
@@ -38,9 +43,48 @@ CJsonWriter& CPageView::Write(const CControlState& control, const char* what) {
 
 void CPageView::ShowText(const CControlState& control) {
     Write(control, "text").Value(ShownCaption(control.Template(), control.m_strText)).EndArray();
+    const CDialog& dlg = *GetDialog();
+    if (CDialog::IsLiveField(control) &&
+        GetNamingControl(dlg.Template(), control.GetIndex()) >= 0) {
+        Write(control, "name").Value(dlg.GetAccessibleName(control)).EndArray();
+        if (std::find(m_changedFields.begin(), m_changedFields.end(), &control) ==
+            m_changedFields.end()) {
+            m_changedFields.push_back(&control);
+        }
+    }
+}
+
+std::string CPageView::TakeAnnouncement() {
+    std::string announcement;
+    for (const CControlState* pField : m_changedFields) {
+        if (pField->m_bVisible) {
+            announcement +=
+                (announcement.empty() ? "" : ", ") + GetDialog()->GetAnnouncement(*pField);
+        }
+    }
+    m_changedFields.clear();
+    return announcement;
 }
 
 void CPageView::ShowEntries(const CControlState& control) {
+    if (control.GetKind() == ControlKind::Table) {
+        Write(control, "table").BeginObject().Key("columns").BeginArray();
+        for (const std::string& column : control.m_entries) {
+            m_changes.Value(column);
+        }
+        m_changes.EndArray().Key("rows").BeginArray();
+        for (const CTableRow& row : control.m_rows) {
+            m_changes.BeginObject().Key("cells").BeginArray();
+            for (const std::string& cell : row.cells) {
+                m_changes.Value(cell);
+            }
+            m_changes.EndArray().Field("bar", static_cast<int>(std::lround(row.dBar * 10000)));
+            m_changes.Field("current", row.bCurrent).Field("marked", row.bMarked).EndObject();
+        }
+        m_changes.EndArray().EndObject().EndArray();
+        ShowSelection(control);
+        return;
+    }
     // A list refilled with the entries it had (the same model's memories, the same range window)
     // keeps its options in the page: only the selection may have changed.
     std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];

@@ -8,9 +8,11 @@
 class CJsonWriter;
 
 // The page's drawing of one open dialog: each change of a control is written for the page as
-// [handle, control index, what, value], what being "text" (as shown), "entries", "selected",
-// "enabled", "visible", "font" ({height, weight, families}), "toolTip" ("" for none), "colour"
-// ("" for the page's own) or "focus". The page takes them after the user's action and draws them.
+// [handle, control index, what, value], what being "text" (as shown), "name" (what a screen reader
+// calls a field the dialog writes), "entries", "table" ({columns, rows: [{cells, bar (0 to 10000),
+// current, marked}]}), "selected" (entry or row), "enabled", "visible", "font" ({height, weight,
+// families}), "toolTip" ("" for none), "colour" ("" for the page's own) or "focus". The page
+// takes them after the user's action and draws them.
 class CPageView final : public ctl::CControlView {
 public:
     // Writes the dialog's whole state at once, as the page's first drawing, into changes.
@@ -18,6 +20,10 @@ public:
 
     // The selection of a list once more, to be shown again (the dialog refused a pick).
     void ShowSelection(const ctl::CControlState& control) override;
+
+    // What screen readers are to say of the fields the dialog wrote since the last call and shows
+    // ("Maximum Recording Time 1.6s, ..."); "" for none.
+    std::string TakeAnnouncement();
 
 protected:
     void ShowText(const ctl::CControlState& control) override;
@@ -35,5 +41,6 @@ private:
 
     int m_nHandle;
     CJsonWriter& m_changes;
-    std::vector<std::vector<std::string>> m_shownEntries; // a list's entries as the page has them
+    std::vector<std::vector<std::string>> m_shownEntries;   // a list's entries as the page has them
+    std::vector<const ctl::CControlState*> m_changedFields; // since TakeAnnouncement, in order
 };

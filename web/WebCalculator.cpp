@@ -20,6 +20,32 @@ template <class TAct> void WithDialog(const CWebHost& host, int nHandle, int nIn
 
 } // namespace
 
+CWebCalculator::CWebCalculator(emscripten::val page) : m_host(std::move(page)), m_calc(m_host) {
+    m_host.SetClipboardFallback([this] { return m_calc.GetReport(); });
+}
+
+void CWebCalculator::ApplyPicks(const emscripten::val& words) {
+    std::string messages;
+    const auto nWords = words["length"].as<unsigned>();
+    for (unsigned i = 0; i < nWords; ++i) {
+        std::string error;
+        if (!spanwise::ApplyPick(m_calc, words[i].as<std::string>(), error)) {
+            messages += (messages.empty() ? "" : "\n") + error;
+        }
+    }
+    if (CDialog* pDlg = m_host.GetMainDialog(); pDlg != nullptr && !messages.empty()) {
+        pDlg->MessageBox(messages);
+    }
+}
+
+emscripten::val CWebCalculator::GetSelectionWords() const {
+    emscripten::val words = emscripten::val::array();
+    for (const std::string& word : spanwise::GetSelectionWords(m_calc)) {
+        words.call<void>("push", word);
+    }
+    return words;
+}
+
 void CWebCalculator::Pick(int nHandle, int nIndex, int nPosition) {
     WithDialog(m_host, nHandle, nIndex, [nPosition](const CWebHost::COpenDialog& open, int nID) {
         if (!open.pDlg->OnUserPick(nID, nPosition) && nID != -1) {
@@ -60,6 +86,8 @@ EMSCRIPTEN_BINDINGS(spanwise) {
     emscripten::class_<CWebCalculator>("Calculator")
         .constructor<emscripten::val>()
         .function("open", &CWebCalculator::Open)
+        .function("applyPicks", &CWebCalculator::ApplyPicks)
+        .function("selectionWords", &CWebCalculator::GetSelectionWords)
         .function("pick", &CWebCalculator::Pick)
         .function("click", &CWebCalculator::Click)
         .function("edit", &CWebCalculator::Edit)

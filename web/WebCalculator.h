@@ -16,10 +16,15 @@
 class CWebCalculator {
 public:
     // page: the page's host functions (see CWebHost).
-    explicit CWebCalculator(emscripten::val page) : m_host(std::move(page)), m_calc(m_host) {}
+    explicit CWebCalculator(emscripten::val page);
 
     // Shows the calculator; the page draws it in showDialog and from the first TakeChanges.
     void Open() { m_calc.Show(); }
+    // Picks as spanwise-cli's LIST=VALUE words do (the page's address), in order; the messages of
+    // those that fail are shown in one message box.
+    void ApplyPicks(const emscripten::val& words);
+    // The words that reopen the calculator's state (see spanwise::GetSelectionWords).
+    emscripten::val GetSelectionWords() const;
 
     // A pick of entry nPosition in a list; a refused one has the page show the list's selection
     // again.

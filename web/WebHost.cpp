@@ -27,6 +27,14 @@ std::vector<CWebHost::COpenDialog>::iterator CWebHost::FindOpen(const CDialog& d
 }
 
 std::string CWebHost::TakeChanges() {
+    std::string announcement;
+    for (const COpenDialog& open : m_open) {
+        const std::string said = open.pView->TakeAnnouncement();
+        announcement += (announcement.empty() || said.empty() ? "" : ", ") + said;
+    }
+    if (!announcement.empty()) {
+        m_changes.BeginArray().Value(0).Value(-1).Value("announce").Value(announcement).EndArray();
+    }
     std::string changes = m_changes.EndArray().Take();
     m_changes.BeginArray();
     return changes;
@@ -65,7 +73,9 @@ void CWebHost::ShowMessageBox(CDialog& owner, const std::string& text, const std
         return;
     }
     m_messageBoxes[++m_nLastToken] = std::move(onClosed);
-    m_page.call<void>("messageBox", found->nHandle, text, caption, m_nLastToken);
+    const std::string report = m_bClipboardFailed && m_report ? m_report() : std::string();
+    m_bClipboardFailed = false;
+    m_page.call<void>("messageBox", found->nHandle, text, caption, m_nLastToken, report);
 }
 
 void CWebHost::MessageBoxClosed(int nToken) {
@@ -76,7 +86,8 @@ void CWebHost::MessageBoxClosed(int nToken) {
 }
 
 bool CWebHost::Open() {
-    return m_page.call<bool>("canWriteClipboard");
+    m_bClipboardFailed = !m_page.call<bool>("canWriteClipboard");
+    return !m_bClipboardFailed;
 }
 
 bool CWebHost::SetText(const std::string& text) {
@@ -86,6 +97,7 @@ bool CWebHost::SetText(const std::string& text) {
 
 void CWebHost::ClipboardRefused() {
     if (m_onRefused) {
+        m_bClipboardFailed = true;
         m_onRefused();
     }
 }

@@ -24,8 +24,8 @@ public:
     // page: the page's object with the functions
     //   measureFont(font, letters) -> [width of letters, height of a line] in pixels,
     //   showDialog(handle, description) (see DescribeDialog), closeDialog(handle),
-    //   messageBox(owner's handle, text, caption, token), canWriteClipboard(),
-    //   writeClipboard(text).
+    //   messageBox(owner's handle, text, caption, token, text to copy by hand or ""),
+    //   canWriteClipboard(), writeClipboard(text).
     explicit CWebHost(emscripten::val page);
 
     struct COpenDialog {
@@ -36,10 +36,15 @@ public:
     };
     // The open dialog the page knows by nHandle; nullptr once it has ended.
     const COpenDialog* Find(int nHandle) const;
+    // The dialog opened first, under every other: the calculator; nullptr once it has ended.
+    ctl::CDialog* GetMainDialog() const { return m_open.empty() ? nullptr : m_open.front().pDlg; }
 
     // What changed in the dialogs since the last call, as a JSON array of the views' records (see
-    // CPageView) in the order the changes were made.
+    // CPageView) in the order the changes were made, and last, when a field the user reads
+    // changed, [0, -1, "announce", what screen readers are to say].
     std::string TakeChanges();
+    // Where the clipboard fails, the page shows report() beside the message, to be copied by hand.
+    void SetClipboardFallback(std::function<std::string()> report) { m_report = std::move(report); }
     // The user closed the message box shown with token.
     void MessageBoxClosed(int nToken);
     // The browser refused the text last written to its clipboard.
@@ -73,4 +78,6 @@ private:
     std::map<int, ctl::DialogEnded> m_messageBoxes; // by token
     int m_nLastToken = 0;
     std::function<void()> m_onRefused; // for the text last handed to the browser
+    std::function<std::string()> m_report;
+    bool m_bClipboardFailed = false; // the next message box says so
 };

@@ -15,14 +15,43 @@ function makeGroupBox() {
     return element;
 }
 
-// A static text names the list or field after it, shows a field the dialog writes (read out as
-// it changes), or is plain text.
+// A static text names the list or field after it, shows a field the dialog writes (named by the
+// core as it changes), or is plain text.
 function makeStatic(control, isLabel) {
     if (isLabel) {
         return make('label', 'static label');
     }
-    return control.label >= 0 ? make('div', 'static field', {}, { role: 'status' })
+    return control.label >= 0 ? make('div', 'static field', {}, { role: 'group' })
         : make('div', 'static text');
+}
+
+// A table: its rows are chosen with a click, or with Enter on the row the arrow keys moved to.
+function makeTable(choose) {
+    const table = make('table');
+    table.append(make('thead'), make('tbody'));
+    table.addEventListener('click', (event) => {
+        const row = event.target.closest('tbody tr');
+        if (row) {
+            choose(row.sectionRowIndex);
+        }
+    });
+    table.addEventListener('keydown', (event) => {
+        const rows = table.tBodies[0].rows;
+        const at = event.target.sectionRowIndex;
+        const moves = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: rows.length - 1,
+            PageDown: at + 8, PageUp: at - 8 };
+        if (event.key === 'Enter') {
+            event.preventDefault();
+            choose(at);
+        } else if (event.key in moves) {
+            event.preventDefault();
+            SHOW.selected(table.parentNode, Math.max(0, Math.min(rows.length - 1, moves[event.key])));
+            table.querySelector('tbody [tabindex="0"]').focus();
+        }
+    });
+    const element = make('div', 'table');
+    element.append(table);
+    return element;
 }
 
 function makeControl(control, index, isLabel, actions) {
@@ -53,6 +82,8 @@ function makeControl(control, index, isLabel, actions) {
     }
     case 'icon':
         return make('img', 'icon', control.icon ? { alt: '', src: control.icon } : { alt: '' });
+    case 'table':
+        return makeTable((row) => actions.pick(index, row));
     default:
         return makeStatic(control, isLabel);
     }
@@ -65,7 +96,7 @@ const SHOW = {
             if (element.value !== text) {
                 element.value = text;
             }
-        } else if (element.tagName !== 'SELECT' && element.tagName !== 'IMG') {
+        } else if (!['SELECT', 'IMG'].includes(element.tagName) && !element.querySelector('table')) {
             (element.querySelector('.group-caption') || element).textContent = text;
         }
     },
@@ -81,7 +112,35 @@ const SHOW = {
         });
         element.length = entries.length;
     },
-    selected: (element, index) => { element.selectedIndex = index; },
+    name: (element, name) => element.setAttribute('aria-label', name),
+    // A table's rows (see web/PageView.h): each carries its range, the first column.
+    table(element, { columns, rows }) {
+        const [head, body] = [element.querySelector('thead'), element.querySelector('tbody')];
+        const header = make('tr');
+        header.append(...columns.map((title) => make('th', '', { scope: 'col', textContent: title })),
+            make('td'));
+        head.replaceChildren(header);
+        body.replaceChildren(...rows.map(({ cells, bar, current, marked }) => {
+            const row = make('tr', `${current ? 'current' : ''} ${marked ? 'marked' : ''}`,
+                { tabIndex: -1 }, current ? { 'aria-current': 'true' } : {});
+            row.dataset.range = cells[0];
+            row.style.setProperty('--bar', `${bar / 100}%`);
+            const track = make('td', 'bar-track');
+            track.append(make('span', 'bar'));
+            row.append(...cells.map((cell) => make('td', '', { textContent: cell })), track);
+            return row;
+        }));
+    },
+    // The selected entry of a list, or the row of a table the keyboard is on.
+    selected(element, index) {
+        if (element.tagName === 'SELECT') {
+            element.selectedIndex = index;
+            return;
+        }
+        [...element.querySelectorAll('tbody tr')].forEach((row, at) => {
+            row.tabIndex = at === index ? 0 : -1;
+        });
+    },
     enabled(element, enabled) {
         if ('disabled' in element) {
             element.disabled = !enabled;
@@ -94,11 +153,11 @@ const SHOW = {
 };
 
 export class DialogView {
-    constructor(description, actions, titleTag) {
+    constructor(description, actions) {
         this.description = description;
         const { controls, cx, cy } = description;
         // The window is as wide as its client area; a longer title is cut short, as in a title bar.
-        const title = make(titleTag, 'title',
+        const title = make('h2', 'title',
             { id: uniqueId('title'), textContent: description.title, title: description.title });
         const titleBar = make('header', 'title-bar');
         if (description.icon) {
@@ -123,18 +182,24 @@ export class DialogView {
             element.dataset.controlId = control.id;
             return element;
         });
-        controls.forEach((control, index) => this.place(index, client));
+        controls.forEach((control, index) => this.place(control, this.elements[index], client));
         controls.forEach((control, index) => this.name(index, control.label));
+        // The page's own buttons for commands of the window menu, after the controls.
+        for (const command of description.buttons) {
+            const button = make('button', 'button', { type: 'button', textContent: command.text });
+            button.dataset.command = command.command;
+            button.addEventListener('click', () => actions.sysCommand(command.command));
+            this.place(command, button, client);
+        }
     }
 
-    // Puts the control at index where the core laid it out, in the group box that frames it
+    // Puts the element of control where the core laid it out, in the group box that frames it
     // (placed first) or in the client area.
-    place(index, client) {
-        const element = this.elements[index];
+    place(control, element, client) {
         if (element.parentNode) {
             return;
         }
-        const { group, x, y, cx, cy, kind } = this.description.controls[index];
+        const { group, x, y, cx, cy, kind } = control;
         const origin = group >= 0 ? this.description.controls[group] : { x: 0, y: 0 };
         Object.assign(element.style, { left: `${x - origin.x}px`, top: `${y - origin.y}px`,
             width: `${cx}px` });
@@ -144,24 +209,24 @@ export class DialogView {
             element.style.height = `${cy}px`;
         }
         if (group >= 0) {
-            this.place(group, client);
+            this.place(this.description.controls[group], this.elements[group], client);
         }
         (group >= 0 ? this.elements[group] : client).append(element);
     }
 
-    // The control at label names the one at index: a label is for it; a group box's caption
-    // labels it.
+    // The control at label names the one at index: a label is for a list or an edit field, and
+    // labels a table. A field the dialog writes is named by the core.
     name(index, label) {
-        const named = this.elements[label];
-        if (!named) {
+        const [named, element] = [this.elements[label], this.elements[index]];
+        if (!named || named.tagName !== 'LABEL') {
             return;
         }
-        const element = this.elements[index];
-        if (named.tagName === 'LABEL') {
+        if (element.labels) {
             element.id = uniqueId('control');
             named.htmlFor = element.id;
         } else {
-            element.setAttribute('aria-labelledby', named.firstChild.id);
+            named.id = uniqueId('label');
+            element.querySelector('table').setAttribute('aria-labelledby', named.id);
         }
     }
 
@@ -170,7 +235,7 @@ export class DialogView {
     show(index, what, value) {
         const element = this.elements[index];
         if (what === 'focus') {
-            return element;
+            return element.querySelector('tbody [tabindex="0"]') || element;
         }
         if (what === 'font') {
             element.style.font = controlFont(value, this.description.pointSize);

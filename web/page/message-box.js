@@ -1,8 +1,9 @@
 // A message box over the page: a caption, the text and OK, in the font of the dialog it is shown
-// over. Once it is closed (OK, Escape) the focus goes back where it was and onClosed is called.
+// over; with a text to copy by hand, that text beside the message, selected. Once it is closed
+// (OK, Escape) the focus goes back where it was and onClosed is called.
 import { make, uniqueId } from './dom.js';
 
-export function showMessageBox(text, caption, font, onClosed) {
+export function showMessageBox(text, caption, font, onClosed, copyText = '') {
     const heading = make('h2', 'title-bar title',
         { id: uniqueId('caption'), textContent: caption });
     const message = make('p', 'message', { id: uniqueId('message'), textContent: text });
@@ -14,7 +15,13 @@ export function showMessageBox(text, caption, font, onClosed) {
     ok.style.font = font;
     ok.addEventListener('click', () => box.close());
     buttons.append(ok);
-    box.append(heading, message, buttons);
+    box.append(heading, message);
+    const copy = copyText && make('textarea', 'copy-text', { readOnly: true, value: copyText,
+        rows: Math.min(12, copyText.split('\n').length) }, { 'aria-labelledby': message.id });
+    if (copy) {
+        box.append(copy);
+    }
+    box.append(buttons);
     const returnFocus = document.activeElement;
     box.addEventListener('close', () => {
         box.remove();
@@ -25,5 +32,10 @@ export function showMessageBox(text, caption, font, onClosed) {
     });
     document.body.append(box);
     box.showModal();
-    ok.focus();
+    if (copy) {
+        copy.focus();
+        copy.select();
+    } else {
+        ok.focus();
+    }
 }

@@ -57,8 +57,8 @@ PHONE = (360, 740)
 class _IsolatedHandler(site_server.Handler):
     """Serves the page cross-origin isolated, where the browser's clock is at its finest."""
 
-    def headers_to_send(self):
-        return {**super().headers_to_send(), "Cross-Origin-Opener-Policy": "same-origin",
+    def headers_to_send(self, extension):
+        return {**super().headers_to_send(extension), "Cross-Origin-Opener-Policy": "same-origin",
                 "Cross-Origin-Embedder-Policy": "require-corp"}
 
 

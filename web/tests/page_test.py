@@ -1,6 +1,11 @@
 """The calculator page in headless Chromium, checked against spanwise-cli.
 
-Usage: page_test.py --site DIR --cli SPANWISE_CLI [unittest arguments, e.g. PageTest.test_copy]
+Usage: page_test.py --site DIR --cli SPANWISE_CLI --axe AXE_MIN_JS
+                    [unittest arguments, e.g. PageTest.test_copy]
+
+In each state the tests reach that a user meets (opening, the menu open, About, Fit a Recording
+Time, a message box, REC, a phone's width, after Exit, the Ranges view), axe-core checks the page
+and must find nothing.
 
 Exits with 77 (skipped) when DIR holds no built page (build it with `cmake --build --preset web`)
 or when Chromium, its WebDriver or selenium is missing (scripts/install-deps web installs them).
@@ -8,9 +13,11 @@ or when Chromium, its WebDriver or selenium is missing (scripts/install-deps web
 
 import argparse
 import os
+import subprocess
 import sys
 import time
 import unittest
+import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
@@ -23,9 +30,11 @@ if browser.webdriver is not None:
 
 SITE = None
 CLI = None
+AXE = None  # axe-core's script
 
 SCENARIO_COUNT = 300
 COPY, EXIT = 1012, 1
+RANGES = 48  # the window menu's command, which the page's button beside the range list sends
 RECORDING_LENGTH, SAMPLING_PERIOD, RECORDING_TIME = 1006, 1009, 1007
 
 # What the page shows, in the shape of spanwise-cli's state (without the report).
@@ -77,6 +86,28 @@ return box && {
 };
 """
 
+# axe-core's findings on the page as it is: "rule: elements" for each violation.
+RUN_AXE = """
+const done = arguments[arguments.length - 1];
+axe.run(document).then(
+    (result) => done(result.violations.map((violation) => `${violation.id}: ${
+        violation.nodes.map((node) => node.target.join(' ')).join(', ')}`)),
+    (error) => done([`axe-core failed: ${error}`]));
+"""
+
+# The Ranges view's rows: [range (data-range), its cells' texts..., marked as the current range].
+READ_RANGES = """
+return [...document.querySelectorAll('dialog[open] tbody tr')].map((row) => [
+    row.dataset.range, ...[...row.cells].slice(0, 3).map((cell) => cell.textContent),
+    row.getAttribute('aria-current') === 'true']);
+"""
+
+# Where the focus is in an edit field: [control id, text, selection start, selection end].
+READ_FIELD = """
+const field = document.activeElement;
+return [field.dataset.controlId, field.value, field.selectionStart, field.selectionEnd];
+"""
+
 
 def expected(state):
     """What the page must show of spanwise-cli's state: every list's entries, selection and
@@ -116,7 +147,41 @@ class PageTest(unittest.TestCase):
         return self.driver.find_element(By.CSS_SELECTOR, f'#app [data-control-id="{control_id}"]')
 
     def focused(self):
-        return self.driver.switch_to.active_element.get_attribute("data-control-id")
+        """The control id of the focused element; for a button of the page's own, its command."""
+        active = self.driver.switch_to.active_element
+        return active.get_attribute("data-control-id") or active.get_attribute("data-command")
+
+    def assert_focus_on_menu_button(self):
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("class"),
+                         "title-command")
+
+    def assert_accessible(self, state):
+        """axe-core finds no violation in the page as it is now."""
+        if not self.driver.execute_script("return typeof axe === 'object'"):
+            with open(AXE, encoding="utf-8") as script:
+                self.driver.execute_script(script.read())
+        self.assertEqual(self.driver.execute_async_script(RUN_AXE), [], f"axe-core, {state}")
+
+    def open_address(self, scenario):
+        """Opens the page with the picks in its address."""
+        query = "&".join(f"{name}={urllib.parse.quote(value, safe='/')}"
+                         for name, value in scenario)
+        browser.open_page(self.driver, f"{self.url}?{query}" if query else self.url)
+
+    def assert_address(self, query):
+        """The page's address comes to hold query (as written, percent-encoded)."""
+        read = "return location.search"
+        WebDriverWait(self.driver, 2).until(lambda d: d.execute_script(read) == query,
+                                            f"the address never held {query}")
+
+    def reload(self):
+        self.driver.refresh()
+        WebDriverWait(self.driver, 20, poll_frequency=0.02).until(lambda d: d.execute_script(
+            "return document.getElementById('app').getAttribute('aria-busy') === 'false'"))
+
+    def wait_until_no_dialog(self):
+        WebDriverWait(self.driver, 5).until(
+            lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
 
     def shown(self):
         return self.driver.execute_script(READ_PAGE, scenarios.LIST_IDS, RECORDING_LENGTH,
@@ -177,29 +242,87 @@ class PageTest(unittest.TestCase):
             "fetch(location.href).then((r) => arguments[0](r.headers.get('content-security-policy')))")
         self.assertEqual(policy, "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'")
 
-        # Every list, text and button carries its control id; every list is labelled by its
-        # caption, and the result fields are announced as they change.
+        # Every list, text and button carries its control id (a button of the page's own, its
+        # command); every list is labelled by its caption, each field the dialog writes is named
+        # by what it is and shows, and the page has one live region.
         look = self.driver.execute_script("""
             const all = [...document.querySelectorAll(
                 '#app .client select, #app .client button, #app .client .static')];
             const style = (id) => getComputedStyle(
                 document.querySelector(`#app [data-control-id="${id}"]`));
             return {
-                unmarked: all.filter((e) => !e.dataset.controlId).map((e) => e.outerHTML),
+                unmarked: all.filter((e) => !e.dataset.controlId && !e.dataset.command)
+                    .map((e) => e.outerHTML),
                 labels: [...document.querySelectorAll('#app select')].map(
                     (s) => s.labels.length ? s.labels[0].textContent : null),
-                live: [...document.querySelectorAll('#app [role=status]')].map(
-                    (e) => e.dataset.controlId),
+                names: [1006, 1009, 1007].map((id) => document.querySelector(
+                    `#app [data-control-id="${id}"]`).getAttribute('aria-label')),
+                live: [...document.querySelectorAll('[role=status], [role=alert], [aria-live]')]
+                    .map((e) => e.id),
+                headings: [...document.querySelectorAll('h1')].map((e) => e.textContent),
                 fonts: [1006, 1007, 1009].map((id) => [style(id).fontWeight, style(id).color]),
             };""")
         self.assertEqual(look["unmarked"], [])
         self.assertEqual(look["labels"], ["Model Number", "Internal Memory", "Function", "Sampling",
                                           "Sable Scanner Unit", "Channels", "Time-axis Range"])
-        self.assertEqual(sorted(look["live"]), ["1006", "1007", "1009"])
+        self.assertEqual(look["names"], ["Maximum Recording Length: 320000 div",
+                                         "Sampling Period: 50ns/S", "Maximum Recording Time: 1.6s"])
+        self.assertEqual(look["live"], ["status"])
+        self.assertEqual(look["headings"], ["Spanwise"])
         blue_bold = ["700", "rgb(0, 0, 255)"]
         self.assertEqual(look["fonts"][:2], [blue_bold, blue_bold])
         self.assertNotEqual(look["fonts"][2][0], "700")
         self.assertNotEqual(look["fonts"][2][1], "rgb(0, 0, 255)")
+        self.assert_accessible("opening")
+
+        # The window menu: the core's items with their mnemonic letters, and the page's own.
+        self.driver.find_element(By.CSS_SELECTOR, "#app .title-command").click()
+        items = self.driver.execute_script("""return [...document.querySelectorAll(
+            '#app [role=menuitem]')].map((e) => [e.textContent, e.querySelector('u').textContent])""")
+        self.assertEqual(items, [["About...", "A"], ["Fit a Recording Time...", "F"],
+                                 ["Ranges...", "R"], ["Copy Link", "L"]])
+        self.assert_accessible("the menu open")
+
+    def test_opening_failures(self):
+        # Whatever fails while the calculator opens ends in a visible message, not busy.
+        cases = [
+            ("a script blocked", ["*/dialog-view.js"], None),
+            ("the core blocked", ["*/spanwise.js"], None),
+            ("no Element.replaceChildren", [], "delete Element.prototype.replaceChildren;"),
+            ("no HTMLDialogElement.showModal", [],
+             "delete HTMLDialogElement.prototype.showModal;"),
+            ("an error thrown", [], "CanvasRenderingContext2D.prototype.measureText = () => {"
+                                    " throw new Error('no measure'); };"),
+        ]
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        for case, blocked, script in cases:
+            with self.subTest(case):
+                self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": blocked})
+                added = script and self.driver.execute_cdp_cmd(
+                    "Page.addScriptToEvaluateOnNewDocument", {"source": script})
+                try:
+                    with self.assertRaises(RuntimeError) as failure:
+                        self.open()
+                finally:
+                    self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+                    if added:
+                        self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                                    {"identifier": added["identifier"]})
+                self.assertTrue(str(failure.exception).startswith(
+                    "The calculator could not be opened: "), str(failure.exception))
+                self.assertTrue(self.driver.find_element(By.CSS_SELECTOR,
+                                                         "#app [role=alert]").is_displayed())
+        # Without JavaScript, the <noscript> text alone.
+        self.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+        try:
+            self.driver.get(self.url)
+            shown = self.driver.find_element(By.ID, "app").text
+            busy = self.driver.find_element(By.ID, "app").get_attribute("aria-busy")
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+        self.assertEqual(shown, "Spanwise needs JavaScript and WebAssembly, which this browser "
+                                "does not run.")
+        self.assertIsNone(busy)
 
     def check_scenarios(self, part, parts):
         """Plays every parts-th scenario from the part-th on, as CTest runs the parts side by
@@ -235,9 +358,14 @@ class PageTest(unittest.TestCase):
         scenario = [("model", "Cedar"), ("function", "REC"), ("range", "#3")]
         self.play(scenario)
         before = self.shown()
+        self.assert_accessible("REC")
         self.control(COPY).click()
         self.assertEqual(self.clipboard(), self.cli_state(scenario)["report"])
         self.assertEqual(self.shown(), before)
+        # The page says so, shown for a moment.
+        status = self.driver.find_element(By.ID, "status")
+        WebDriverWait(self.driver, 5).until(lambda d: status.text)
+        self.assertEqual(status.text, "Copied the report to the clipboard.")
 
     def test_clipboard_failures(self):
         no_clipboard = "Object.defineProperty(Navigator.prototype, 'clipboard', {get: () => undefined});"
@@ -264,6 +392,12 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(box, {"caption": "spanwise", "text": message, "buttons": ["OK"]})
                 self.assertEqual(len(self.driver.find_elements(
                     By.CSS_SELECTOR, "dialog.message-box[open]")), 1)
+                # The report beside the message, selected, to be copied by hand.
+                report = self.cli_state([])["report"].replace("\r\n", "\n")
+                self.assertEqual(self.driver.execute_script(
+                    "const t = document.activeElement; return [t.tagName, t.value,"
+                    " t.selectionStart, t.selectionEnd]"), ["TEXTAREA", report, 0, len(report)])
+                self.assert_accessible("a message box")
                 self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
                 self.assertIsNone(self.driver.execute_script(OPEN_MESSAGE_BOX))
                 self.assertEqual(self.focused(), str(COPY))
@@ -285,6 +419,7 @@ class PageTest(unittest.TestCase):
                     .map((e) => e.dataset.controlId);
                 return [root.scrollWidth, root.clientWidth, outside];""")
             self.assertEqual(fit, [browser.PHONE[0], browser.PHONE[0], []])
+            self.assert_accessible("phone width")
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
@@ -297,14 +432,19 @@ class PageTest(unittest.TestCase):
         self.assertEqual(box.find_element(By.CSS_SELECTOR, ".title").text, "About Spanwise")
         ok = box.find_element(By.CSS_SELECTOR, "button.default")
         self.assertEqual(self.driver.switch_to.active_element, ok)
+        self.assert_accessible("About")
         ok.click()
         self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog.modal[open]"), [])
+        # The focus is back on what opened the box.
+        self.assert_focus_on_menu_button()
         # The About box has ended; the calculator goes on.
         self.pick("model", "#2")
         self.assertEqual(self.shown(), expected(self.cli_state([("model", "#2")])))
 
     def test_fit(self):
-        # Fit a Recording Time picks the range spanwise-cli's fit names, or says why it cannot.
+        # Fit a Recording Time picks the range spanwise-cli's fit names, or says why it cannot and
+        # stays open with the text as typed, selected for correction; it opens again with the
+        # last duration tried. Whenever it closes, the focus is back on the menu's button.
         messages = {3: "No time-axis range records", 2: "Cannot read the recording time"}
         cases = []
         for duration in ("3s", "1h", "5000d", "soon"):
@@ -326,14 +466,24 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(field.get_attribute("id"), self.driver.execute_script(
                     "return arguments[0].labels[0].htmlFor", field))
                 if duration is None:
+                    self.assert_accessible("Fit a Recording Time")
                     field.send_keys(Keys.ESCAPE)
                 else:
                     field.send_keys(duration, Keys.ENTER)
                 if message:
                     self.assertTrue(self.message_box()["text"].startswith(message))
-                    self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
-                WebDriverWait(self.driver, 5).until(
-                    lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
+                    self.driver.find_element(By.CSS_SELECTOR,
+                                             "dialog.message-box[open] button").click()
+                    self.assertEqual(self.driver.execute_script(READ_FIELD),
+                                     ["1020", duration, 0, len(duration)])
+                    self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+                    self.wait_until_no_dialog()
+                    self.choose_from_menu("Fit a Recording Time...")
+                    self.assertEqual(self.driver.execute_script(READ_FIELD),
+                                     ["1020", duration, 0, len(duration)])
+                    self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+                self.wait_until_no_dialog()
+                self.assert_focus_on_menu_button()
                 self.assertEqual(self.shown(), expected(self.cli_state(picked)))
                 # The box has ended; the calculator goes on.
                 self.pick("range", "#0")
@@ -345,36 +495,182 @@ class PageTest(unittest.TestCase):
         app = self.driver.find_element(By.ID, "app")
         self.assertEqual(app.text, "The calculator is closed. Reload the page to open it again.")
         self.assertEqual(app.find_elements(By.CSS_SELECTOR, "select"), [])
+        self.assertEqual([h.get_attribute("textContent") for h in
+                          self.driver.find_elements(By.TAG_NAME, "h1")], ["Spanwise"])
+        self.assert_accessible("after Exit")
         app.find_element(By.LINK_TEXT, "Reload the page").click()
         browser.open_page(self.driver, self.driver.current_url)
         self.assertEqual(self.shown()["recording_time"], "1.6s")
 
     def test_keyboard(self):
+        # Every pick, Copy, About, Fit a Recording Time, Ranges and Exit with the keyboard alone.
         browser.set_clipboard_permission(self.driver, self.url, granted=True)
         self.open()
         focused = self.driver.switch_to.active_element
         focused.send_keys(Keys.ARROW_DOWN)
         self.assertEqual(self.shown(), expected(self.cli_state([("model", "#1")])))
-        # Tab goes through the enabled lists in template order, then Copy and Exit.
+        # Tab goes through the enabled lists in template order, the Ranges button, Copy and Exit.
         order = [self.focused()]
-        for _ in range(8):
+        for _ in range(9):
             self.driver.switch_to.active_element.send_keys(Keys.TAB)
             order.append(self.focused())
-        self.assertEqual(order, ["1000", "1001", "1002", "1004", "1003", "1005", "1008", "1012", "1"])
+        self.assertEqual(order, ["1000", "1001", "1002", "1004", "1003", "1005", "1008",
+                                 str(RANGES), "1012", "1"])
         # Back to Copy, and Enter presses it.
         self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
         self.assertEqual(self.focused(), str(COPY))
         self.driver.switch_to.active_element.send_keys(Keys.ENTER)
         self.assertEqual(self.clipboard(), self.cli_state([("model", "#1")])["report"])
 
+        # One pick, one announcement of what changed.
+        self.open()
+        range_list = self.control(1008)
+        range_list.send_keys(Keys.ARROW_DOWN)
+        self.assertEqual(self.driver.find_element(By.ID, "status").get_attribute("textContent"),
+                         "Sampling Period 100ns/S, Maximum Recording Time 3.2s")
+
+        # Shift+F10 and the context-menu key open the menu, as on the desktop; a mnemonic letter
+        # chooses an item.
+        context_menu_key = {"key": "ContextMenu", "code": "ContextMenu",
+                            "windowsVirtualKeyCode": 93}  # WebDriver has no name for it
+        for keys in ((Keys.SHIFT, Keys.F10), None):
+            with self.subTest(keys=keys):
+                if keys:
+                    self.control(1008).send_keys(*keys)
+                else:
+                    self.driver.execute_script("arguments[0].focus()", self.control(1008))
+                    for kind in ("rawKeyDown", "keyUp"):
+                        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent",
+                                                    {"type": kind, **context_menu_key})
+                self.assertEqual(self.driver.switch_to.active_element.text, "About...")
+                self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+                self.assert_focus_on_menu_button()
+        self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.F10)
+        self.driver.switch_to.active_element.send_keys("a")
+        self.driver.switch_to.active_element.send_keys(Keys.ENTER)  # the About box's OK
+        self.wait_until_no_dialog()
+        self.assert_focus_on_menu_button()
+        # Ranges from the menu: the arrow keys move, Enter picks; the state is the pick's.
+        self.driver.switch_to.active_element.send_keys(Keys.ARROW_DOWN)
+        self.driver.switch_to.active_element.send_keys("r")
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-range"),
+                         "10us/div")
+        self.driver.switch_to.active_element.send_keys(Keys.ARROW_DOWN, Keys.ARROW_DOWN,
+                                                       Keys.ARROW_UP, Keys.ENTER)
+        self.wait_until_no_dialog()
+        self.assert_focus_on_menu_button()
+        self.assertEqual(self.shown(), expected(self.cli_state([("range", "#2")])))
+        # Fit a Recording Time, then Exit.
+        self.driver.switch_to.active_element.send_keys(Keys.ARROW_DOWN)
+        self.driver.switch_to.active_element.send_keys("f")
+        self.driver.switch_to.active_element.send_keys(Keys.CONTROL, "a")
+        self.driver.switch_to.active_element.send_keys("1h", Keys.ENTER)
+        self.wait_until_no_dialog()
+        self.assertEqual(self.shown(), expected(self.cli_state(
+            [("range", "#2"), ("range", scenarios.cli_fit(CLI, "1h")[1])])))
+        self.control(EXIT).send_keys(Keys.ENTER)
+        self.assertEqual(self.driver.find_element(By.ID, "app").text,
+                         "The calculator is closed. Reload the page to open it again.")
+
+    def ranges_cases(self):
+        """Picks to open the Ranges view at: the opening, REC, and walks through the lists."""
+        walked = [scenario for scenario, _ in scenarios.walks(CLI, 24)[3::7]]
+        return [[], [("model", "Cedar"), ("function", "REC"), ("range", "1s/div")]] + walked
+
+    def test_ranges(self):
+        # The view's rows are spanwise-cli table's for the same picks, the current range marked;
+        # choosing a row (a click, or Enter after the arrow keys) picks that range.
+        for number, scenario in enumerate(self.ranges_cases()):
+            with self.subTest(scenarios.line_of(scenario)):
+                self.open_address(scenario)
+                state = self.cli_state(scenario)
+                table = subprocess.run([CLI, "table", "--csv"] + [f"{n}={v}" for n, v in scenario],
+                                       capture_output=True, text=True, check=True).stdout
+                current = state["lists"]["range"]["entries"][state["lists"]["range"]["selected"]]
+                rows = [[cells[0]] + cells + [cells[0] == current]
+                        for cells in (line.split(",") for line in table.splitlines()[1:])]
+                opener = self.driver.find_element(By.CSS_SELECTOR, f"[data-command='{RANGES}']")
+                opener.click()
+                self.assertEqual(self.driver.execute_script(READ_RANGES), rows)
+                self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-range"),
+                                 current)
+                if number == 0:
+                    self.assert_accessible("the Ranges view")
+                chosen = (rows.index(next(row for row in rows if row[-1])) + 1) % len(rows)
+                if number % 2:
+                    self.driver.find_elements(By.CSS_SELECTOR,
+                                              "dialog[open] tbody tr")[chosen].click()
+                else:
+                    self.driver.switch_to.active_element.send_keys(Keys.END)
+                    for _ in range(len(rows) - 1 - chosen):
+                        self.driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
+                    self.driver.switch_to.active_element.send_keys(Keys.ENTER)
+                self.wait_until_no_dialog()
+                self.assertEqual(self.driver.switch_to.active_element, opener)
+                self.assertEqual(self.shown(), expected(self.cli_state(
+                    scenario + [("range", f"#{chosen}")])))
+        # After Fit a Recording Time: the ranges that record the duration are marked, the
+        # fitted one among them, and the note names it.
+        self.open()
+        self.choose_from_menu("Fit a Recording Time...")
+        self.driver.switch_to.active_element.send_keys("1h", Keys.ENTER)
+        fitted = scenarios.cli_fit(CLI, "1h")[1]
+        self.wait_until_no_dialog()
+        self.choose_from_menu("Ranges...")
+        marked = self.driver.execute_script(
+            "return [...document.querySelectorAll('dialog[open] tr.marked')]"
+            ".map((row) => row.dataset.range)")
+        self.assertEqual(marked[0], fitted)
+        self.assertIn(f"the finest is {fitted}", self.driver.find_element(
+            By.CSS_SELECTOR, "dialog[open] [data-control-id='1031']").text)
+        self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        self.wait_until_no_dialog()
+        self.assert_focus_on_menu_button()
+
+    def test_address(self):
+        # An address with picks opens the state spanwise-cli gives for them, and is written back
+        # as the core writes them; a reload keeps it, and so does a pick in the page.
+        picks = [("model", "ced"), ("function", "REC"), ("range", "1s/div")]
+        self.open_address(picks)
+        self.assertEqual(self.shown(), expected(self.cli_state(picks)))
+        self.assert_address("?model=Cedar&function=REC&range=1s/div")
+        self.reload()
+        self.assertEqual(self.shown(), expected(self.cli_state(picks)))
+        self.pick("memory", "#1")
+        WebDriverWait(self.driver, 2).until(
+            lambda d: "memory=128MW" in d.execute_script("return location.search"))
+        self.reload()
+        self.assertEqual(self.shown(), expected(self.cli_state(picks + [("memory", "#1")])))
+        self.open_address([("model", "Alder/Alder-W"), ("channels", "16ch+logic")])
+        self.assertEqual(self.shown(), expected(self.cli_state([("channels", "16ch+logic")])))
+        self.assert_address("?channels=16ch%2Blogic")
+        # A bad pick shows spanwise-cli's message; the others stay.
+        bad = [("model", "Cedar"), ("function", "XYZ"), ("range", "1s/div")]
+        refused = subprocess.run([CLI, "state"] + [f"{n}={v}" for n, v in bad],
+                                 capture_output=True, text=True, check=False)
+        self.open_address(bad)
+        self.assertEqual(self.message_box()["text"],
+                         refused.stderr.splitlines()[0].removeprefix("spanwise-cli: "))
+        self.driver.find_element(By.CSS_SELECTOR, "dialog.message-box[open] button").click()
+        kept = [bad[0], bad[2]]
+        self.assertEqual(self.shown(), expected(self.cli_state(kept)))
+        self.assert_address("?model=Cedar&range=1s/div")
+        # Copy Link puts the address on the clipboard.
+        browser.set_clipboard_permission(self.driver, self.url, granted=True)
+        self.choose_from_menu("Copy Link")
+        self.assertEqual(self.clipboard(), self.driver.current_url)
+        self.assertEqual(self.driver.find_element(By.ID, "status").text,
+                         "Copied the link to the clipboard.")
+
 
 def main():
-    global SITE, CLI
+    global SITE, CLI, AXE
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--site", required=True, help="the built page (build/web)")
     parser.add_argument("--cli", required=True, help="spanwise-cli")
+    parser.add_argument("--axe", required=True, help="axe-core's axe.min.js")
     args, rest = parser.parse_known_args()
-    SITE, CLI = args.site, args.cli
+    SITE, CLI, AXE = args.site, args.cli, args.axe
     return browser.run_tests(os.path.join(SITE, "index.html"), rest)
 
 

@@ -1,11 +1,14 @@
 """The web page's figures for docs/performance.md, taken in headless Chromium.
 
-- Transfer size: every file the page loads, gzip-compressed (level 9) as a server would send it.
+- Transfer size: every file the page loads, compressed as scripts/web sends it (the build's
+  zopfli-made FILE.gz; gzip -9 where there is none).
 - Navigation to the first results shown (the page's "spanwise-first-results" mark), median of
   LOADS loads with the browser's cache off, for the page and for the same page whose spanwise.js
   is a stub that fills the same texts without WebAssembly, the two loaded in turn.
 - One pick: from the change event of a list to the page updated and laid out again, median of
   1000 picks of random entries of random enabled lists, and the median of each list's picks.
+- The Ranges view: from the click on the button beside the range list to the view laid out, and
+  to the next frame painted, median of 50 openings (each closed with Escape).
 
 Usage: figures.py SITE [LOADS]"""
 
@@ -51,6 +54,8 @@ function createSpanwise() {
     class Calculator {
         constructor(host) { this.host = host; }
         open() { this.host.showDialog(1, opening.description); }
+        applyPicks() {}
+        selectionWords() { return []; }
         takeChanges() {
             const changes = opening.changes;
             opening.changes = '[]';
@@ -87,9 +92,34 @@ return [times, crossOriginIsolated];
 """
 
 
+OPENINGS = 50
+
+TIME_RANGES_VIEW = """
+const [count, done] = [arguments[0], arguments[arguments.length - 1]];
+const button = document.querySelector('#app [data-command]');
+const times = [];
+const once = () => {
+    const start = performance.now();
+    button.click();
+    document.querySelector('dialog[open] tbody tr:last-child').getBoundingClientRect();
+    const laidOut = performance.now() - start;
+    requestAnimationFrame(() => setTimeout(() => {
+        times.push([laidOut, performance.now() - start]);
+        document.querySelector('dialog[open]').dispatchEvent(new Event('cancel'));
+        if (times.length < count) {
+            setTimeout(once, 20);
+        } else {
+            done(times);
+        }
+    }));
+};
+once();
+"""
+
+
 def page_files(site):
-    """Every file of the page: the page loads them all."""
-    return sorted(os.listdir(site))
+    """Every file of the page: the page loads them all (a file's gzip form is one of them)."""
+    return sorted(name for name in os.listdir(site) if not name.endswith(".gz"))
 
 
 def transfer_size(site):
@@ -97,7 +127,11 @@ def transfer_size(site):
     for name in page_files(site):
         with open(os.path.join(site, name), "rb") as page_file:
             data = page_file.read()
-        sizes[name] = (len(data), len(gzip.compress(data, 9)))
+        try:
+            with open(os.path.join(site, name + ".gz"), "rb") as packed:
+                sizes[name] = (len(data), len(packed.read()))
+        except FileNotFoundError:
+            sizes[name] = (len(data), len(gzip.compress(data, 9)))
     return sizes
 
 
@@ -123,7 +157,7 @@ def main(site, loads=21):
     loads = int(loads)
     sizes = transfer_size(site)
     total = sum(gzipped for _, gzipped in sizes.values())
-    print("== Transfer size (gzip -9)")
+    print("== Transfer size (as served: zopfli, else gzip -9)")
     for name, (plain, gzipped) in sizes.items():
         print(f"{name:18} {plain / 1024:8.1f} KiB  gzip {gzipped / 1024:7.1f} KiB")
     print(f"{'total':18} {sum(p for p, _ in sizes.values()) / 1024:8.1f} KiB  "
@@ -137,6 +171,7 @@ def main(site, loads=21):
             # browser start a new process for every load).
             with browser.serve(site, isolated=True) as url:
                 times, isolated = pick_times(driver, url)
+                ranges_view = driver.execute_async_script(TIME_RANGES_VIEW, OPENINGS)
             with browser.serve(site) as url:
                 browser.open_page(driver, url)
                 opening = driver.execute_async_script(RECORD_OPENING)
@@ -169,6 +204,12 @@ def main(site, loads=21):
         list_times = [time for picked, time in times if picked == control_id]
         print(f"{name + ':':10} {statistics.median(list_times) * 1000:6.0f} us   "
               f"({len(list_times)} picks)")
+    print()
+    print(f"== The Ranges view, click to drawn (median of {len(ranges_view)} openings)")
+    for label, at in (("laid out", 0), ("painted", 1)):
+        view_times = [opening[at] for opening in ranges_view]
+        print(f"{label + ':':10} {statistics.median(view_times):6.1f} ms   "
+              f"(slowest {max(view_times):.1f} ms)")
 
 
 if __name__ == "__main__":

@@ -1,7 +1,9 @@
 """Writes the files that make the built page installable and usable offline, into the site folder:
 the manifest's PNG icons under names that hold a hash of their contents (a web server may let
 browsers keep those for good), manifest.webmanifest naming them, and service-worker.js with the
-list of the page's files and a version that changes whenever any of them does.
+list of the page's files and a version that changes whenever any of them does; and beside each
+file that compresses, its gzip form (NAME.gz, made with zopfli where it is installed: a few percent
+smaller than gzip -9), which web/tools/serve.py sends, as a server with gzip_static would.
 
 Usage: make_offline_files.py --site DIR --manifest FILE --worker FILE --icons DIR
 
@@ -9,15 +11,21 @@ Run by the build after every other file of the page is in DIR; writes only what 
 """
 
 import argparse
+import gzip
 import hashlib
 import json
 import os
 import re
+import shutil
+import subprocess
 import sys
 
 WORKER = "service-worker.js"
 MANIFEST = "manifest.webmanifest"
 HASHED = re.compile(r"^(?P<stem>.+)\.[0-9a-f]{12}(?P<suffix>\.png)$")
+COMPRESSED = ".gz"
+# Already compressed: gzip would only add to them.
+STORED = (".png", ".ico")
 
 
 def digest(data):
@@ -61,9 +69,28 @@ def page_files(site):
     for folder, _, names in os.walk(site):
         for name in names:
             path = os.path.relpath(os.path.join(folder, name), site).replace(os.sep, "/")
-            if path != WORKER and not name.endswith(".png") and not name.startswith("."):
+            if path != WORKER and not name.endswith((".png", COMPRESSED)) and \
+                    not name.startswith("."):
                 files.append(path)
     return sorted(files)
+
+
+def write_compressed(site, files):
+    """Writes FILE.gz beside each file that compresses, unless it is newer than the file."""
+    zopfli = shutil.which("zopfli")
+    for path in files:
+        file = os.path.join(site, path)
+        packed = file + COMPRESSED
+        if path.endswith(STORED) or (os.path.exists(packed) and
+                                     os.path.getmtime(packed) >= os.path.getmtime(file)):
+            continue
+        if zopfli:
+            data = subprocess.run([zopfli, "-c", file], capture_output=True, check=True).stdout
+        else:
+            with open(file, "rb") as source:
+                data = gzip.compress(source.read(), compresslevel=9, mtime=0)
+        with open(packed, "wb") as out:
+            out.write(data)
 
 
 def main():
@@ -88,6 +115,7 @@ def main():
     worker = worker.replace("'@VERSION@'", json.dumps(version.hexdigest()[:16]).replace('"', "'"))
     worker = worker.replace("['@FILES@']", json.dumps(files).replace('"', "'"))
     write_if_changed(os.path.join(args.site, WORKER), worker.encode("utf-8"))
+    write_compressed(args.site, files + [WORKER])
     return 0
 
 

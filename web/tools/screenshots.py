@@ -1,7 +1,7 @@
-"""Saves the page as it looks in Chromium: the calculator at desktop width and the whole page at a
-phone's 360 px width.
+"""Saves the page as it looks in Chromium: the calculator at desktop width, the whole page at a
+phone's 360 px width, and there the Ranges view after Fit a Recording Time accepted 1h.
 
-Usage: screenshots.py SITE DESKTOP.png PHONE.png"""
+Usage: screenshots.py SITE DESKTOP.png PHONE.png RANGES.png"""
 
 import os
 import sys
@@ -10,7 +10,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import browser  # noqa: E402
 
 
-def main(site, desktop_file, phone_file):
+def main(site, desktop_file, phone_file, ranges_file):
     with browser.serve(site) as url:
         # Wide enough for the template's layout, with a margin of the page around the window.
         driver = browser.chromium(size=(600, 480))
@@ -24,12 +24,22 @@ def main(site, desktop_file, phone_file):
             browser.open_page(driver, url)
             with open(phone_file, "wb") as out:
                 out.write(driver.get_screenshot_as_png())
+
+            browser.open_page(driver, url + "?model=Hazel&range=5ms/div")
+            driver.find_element("css selector", "#app .title-command").click()
+            driver.find_element("xpath", "//*[@role='menuitem'][starts-with(., 'Fit')]").click()
+            driver.switch_to.active_element.send_keys("1h\n")
+            driver.find_element("css selector", "#app [data-command]").click()
+            # Hovering nothing: the marks are the view's own.
+            driver.execute_script("document.activeElement.blur()")
+            with open(ranges_file, "wb") as out:
+                out.write(driver.get_screenshot_as_png())
         finally:
             driver.quit()
-    print(f"wrote {desktop_file} and {phone_file}")
+    print(f"wrote {desktop_file}, {phone_file} and {ranges_file}")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
     main(*sys.argv[1:])

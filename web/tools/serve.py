@@ -1,6 +1,7 @@
 """The web server of scripts/web and the browser tests: serves the built page's folder as static
 files with the Content-Security-Policy the page is written for, compressed with gzip for a browser
-that takes it, and tells browsers how long to keep each file: a file whose name holds a hash of its
+that takes it (the build's FILE.gz where it is up to date), and tells browsers how long to keep
+each file: a file whose name holds a hash of its
 contents (spanwise-192.0123456789ab.png) for a year, since a new version gets a new name; every
 other file only until it has been checked again, since a new version keeps its name. A file
 checked again that has not changed is answered "304 Not Modified".
@@ -9,7 +10,6 @@ Usage: serve.py [--port PORT] [--bind ADDRESS] DIR   (default: 127.0.0.1:8000)
 """
 
 import argparse
-import email.utils
 import gzip
 import hashlib
 import http.server
@@ -39,8 +39,10 @@ TYPES = {
 # Already compressed: gzip would only add to them.
 STORED = {".png", ".ico"}
 # The page loads nothing but its own files, runs no inline script and makes no code from strings;
-# compiling WebAssembly needs 'wasm-unsafe-eval'.
+# compiling WebAssembly needs 'wasm-unsafe-eval'. A policy governs the document and the workers
+# it comes with: it is sent with HTML and JavaScript, not with every image.
 CONTENT_SECURITY_POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
+GOVERNED = {".html", ".js"}
 
 
 class _Compressed:
@@ -54,12 +56,23 @@ class _Compressed:
         key = (path, stat.st_mtime_ns, stat.st_size)
         with self._lock:
             if key not in self._cache:
-                self._cache[key] = gzip.compress(data, compresslevel=9, mtime=0)
+                self._cache[key] = self._made_by_build(path, stat) or \
+                    gzip.compress(data, compresslevel=9, mtime=0)
             return self._cache[key]
+
+    @staticmethod
+    def _made_by_build(path, stat):
+        """The build's gzip form of the file, unless the file is newer."""
+        try:
+            if os.stat(path + ".gz").st_mtime_ns >= stat.st_mtime_ns:
+                with open(path + ".gz", "rb") as packed:
+                    return packed.read()
+        except FileNotFoundError:
+            pass
+        return None
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
-    server_version = "spanwise-web"
     protocol_version = "HTTP/1.1"
     directory = "."
     compressed = _Compressed()
@@ -71,13 +84,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_HEAD(self):
         self._answer(body=False)
 
+    def send_response(self, code, message=None):
+        """The status line and the date, without a Server header: every visit pays for each
+        byte of each answer."""
+        self.log_request(code)
+        self.send_response_only(code, message)
+        self.send_header("Date", self.date_time_string())
+
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         if not self.quiet:
             super().log_message(format, *args)
 
-    def headers_to_send(self):
-        """The headers sent with every answer, beside the file's own."""
-        return {"Content-Security-Policy": CONTENT_SECURITY_POLICY}
+    def headers_to_send(self, extension):
+        """The headers sent with an answer for a file with that extension, beside its own."""
+        return {"Content-Security-Policy": CONTENT_SECURITY_POLICY} if extension in GOVERNED else {}
 
     def content_type(self, extension):
         return TYPES.get(extension, "application/octet-stream")
@@ -97,7 +117,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         file = self._file()
         if file is None:
             self._send(404, {"Content-Type": "text/plain; charset=utf-8",
-                             "Cache-Control": CHECK_EVERY_TIME}, b"404 Not Found\n", body)
+                             "Cache-Control": CHECK_EVERY_TIME}, b"404 Not Found\n", body, "")
             return
         stat = os.stat(file)
         with open(file, "rb") as source:
@@ -106,7 +126,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         headers = {
             "Content-Type": self.content_type(extension),
             "Cache-Control": KEEP_FOR_GOOD if HASHED_NAME.search(file) else CHECK_EVERY_TIME,
-            "Last-Modified": email.utils.formatdate(stat.st_mtime, usegmt=True),
             "Vary": "Accept-Encoding",
         }
         gzip_accepted = any(coding.split(";")[0].strip() == "gzip" for coding in
@@ -114,18 +133,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if gzip_accepted and extension not in STORED:
             data = self.compressed.get(file, stat, data)
             headers["Content-Encoding"] = "gzip"
-        headers["ETag"] = '"' + hashlib.sha256(data).hexdigest()[:20] + '"'
+        headers["ETag"] = '"' + hashlib.sha256(data).hexdigest()[:16] + '"'
         if self.headers.get("If-None-Match") == headers["ETag"]:
+            # The browser keeps the other headers it has, the policy among them.
             self._send(304, {key: headers[key] for key in ("Cache-Control", "ETag", "Vary")},
-                       b"", body)
+                       b"", body, "")
             return
-        self._send(200, headers, data, body)
+        self._send(200, headers, data, body, extension)
 
-    def _send(self, status, headers, data, body):
+    def _send(self, status, headers, data, body, extension):
         if isinstance(self.server, CountingServer):
             self.server.answered(self.path, status, len(data))
         self.send_response(status)
-        for name, value in {**headers, **self.headers_to_send()}.items():
+        for name, value in {**headers, **self.headers_to_send(extension)}.items():
             self.send_header(name, value)
         if status != 304:
             self.send_header("Content-Length", str(len(data)))
