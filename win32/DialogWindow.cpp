@@ -4,6 +4,7 @@
 
 #include "DialogTemplateBuilder.h"
 #include "Fonts.h"
+#include "TableView.h"
 #include "TextConversion.h"
 
 #include "controls/Dialog.h"
@@ -56,6 +57,9 @@ CWin32DialogWindow::~CWin32DialogWindow() {
             DeleteObject(hFont);
         }
     }
+    if (m_hBoldFont != nullptr) {
+        DeleteObject(m_hBoldFont);
+    }
     for (HICON hIcon : {m_hIconBig, m_hIconSmall}) {
         if (hIcon != nullptr) {
             DestroyIcon(hIcon);
@@ -96,6 +100,8 @@ INT_PTR CWin32DialogWindow::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
     switch (nMessage) {
     case WM_COMMAND:
         return OnCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0U) < kFirstSystemCommand) {
             if (pDlg != nullptr) {
@@ -110,6 +116,10 @@ INT_PTR CWin32DialogWindow::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
         return OnCtlColor(nMessage, wParam, lParam);
     case WM_DPICHANGED:
         // The dialog manager scales the dialog's own font; the fonts made here are made again.
+        if (m_hBoldFont != nullptr) {
+            DeleteObject(m_hBoldFont);
+            m_hBoldFont = nullptr;
+        }
         for (std::size_t i = 0; pDlg != nullptr && i < m_fonts.size(); ++i) {
             if (m_fonts[i] != nullptr) {
                 ShowFont(*pDlg->Controls()[i]);
@@ -221,7 +231,12 @@ bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
             return false;
         }
         if (nID == IDOK) {
-            pDlg->OnOK();
+            // Enter on a table chooses the row the keyboard is on.
+            const CControlState* pFocused = ControlOf(GetFocus());
+            if (pFocused == nullptr || pFocused->GetKind() != ControlKind::Table ||
+                !pDlg->OnUserPick(pFocused->GetID(), GetFocusedRow(GetFocus()))) {
+                pDlg->OnOK();
+            }
         } else {
             pDlg->OnCancel();
         }
@@ -249,6 +264,29 @@ bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     default:
         return false;
     }
+}
+
+INT_PTR CWin32DialogWindow::OnNotify(const NMHDR& header) {
+    const CControlState* pControl = ControlOf(header.hwndFrom);
+    if (pControl == nullptr || pControl->GetKind() != ControlKind::Table) {
+        return FALSE;
+    }
+    if (header.code == LVN_ITEMACTIVATE) { // a double click on a row
+        GetDialog()->OnUserPick(pControl->GetID(),
+                                reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+        return TRUE;
+    }
+    if (header.code != NM_CUSTOMDRAW) {
+        return FALSE;
+    }
+    if (m_hBoldFont == nullptr) {
+        m_hBoldFont = CreateBoldFont(
+            reinterpret_cast<HFONT>(SendMessageW(header.hwndFrom, WM_GETFONT, 0, 0)));
+    }
+    SetWindowLongPtrW(
+        m_hwnd, DWLP_MSGRESULT,
+        DrawTableRow(reinterpret_cast<const NMLVCUSTOMDRAW&>(header), *pControl, m_hBoldFont));
+    return TRUE;
 }
 
 INT_PTR CWin32DialogWindow::OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam) {
@@ -291,6 +329,9 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
 
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
     // A list refilled with the entries it had keeps them: only the selection may have changed.
+    if (control.GetKind() == ControlKind::Table) {
+        FillListView(m_controls[control.GetIndex()], control);
+    }
     std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
     if (control.GetKind() == ControlKind::ComboBox && control.m_entries != shown) {
         HWND hwndList = m_controls[control.GetIndex()];
@@ -308,6 +349,8 @@ void CWin32DialogWindow::ShowSelection(const CControlState& control) {
     if (control.GetKind() == ControlKind::ComboBox) {
         SendMessageW(m_controls[control.GetIndex()], CB_SETCURSEL,
                      static_cast<WPARAM>(control.m_nCurSel), 0);
+    } else if (control.GetKind() == ControlKind::Table) {
+        SelectListViewRow(m_controls[control.GetIndex()], control.m_nCurSel);
     }
 }
 

@@ -54,6 +54,7 @@ private:
     void SetIcons(const ctl::CDialog& dlg);
     void CentreOverOwner();
     bool OnCommand(WPARAM wParam, LPARAM lParam);
+    INT_PTR OnNotify(const NMHDR& header);
     INT_PTR OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
 
@@ -68,6 +69,7 @@ private:
     std::vector<HWND> m_controls;
     std::vector<std::vector<std::string>> m_shownEntries;
     std::vector<HFONT> m_fonts;
+    HFONT m_hBoldFont = nullptr; // a table's font for its current row
     HWND m_hwndToolTip = nullptr;
     bool m_bSettingText = false; // an edit field's change notice is the dialog's own
     HICON m_hIconBig = nullptr;

@@ -35,6 +35,8 @@ const wchar_t* ClassOf(ctl::ControlKind kind) {
     case ctl::ControlKind::PushButton:
     case ctl::ControlKind::DefPushButton:
         return L"Button";
+    case ctl::ControlKind::Table:
+        return WC_LISTVIEWW;
     default:
         return L"Static";
     }

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     }
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES;
     InitCommonControlsEx(&controls);
     ctl::AfxSetAppName("spanwise");
     ::testing::InitGoogleTest(&argc, argv);
