@@ -5,6 +5,8 @@
 #include "TextConversion.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,52 +31,110 @@ void SetCellText(HWND hwndList, int nRow, int nColumn, const std::string& cell) 
                  static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&item));
 }
 
-// The bar column's cell of row nRow: a check mark for a marked row in a square at its start, then
-// the bar, as long as the row says of the width that is left.
-void DrawBar(HDC hdc, HWND hwndList, int nRow, int nBarColumn, const ctl::CTableRow& row) {
-    RECT cell{LVIR_BOUNDS, nBarColumn, 0, 0};
-    if (SendMessageW(hwndList, LVM_GETSUBITEMRECT, static_cast<WPARAM>(nRow),
-                     reinterpret_cast<LPARAM>(&cell)) == 0) {
+int TextWidth(HDC hdc, HFONT hFont, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    SelectObject(hdc, hFont);
+    SIZE size{};
+    GetTextExtentPoint32W(hdc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    return size.cx;
+}
+
+// The margin a list view keeps on each side of a cell's text, and the bars on each side.
+int CellMargin(HDC hdc) {
+    TEXTMETRICW metric{};
+    GetTextMetricsW(hdc, &metric);
+    return static_cast<int>(metric.tmAveCharWidth) * 3 / 2;
+}
+
+// Where the bars begin in the last column, from its left edge: kept in the list view's user data.
+void SetBarStart(HWND hwndList, int nStart) {
+    SetWindowLongPtrW(hwndList, GWLP_USERDATA, nStart);
+}
+
+int GetBarStart(HWND hwndList) {
+    return static_cast<int>(GetWindowLongPtrW(hwndList, GWLP_USERDATA));
+}
+
+// A check mark filling box, in colour.
+void DrawCheckMark(HDC hdc, const RECT& box, COLORREF colour) {
+    const LONG nSide = box.bottom - box.top;
+    HPEN hPen = CreatePen(PS_SOLID, std::max(2L, nSide / 5), colour);
+    const HGDIOBJ hOldPen = SelectObject(hdc, hPen);
+    const POINT tick[] = {
+        {box.left, box.top + nSide / 2}, {box.left + nSide / 3, box.bottom}, {box.right, box.top}};
+    Polyline(hdc, tick, 3);
+    DeleteObject(SelectObject(hdc, hOldPen));
+}
+
+// After the text of the row's last column: a check mark for a marked row, then the bar, as long
+// as the row says of the width that is left. On a selected row they take the selection's text
+// colour.
+void DrawBar(const NMCUSTOMDRAW& draw, int nLastColumn, const ctl::CTableRow& row) {
+    HWND hwndList = draw.hdr.hwndFrom;
+    const auto nRow = static_cast<WPARAM>(draw.dwItemSpec);
+    RECT cell{LVIR_BOUNDS, nLastColumn, 0, 0};
+    if (SendMessageW(hwndList, LVM_GETSUBITEMRECT, nRow, reinterpret_cast<LPARAM>(&cell)) == 0) {
         return;
     }
     const LONG nHeight = cell.bottom - cell.top;
-    const LONG nPad = std::max(1L, nHeight / 6);
-    RECT check{cell.left + nPad, cell.top + nPad, cell.left + nHeight - nPad, cell.bottom - nPad};
+    const LONG nPad = std::max(2L, nHeight / 6);
+    const LONG nStart = cell.left + GetBarStart(hwndList);
+    const RECT check{nStart, cell.top + nPad, nStart + nHeight, cell.bottom - nPad};
+    const bool bSelected = SendMessageW(hwndList, LVM_GETITEMSTATE, nRow, LVIS_SELECTED) != 0 &&
+                           GetFocus() == hwndList;
+    const int nColour = bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_HIGHLIGHT;
     if (row.bMarked) {
-        DrawFrameControl(hdc, &check, DFC_MENU, DFCS_MENUCHECK);
+        DrawCheckMark(draw.hdc, check, GetSysColor(bSelected ? nColour : COLOR_WINDOWTEXT));
     }
     const LONG nLeft = check.right + nPad;
     const LONG nWidth = std::max(0L, cell.right - nPad - nLeft);
     const RECT bar{nLeft, check.top, nLeft + static_cast<LONG>(row.dBar * nWidth + 0.5),
                    check.bottom};
-    FillRect(hdc, &bar, GetSysColorBrush(COLOR_HIGHLIGHT));
+    FillRect(draw.hdc, &bar, GetSysColorBrush(nColour));
 }
 
 } // namespace
 
-void FillListView(HWND hwndList, const ctl::CControlState& table) {
+void FillListView(HWND hwndList, const ctl::CControlState& table, HFONT hBoldFont) {
     SendMessageW(hwndList, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwndList, LVM_DELETEALLITEMS, 0, 0);
     while (SendMessageW(hwndList, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
-    const auto nColumns = static_cast<int>(table.m_entries.size());
-    for (int nColumn = 0; nColumn <= nColumns; ++nColumn) {
-        InsertColumn(hwndList, nColumn,
-                     nColumn < nColumns ? table.m_entries[static_cast<std::size_t>(nColumn)] : "");
+    // Each column as wide as its title or its widest text in bold, the current row's font; the
+    // last one takes what is left, for its bars.
+    HDC hdc = GetDC(hwndList);
+    const auto hFont = reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0));
+    const HGDIOBJ hOldFont = SelectObject(hdc, hFont);
+    const int nMargin = CellMargin(hdc);
+    std::vector<int> widths;
+    for (const std::string& title : table.m_entries) {
+        InsertColumn(hwndList, static_cast<int>(widths.size()), title);
+        widths.push_back(TextWidth(hdc, hFont, title));
     }
     for (std::size_t nRow = 0; nRow < table.m_rows.size(); ++nRow) {
         const std::vector<std::string>& cells = table.m_rows[nRow].cells;
-        for (std::size_t nColumn = 0; nColumn < cells.size(); ++nColumn) {
+        for (std::size_t nColumn = 0; nColumn < cells.size() && nColumn < widths.size();
+             ++nColumn) {
             SetCellText(hwndList, static_cast<int>(nRow), static_cast<int>(nColumn),
                         cells[nColumn]);
+            widths[nColumn] = std::max(widths[nColumn], TextWidth(hdc, hBoldFont, cells[nColumn]));
         }
     }
-    // Each text column as wide as its widest text or title; the bar column takes what is left.
-    for (int nColumn = 0; nColumn <= nColumns; ++nColumn) {
-        SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nColumn),
-                     LVSCW_AUTOSIZE_USEHEADER);
-    }
+    SelectObject(hdc, hOldFont);
+    ReleaseDC(hwndList, hdc);
     SendMessageW(hwndList, WM_SETREDRAW, TRUE, 0);
+    RECT client{};
+    GetClientRect(hwndList, &client);
+    auto nLeft = static_cast<int>(client.right);
+    for (std::size_t nColumn = 0; nColumn < widths.size(); ++nColumn) {
+        const int nWidth = widths[nColumn] + 2 * nMargin;
+        if (nColumn + 1 == widths.size()) {
+            SetBarStart(hwndList, nWidth);
+        }
+        SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, nColumn,
+                     nColumn + 1 < widths.size() ? nWidth : nLeft);
+        nLeft -= nWidth;
+    }
     InvalidateRect(hwndList, nullptr, TRUE);
 }
 
@@ -108,9 +168,8 @@ LRESULT DrawTableRow(const NMLVCUSTOMDRAW& draw, const ctl::CControlState& table
         }
         return CDRF_NOTIFYPOSTPAINT;
     case CDDS_ITEMPOSTPAINT:
-        if (nRow < table.m_rows.size()) {
-            DrawBar(draw.nmcd.hdc, draw.nmcd.hdr.hwndFrom, static_cast<int>(nRow),
-                    static_cast<int>(table.m_entries.size()), table.m_rows[nRow]);
+        if (nRow < table.m_rows.size() && !table.m_entries.empty()) {
+            DrawBar(draw.nmcd, static_cast<int>(table.m_entries.size()) - 1, table.m_rows[nRow]);
         }
         return CDRF_DODEFAULT;
     default:
