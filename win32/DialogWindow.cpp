@@ -2,6 +2,7 @@
 
 #include "DialogWindow.h"
 
+#include "AccessibleName.h"
 #include "DialogTemplateBuilder.h"
 #include "Fonts.h"
 #include "TableView.h"
@@ -10,6 +11,7 @@
 #include "controls/Dialog.h"
 
 #include <algorithm>
+#include <utility>
 
 using ctl::CControlState;
 using ctl::ControlKind;
@@ -146,6 +148,7 @@ void CWin32DialogWindow::OnInitDialog() {
          hwndChild != nullptr && i < m_controls.size();
          hwndChild = GetWindow(hwndChild, GW_HWNDNEXT)) {
         m_controls[i++] = hwndChild;
+        SetAccessibleNameSource(hwndChild, AccessibleNameOf);
     }
     Attach();
     AddSystemMenuItems(*GetDialog());
@@ -159,6 +162,17 @@ void CWin32DialogWindow::AddSystemMenuItems(ctl::CDialog& dlg) {
     HMENU hSystemMenu = GetSystemMenu(m_hwnd, FALSE);
     if (pItems == nullptr || hSystemMenu == nullptr) {
         return;
+    }
+    // As Windows gives a dialog only Move and Close, what the window cannot do stays out of its
+    // menu (Wine shows it disabled), leaving its letters (&Restore) to the dialog's items.
+    const auto style = static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE));
+    for (const auto& [dwStyle, nCommand] : {std::pair<DWORD, UINT>{WS_THICKFRAME, SC_SIZE},
+                                            {WS_MINIMIZEBOX, SC_MINIMIZE},
+                                            {WS_MAXIMIZEBOX, SC_MAXIMIZE},
+                                            {WS_MINIMIZEBOX | WS_MAXIMIZEBOX, SC_RESTORE}}) {
+        if ((style & dwStyle) == 0) {
+            DeleteMenu(hSystemMenu, nCommand, MF_BYCOMMAND);
+        }
     }
     for (const ctl::CMenu::CItem& item : pItems->Items()) {
         if ((item.nFlags & MF_SEPARATOR) != 0) {
@@ -209,6 +223,14 @@ void CWin32DialogWindow::CentreOverOwner() {
     x = std::max(work.left, std::min(x, work.right - nWidth));
     y = std::max(work.top, std::min(y, work.bottom - nHeight));
     SetWindowPos(m_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::wstring CWin32DialogWindow::AccessibleNameOf(HWND hwndControl) {
+    const auto* pWindow = reinterpret_cast<const CWin32DialogWindow*>(
+        GetWindowLongPtrW(GetParent(hwndControl), DWLP_USER));
+    const CControlState* pControl = pWindow != nullptr ? pWindow->ControlOf(hwndControl) : nullptr;
+    return pControl != nullptr ? Widen(pWindow->GetDialog()->GetAccessibleName(*pControl))
+                               : std::wstring();
 }
 
 const CControlState* CWin32DialogWindow::ControlOf(HWND hwnd) const {
@@ -279,14 +301,18 @@ INT_PTR CWin32DialogWindow::OnNotify(const NMHDR& header) {
     if (header.code != NM_CUSTOMDRAW) {
         return FALSE;
     }
-    if (m_hBoldFont == nullptr) {
-        m_hBoldFont = CreateBoldFont(
-            reinterpret_cast<HFONT>(SendMessageW(header.hwndFrom, WM_GETFONT, 0, 0)));
-    }
-    SetWindowLongPtrW(
-        m_hwnd, DWLP_MSGRESULT,
-        DrawTableRow(reinterpret_cast<const NMLVCUSTOMDRAW&>(header), *pControl, m_hBoldFont));
+    SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT,
+                      DrawTableRow(reinterpret_cast<const NMLVCUSTOMDRAW&>(header), *pControl,
+                                   BoldFontOf(*pControl)));
     return TRUE;
+}
+
+HFONT CWin32DialogWindow::BoldFontOf(const CControlState& control) {
+    if (m_hBoldFont == nullptr) {
+        m_hBoldFont = CreateBoldFont(reinterpret_cast<HFONT>(
+            SendMessageW(m_controls[control.GetIndex()], WM_GETFONT, 0, 0)));
+    }
+    return m_hBoldFont;
 }
 
 INT_PTR CWin32DialogWindow::OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam) {
@@ -330,7 +356,7 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
     // A list refilled with the entries it had keeps them: only the selection may have changed.
     if (control.GetKind() == ControlKind::Table) {
-        FillListView(m_controls[control.GetIndex()], control);
+        FillListView(m_controls[control.GetIndex()], control, BoldFontOf(control));
     }
     std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
     if (control.GetKind() == ControlKind::ComboBox && control.m_entries != shown) {
