@@ -3,6 +3,7 @@
 #include "Win32DialogHost.h"
 
 #include "DialogWindow.h"
+#include "MessageText.h"
 #include "TextConversion.h"
 
 #include "controls/Dialog.h"
@@ -55,8 +56,9 @@ void CWin32DialogHost::ShowMessageBox(ctl::CDialog& owner, const std::string& te
         m_pending.push_back({&owner, text, caption, nType, std::move(onClosed)});
         return;
     }
-    MessageBoxW(pOwner != nullptr ? pOwner->pWindow->GetHwnd() : InnermostWindow(),
-                Widen(text).c_str(), Widen(caption).c_str(), nType);
+    HWND hwndOwner = pOwner != nullptr ? pOwner->pWindow->GetHwnd() : InnermostWindow();
+    MessageBoxW(hwndOwner, BreakLongRuns(Widen(text), hwndOwner).c_str(), Widen(caption).c_str(),
+                nType);
     // An owner that ended while its box was open is told no more.
     const bool bOwnerGone =
         pOwner != nullptr && std::find(m_open.begin(), m_open.end(), pOwner) == m_open.end();

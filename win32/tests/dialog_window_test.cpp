@@ -5,6 +5,7 @@
 
 #include "WindowTestSupport.h"
 
+#include "controls/DialogHost.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 #include "win32/TextConversion.h"
@@ -226,6 +227,57 @@ TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
         },
         onFit);
     EXPECT_EQ(nResult, kLeftOpen);
+}
+
+TEST(Win32Dialog, TheFitBoxOutlivesABadEntryWithItsTextSelectedAndOffersItWhenReopened) {
+    const std::string typed = "2 fortnights";
+    ctl::CHeadlessHost headless;
+    CCalculator expected(headless);
+    ASSERT_FALSE(expected.FitRecordingTime(typed));
+    ASSERT_EQ(headless.Messages().size(), 1U);
+
+    CWin32DialogHost host(GetModuleHandleW(nullptr));
+    CCalculator calc(host);
+    const int nRange = calc.GetSelected(CalcList::TimeRange);
+    int nFitShown = 0;
+    const auto expectTypedTextSelected = [&typed](HWND hwndEdit) {
+        EXPECT_EQ(WindowTextUtf8(hwndEdit), typed);
+        EXPECT_EQ(GetFocus(), hwndEdit);
+        DWORD nStart = 1;
+        DWORD nEnd = 0;
+        SendMessageW(hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+                     reinterpret_cast<LPARAM>(&nEnd));
+        EXPECT_EQ(nStart, 0U);
+        EXPECT_EQ(nEnd, typed.size());
+    };
+    const auto onFit = [&](ctl::CDialog& /*fit*/, HWND hwndFit) {
+        HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
+        if (++nFitShown == 2) { // reopened: the duration tried last, ready to be typed over
+            expectTypedTextSelected(hwndEdit);
+            SendMessageW(GetDlgItem(hwndFit, IDCANCEL), BM_CLICK, 0, 0);
+            return;
+        }
+        for (const wchar_t c : Widen(typed)) {
+            SendMessageW(hwndEdit, WM_CHAR, c, 0);
+        }
+        const CMessageBoxCatcher catcher;
+        SendMessageW(GetDlgItem(hwndFit, IDOK), BM_CLICK, 0, 0);
+        ASSERT_EQ(catcher.Seen().size(), 1U);
+        EXPECT_EQ(catcher.Seen()[0].hwndOwner, hwndFit);
+        EXPECT_EQ(catcher.Seen()[0].text, headless.Messages()[0].text);
+        ASSERT_NE(IsWindow(hwndFit), FALSE) << "the Fit box stays open";
+        expectTypedTextSelected(hwndEdit);
+        SendMessageW(GetDlgItem(hwndFit, IDCANCEL), BM_CLICK, 0, 0);
+    };
+    RunDialog(
+        host, calc,
+        [&](ctl::CDialog& /*dlg*/, HWND hwndDialog) {
+            SendMessageW(hwndDialog, WM_SYSCOMMAND, IDM_FIT_TIME, 0);
+            SendMessageW(hwndDialog, WM_SYSCOMMAND, IDM_FIT_TIME, 0);
+        },
+        onFit);
+    EXPECT_EQ(nFitShown, 2);
+    EXPECT_EQ(calc.GetSelected(CalcList::TimeRange), nRange) << "nothing changed";
 }
 
 TEST(Win32Dialog, EscapeEnterTheCloseBoxAndExitEndTheDialog) {
