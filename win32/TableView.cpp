@@ -101,23 +101,25 @@ void FillListView(HWND hwndList, const ctl::CControlState& table, HFONT hBoldFon
     while (SendMessageW(hwndList, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
     // Each column as wide as its title or its widest text in bold, the current row's font; the
-    // last one takes what is left, for its bars.
+    // last one takes what is left, its bars beginning after its widest text.
     HDC hdc = GetDC(hwndList);
     const auto hFont = reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0));
     const HGDIOBJ hOldFont = SelectObject(hdc, hFont);
     const int nMargin = CellMargin(hdc);
-    std::vector<int> widths;
+    std::vector<int> titleWidths;
     for (const std::string& title : table.m_entries) {
-        InsertColumn(hwndList, static_cast<int>(widths.size()), title);
-        widths.push_back(TextWidth(hdc, hFont, title));
+        InsertColumn(hwndList, static_cast<int>(titleWidths.size()), title);
+        titleWidths.push_back(TextWidth(hdc, hFont, title));
     }
+    std::vector<int> textWidths(titleWidths.size(), 0);
     for (std::size_t nRow = 0; nRow < table.m_rows.size(); ++nRow) {
         const std::vector<std::string>& cells = table.m_rows[nRow].cells;
-        for (std::size_t nColumn = 0; nColumn < cells.size() && nColumn < widths.size();
+        for (std::size_t nColumn = 0; nColumn < cells.size() && nColumn < textWidths.size();
              ++nColumn) {
             SetCellText(hwndList, static_cast<int>(nRow), static_cast<int>(nColumn),
                         cells[nColumn]);
-            widths[nColumn] = std::max(widths[nColumn], TextWidth(hdc, hBoldFont, cells[nColumn]));
+            textWidths[nColumn] =
+                std::max(textWidths[nColumn], TextWidth(hdc, hBoldFont, cells[nColumn]));
         }
     }
     SelectObject(hdc, hOldFont);
@@ -126,14 +128,14 @@ void FillListView(HWND hwndList, const ctl::CControlState& table, HFONT hBoldFon
     RECT client{};
     GetClientRect(hwndList, &client);
     auto nLeft = static_cast<int>(client.right);
-    for (std::size_t nColumn = 0; nColumn < widths.size(); ++nColumn) {
-        const int nWidth = widths[nColumn] + 2 * nMargin;
-        if (nColumn + 1 == widths.size()) {
-            SetBarStart(hwndList, nWidth);
-        }
-        SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, nColumn,
-                     nColumn + 1 < widths.size() ? nWidth : nLeft);
+    for (std::size_t nColumn = 0; nColumn + 1 < textWidths.size(); ++nColumn) {
+        const int nWidth = std::max(titleWidths[nColumn], textWidths[nColumn]) + 2 * nMargin;
+        SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, nColumn, nWidth);
         nLeft -= nWidth;
+    }
+    if (!textWidths.empty()) {
+        SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, textWidths.size() - 1, nLeft);
+        SetBarStart(hwndList, textWidths.back() + 2 * nMargin);
     }
     InvalidateRect(hwndList, nullptr, TRUE);
 }
