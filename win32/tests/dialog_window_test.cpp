@@ -89,6 +89,18 @@ TEST(Win32Dialog, OpensWithTheTemplatesTitleSizeAndControlsInTabOrder) {
     EXPECT_TRUE(dlg.m_commands.empty()) << "opening raises no command";
 }
 
+// The edit field has the focus and shows text, all of it selected.
+void ExpectFocusedWithTextSelected(HWND hwndEdit, const std::string& text) {
+    EXPECT_EQ(GetFocus(), hwndEdit);
+    EXPECT_EQ(WindowTextUtf8(hwndEdit), text);
+    DWORD nStart = 1;
+    DWORD nEnd = 0;
+    SendMessageW(hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+                 reinterpret_cast<LPARAM>(&nEnd));
+    EXPECT_EQ(nStart, 0U);
+    EXPECT_EQ(nEnd, Widen(text).size());
+}
+
 TEST(Win32Dialog, TheFocusTheDialogGivesMovesTheRealFocusAndSelectsAFieldsText) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
     ctl::CDialog dlg(kFitTimeTemplate, host);
@@ -98,13 +110,7 @@ TEST(Win32Dialog, TheFocusTheDialogGivesMovesTheRealFocusAndSelectsAFieldsText) 
         dlg.GotoDlgCtrl(IDOK);
         EXPECT_EQ(GetFocus(), GetDlgItem(hwndDialog, IDOK));
         dlg.GotoDlgCtrl(IDC_DURATION);
-        EXPECT_EQ(GetFocus(), hwndField);
-        DWORD nStart = 1;
-        DWORD nEnd = 0;
-        SendMessageW(hwndField, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                     reinterpret_cast<LPARAM>(&nEnd));
-        EXPECT_EQ(nStart, 0U);
-        EXPECT_EQ(nEnd, 2U);
+        ExpectFocusedWithTextSelected(hwndField, "3d");
     });
 }
 
@@ -240,20 +246,10 @@ TEST(Win32Dialog, TheFitBoxOutlivesABadEntryWithItsTextSelectedAndOffersItWhenRe
     CCalculator calc(host);
     const int nRange = calc.GetSelected(CalcList::TimeRange);
     int nFitShown = 0;
-    const auto expectTypedTextSelected = [&typed](HWND hwndEdit) {
-        EXPECT_EQ(WindowTextUtf8(hwndEdit), typed);
-        EXPECT_EQ(GetFocus(), hwndEdit);
-        DWORD nStart = 1;
-        DWORD nEnd = 0;
-        SendMessageW(hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                     reinterpret_cast<LPARAM>(&nEnd));
-        EXPECT_EQ(nStart, 0U);
-        EXPECT_EQ(nEnd, typed.size());
-    };
     const auto onFit = [&](ctl::CDialog& /*fit*/, HWND hwndFit) {
         HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
         if (++nFitShown == 2) { // reopened: the duration tried last, ready to be typed over
-            expectTypedTextSelected(hwndEdit);
+            ExpectFocusedWithTextSelected(hwndEdit, typed);
             SendMessageW(GetDlgItem(hwndFit, IDCANCEL), BM_CLICK, 0, 0);
             return;
         }
@@ -266,7 +262,7 @@ TEST(Win32Dialog, TheFitBoxOutlivesABadEntryWithItsTextSelectedAndOffersItWhenRe
         EXPECT_EQ(catcher.Seen()[0].hwndOwner, hwndFit);
         EXPECT_EQ(catcher.Seen()[0].text, headless.Messages()[0].text);
         ASSERT_NE(IsWindow(hwndFit), FALSE) << "the Fit box stays open";
-        expectTypedTextSelected(hwndEdit);
+        ExpectFocusedWithTextSelected(hwndEdit, typed);
         SendMessageW(GetDlgItem(hwndFit, IDCANCEL), BM_CLICK, 0, 0);
     };
     RunDialog(
