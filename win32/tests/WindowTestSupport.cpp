@@ -147,14 +147,14 @@ std::string AccessibleName(HWND hwnd) {
     if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
                                           __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&pAccessible)))) {
-        return "<none>";
+        return "<no accessible object>";
     }
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     const bool bNamed = pAccessible->get_accName(self, &name) == S_OK && name != nullptr;
-    std::string result = bNamed ? Narrow(name) : "<none>";
+    std::string result = bNamed ? Narrow(name) : std::string();
     SysFreeString(name);
     pAccessible->Release();
     return result;

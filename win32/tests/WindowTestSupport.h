@@ -50,8 +50,8 @@ void PressKeys(const std::vector<std::vector<WORD>>& chords);
 // passed; returns done().
 bool PumpUntil(const std::function<bool()>& done);
 
-// What Active Accessibility calls a control (AccessibleObjectFromWindow, get_accName); "<none>"
-// when it gives no name.
+// What Active Accessibility calls a control (AccessibleObjectFromWindow, get_accName); empty when
+// it gives no name.
 std::string AccessibleName(HWND hwnd);
 
 // The texts of a list view's column titles, and of its rows' cells.
