@@ -34,13 +34,16 @@ public:
     }
 
     STDMETHODIMP get_accName(VARIANT varChild, BSTR* pszName) override {
-        if (varChild.vt == VT_I4 && varChild.lVal == CHILDID_SELF && pszName != nullptr) {
-            if (const std::wstring name = m_source(m_hwnd); !name.empty()) {
-                *pszName = SysAllocStringLen(name.data(), static_cast<UINT>(name.size()));
-                return *pszName != nullptr ? S_OK : E_OUTOFMEMORY;
-            }
+        if (varChild.vt != VT_I4 || varChild.lVal != CHILDID_SELF || pszName == nullptr) {
+            return m_pStandard->get_accName(varChild, pszName);
         }
-        return m_pStandard->get_accName(varChild, pszName);
+        const std::wstring name = m_source(m_hwnd);
+        if (name.empty()) {
+            *pszName = nullptr;
+            return S_FALSE;
+        }
+        *pszName = SysAllocStringLen(name.data(), static_cast<UINT>(name.size()));
+        return *pszName != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
     // Everything else is the system's.

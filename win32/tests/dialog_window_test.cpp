@@ -177,6 +177,7 @@ TEST(Win32Dialog, SystemMenuHoldsAboutAfterASeparatorWhichOpensTheAboutBoxWithTh
         EXPECT_EQ(WindowTextUtf8(hwndAbout), "About Spanwise");
         HWND hwndIcon = GetWindow(hwndAbout, GW_CHILD);
         EXPECT_NE(SendMessageW(hwndIcon, STM_GETICON, 0, 0), 0);
+        ExpectWindowShowsDialog(about, hwndAbout);
         SendMessageW(GetDlgItem(hwndAbout, IDOK), BM_CLICK, 0, 0);
     };
     const int nResult = RunDialog(
@@ -205,6 +206,7 @@ TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
     CCalculator calc(host);
     const auto onFit = [&](ctl::CDialog& fit, HWND hwndFit) {
         EXPECT_EQ(&fit.Template(), &kFitTimeTemplate);
+        ExpectWindowShowsDialog(fit, hwndFit);
         HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
         for (const wchar_t c : std::wstring(L"2h")) {
             SendMessageW(hwndEdit, WM_CHAR, c, 0);
