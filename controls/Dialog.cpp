@@ -143,7 +143,9 @@ COLORREF CDialog::GetTextColour(const CControlState& control) {
 
 std::string CDialog::GetAccessibleName(const CControlState& control) const {
     if (IsLiveField(control)) {
-        return GetFieldName(control) + ": " + GetFieldValue(control);
+        // A field outside any group box (a note) says what it is itself.
+        const std::string name = GetFieldName(control);
+        return name.empty() ? GetFieldValue(control) : name + ": " + GetFieldValue(control);
     }
     const int nNaming = GetNamingControl(*m_pTemplate, control.GetIndex());
     const CControlState& named =
@@ -157,7 +159,8 @@ bool CDialog::IsLiveField(const CControlState& control) {
 }
 
 std::string CDialog::GetAnnouncement(const CControlState& control) const {
-    return GetFieldName(control) + " " + GetFieldValue(control);
+    const std::string name = GetFieldName(control);
+    return name.empty() ? GetFieldValue(control) : name + " " + GetFieldValue(control);
 }
 
 std::string CDialog::GetFieldName(const CControlState& control) const {

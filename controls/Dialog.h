@@ -67,7 +67,8 @@ public:
 
     // What a screen reader calls control: a list or an edit field by the caption before it, a
     // field the dialog writes by what it is and what it shows ("Maximum Recording Length: 320000
-    // div"), any other control by its own caption; without mnemonic markers.
+    // div"; one outside any group box, a note, by what it shows alone), any other control by its
+    // own caption; without mnemonic markers.
     std::string GetAccessibleName(const CControlState& control) const;
     // Whether control is a field the dialog writes, which a screen reader reads out as it changes.
     static bool IsLiveField(const CControlState& control);

@@ -67,6 +67,8 @@ std::pair<WORD, DWORD> ClassAndStyle(const ctl::CDialogItemTemplate& item) {
         return {kStaticClass, SS_ICON};
     case ControlKind::Edit:
         return {kEditClass, ES_LEFT | ((style & ctl::kStyleAutoHScroll) != 0 ? ES_AUTOHSCROLL : 0)};
+    case ControlKind::Table: // a list view, whose class goes by its name
+        return {0, WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER};
     }
     return {kStaticClass, 0};
 }
@@ -125,8 +127,12 @@ CWin32DialogTemplate::CWin32DialogTemplate(const ctl::CDialogTemplate& dlgTempla
         AddWord(static_cast<WORD>(item.cx));
         AddWord(static_cast<WORD>(item.cy));
         AddDword(static_cast<DWORD>(item.nID));
-        AddWord(kOrdinalMarker);
-        AddWord(nClass);
+        if (item.kind == ControlKind::Table) {
+            AddString(WC_LISTVIEWW);
+        } else {
+            AddWord(kOrdinalMarker);
+            AddWord(nClass);
+        }
         if (item.kind == ControlKind::Icon) {
             AddWord(kOrdinalMarker);
             AddWord(static_cast<WORD>(item.nIconResource));

@@ -2,13 +2,16 @@
 
 #include "DialogWindow.h"
 
+#include "AccessibleName.h"
 #include "DialogTemplateBuilder.h"
 #include "Fonts.h"
+#include "TableView.h"
 #include "TextConversion.h"
 
 #include "controls/Dialog.h"
 
 #include <algorithm>
+#include <utility>
 
 using ctl::CControlState;
 using ctl::ControlKind;
@@ -56,6 +59,9 @@ CWin32DialogWindow::~CWin32DialogWindow() {
             DeleteObject(hFont);
         }
     }
+    if (m_hBoldFont != nullptr) {
+        DeleteObject(m_hBoldFont);
+    }
     for (HICON hIcon : {m_hIconBig, m_hIconSmall}) {
         if (hIcon != nullptr) {
             DestroyIcon(hIcon);
@@ -96,6 +102,8 @@ INT_PTR CWin32DialogWindow::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
     switch (nMessage) {
     case WM_COMMAND:
         return OnCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0U) < kFirstSystemCommand) {
             if (pDlg != nullptr) {
@@ -110,6 +118,10 @@ INT_PTR CWin32DialogWindow::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
         return OnCtlColor(nMessage, wParam, lParam);
     case WM_DPICHANGED:
         // The dialog manager scales the dialog's own font; the fonts made here are made again.
+        if (m_hBoldFont != nullptr) {
+            DeleteObject(m_hBoldFont);
+            m_hBoldFont = nullptr;
+        }
         for (std::size_t i = 0; pDlg != nullptr && i < m_fonts.size(); ++i) {
             if (m_fonts[i] != nullptr) {
                 ShowFont(*pDlg->Controls()[i]);
@@ -136,6 +148,7 @@ void CWin32DialogWindow::OnInitDialog() {
          hwndChild != nullptr && i < m_controls.size();
          hwndChild = GetWindow(hwndChild, GW_HWNDNEXT)) {
         m_controls[i++] = hwndChild;
+        SetAccessibleNameSource(hwndChild, AccessibleNameOf);
     }
     Attach();
     AddSystemMenuItems(*GetDialog());
@@ -149,6 +162,17 @@ void CWin32DialogWindow::AddSystemMenuItems(ctl::CDialog& dlg) {
     HMENU hSystemMenu = GetSystemMenu(m_hwnd, FALSE);
     if (pItems == nullptr || hSystemMenu == nullptr) {
         return;
+    }
+    // As Windows gives a dialog only Move and Close, what the window cannot do stays out of its
+    // menu (Wine shows it disabled), leaving its letters (&Restore) to the dialog's items.
+    const auto style = static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE));
+    for (const auto& [dwStyle, nCommand] : {std::pair<DWORD, UINT>{WS_THICKFRAME, SC_SIZE},
+                                            {WS_MINIMIZEBOX, SC_MINIMIZE},
+                                            {WS_MAXIMIZEBOX, SC_MAXIMIZE},
+                                            {WS_MINIMIZEBOX | WS_MAXIMIZEBOX, SC_RESTORE}}) {
+        if ((style & dwStyle) == 0) {
+            DeleteMenu(hSystemMenu, nCommand, MF_BYCOMMAND);
+        }
     }
     for (const ctl::CMenu::CItem& item : pItems->Items()) {
         if ((item.nFlags & MF_SEPARATOR) != 0) {
@@ -201,6 +225,14 @@ void CWin32DialogWindow::CentreOverOwner() {
     SetWindowPos(m_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+std::wstring CWin32DialogWindow::AccessibleNameOf(HWND hwndControl) {
+    const auto* pWindow = reinterpret_cast<const CWin32DialogWindow*>(
+        GetWindowLongPtrW(GetParent(hwndControl), DWLP_USER));
+    const CControlState* pControl = pWindow != nullptr ? pWindow->ControlOf(hwndControl) : nullptr;
+    return pControl != nullptr ? Widen(pWindow->GetDialog()->GetAccessibleName(*pControl))
+                               : std::wstring();
+}
+
 const CControlState* CWin32DialogWindow::ControlOf(HWND hwnd) const {
     const auto found = std::find(m_controls.begin(), m_controls.end(), hwnd);
     if (GetDialog() == nullptr || hwnd == nullptr || found == m_controls.end()) {
@@ -221,7 +253,12 @@ bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
             return false;
         }
         if (nID == IDOK) {
-            pDlg->OnOK();
+            // Enter on a table chooses the row the keyboard is on.
+            const CControlState* pFocused = ControlOf(GetFocus());
+            if (pFocused == nullptr || pFocused->GetKind() != ControlKind::Table ||
+                !pDlg->OnUserPick(pFocused->GetID(), GetFocusedRow(GetFocus()))) {
+                pDlg->OnOK();
+            }
         } else {
             pDlg->OnCancel();
         }
@@ -249,6 +286,33 @@ bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     default:
         return false;
     }
+}
+
+INT_PTR CWin32DialogWindow::OnNotify(const NMHDR& header) {
+    const CControlState* pControl = ControlOf(header.hwndFrom);
+    if (pControl == nullptr || pControl->GetKind() != ControlKind::Table) {
+        return FALSE;
+    }
+    if (header.code == LVN_ITEMACTIVATE) { // a double click on a row
+        GetDialog()->OnUserPick(pControl->GetID(),
+                                reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+        return TRUE;
+    }
+    if (header.code != NM_CUSTOMDRAW) {
+        return FALSE;
+    }
+    SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT,
+                      DrawTableRow(reinterpret_cast<const NMLVCUSTOMDRAW&>(header), *pControl,
+                                   BoldFontOf(*pControl)));
+    return TRUE;
+}
+
+HFONT CWin32DialogWindow::BoldFontOf(const CControlState& control) {
+    if (m_hBoldFont == nullptr) {
+        m_hBoldFont = CreateBoldFont(reinterpret_cast<HFONT>(
+            SendMessageW(m_controls[control.GetIndex()], WM_GETFONT, 0, 0)));
+    }
+    return m_hBoldFont;
 }
 
 INT_PTR CWin32DialogWindow::OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam) {
@@ -291,6 +355,9 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
 
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
     // A list refilled with the entries it had keeps them: only the selection may have changed.
+    if (control.GetKind() == ControlKind::Table) {
+        FillListView(m_controls[control.GetIndex()], control, BoldFontOf(control));
+    }
     std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
     if (control.GetKind() == ControlKind::ComboBox && control.m_entries != shown) {
         HWND hwndList = m_controls[control.GetIndex()];
@@ -308,6 +375,8 @@ void CWin32DialogWindow::ShowSelection(const CControlState& control) {
     if (control.GetKind() == ControlKind::ComboBox) {
         SendMessageW(m_controls[control.GetIndex()], CB_SETCURSEL,
                      static_cast<WPARAM>(control.m_nCurSel), 0);
+    } else if (control.GetKind() == ControlKind::Table) {
+        SelectListViewRow(m_controls[control.GetIndex()], control.m_nCurSel);
     }
 }
 

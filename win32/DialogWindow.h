@@ -54,9 +54,14 @@ private:
     void SetIcons(const ctl::CDialog& dlg);
     void CentreOverOwner();
     bool OnCommand(WPARAM wParam, LPARAM lParam);
+    INT_PTR OnNotify(const NMHDR& header);
+    // A table's font in bold, for its current row.
+    HFONT BoldFontOf(const ctl::CControlState& control);
     INT_PTR OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
 
+    // What screen readers call the real control hwndControl: the dialog's name for its control.
+    static std::wstring AccessibleNameOf(HWND hwndControl);
     // The control whose real control is hwnd, or nullptr.
     const ctl::CControlState* ControlOf(HWND hwnd) const;
 
@@ -68,6 +73,7 @@ private:
     std::vector<HWND> m_controls;
     std::vector<std::vector<std::string>> m_shownEntries;
     std::vector<HFONT> m_fonts;
+    HFONT m_hBoldFont = nullptr;
     HWND m_hwndToolTip = nullptr;
     bool m_bSettingText = false; // an edit field's change notice is the dialog's own
     HICON m_hIconBig = nullptr;

@@ -85,3 +85,13 @@ UINT GetWindowDpi(HWND hwnd) {
     ReleaseDC(nullptr, hdc);
     return nDpi > 0 ? static_cast<UINT>(nDpi) : USER_DEFAULT_SCREEN_DPI;
 }
+
+HFONT CreateBoldFont(HFONT hFont) {
+    LOGFONTW lf{};
+    if (GetObjectW(hFont != nullptr ? hFont : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf) ==
+        0) {
+        return nullptr;
+    }
+    lf.lfWeight = FW_BOLD;
+    return CreateFontIndirectW(&lf);
+}

@@ -7,7 +7,11 @@
 
 #include "app/RecordingCalcApp.h"
 
+#include <objbase.h>
+#include <shellapi.h>
+
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,18 +33,36 @@ std::string ProgramName() {
     return name.empty() ? std::string("spanwise") : Narrow(name);
 }
 
+// The arguments after the program's name, in UTF-8: the picks the window opens with.
+std::vector<std::string> Arguments() {
+    int nArgs = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &nArgs);
+    std::vector<std::string> arguments;
+    for (int i = 1; args != nullptr && i < nArgs; ++i) {
+        arguments.push_back(Narrow(args[i]));
+    }
+    LocalFree(args);
+    return arguments;
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpCmdLine*/,
                    int /*nCmdShow*/) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES;
     InitCommonControlsEx(&controls);
+    // Screen readers reach the controls' names through COM (AccessibleName.h).
+    const bool bCom = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
     theApp.SetProgramPath(ProgramName());
+    theApp.SetStartPicks(Arguments());
     CWin32DialogHost host(hInstance);
     theApp.SetDialogHost(host);
     theApp.InitInstance();
+    if (bCom) {
+        CoUninitialize();
+    }
     return 0;
 }

@@ -39,5 +39,20 @@ TEST(AccessibleNames, NameListsByCaptionAndResultsByWhatTheyShow) {
     EXPECT_FALSE(CDialog::IsLiveField(*dlg.FindControl(IDC_LBL_MODEL)));
 }
 
+TEST(AccessibleNames, AFieldOutsideAnyGroupBoxIsNamedByWhatItShows) {
+    CHeadlessHost host;
+    CRecordingCalcDlg dlg{host};
+    dlg.Create();
+    dlg.OnUserSysCommand(IDM_RANGES);
+    ASSERT_EQ(host.OpenDialogs().size(), 1U);
+    CDialog& box = *host.OpenDialogs().back();
+    const std::string note = "Marked: the ranges that record \"3d\"; the finest is 1s/div.";
+    box.GetDlgItem(IDC_RANGES_FIT).SetWindowText(note);
+    const CControlState& field = *box.FindControl(IDC_RANGES_FIT);
+    ASSERT_TRUE(CDialog::IsLiveField(field));
+    EXPECT_EQ(box.GetAccessibleName(field), note);
+    EXPECT_EQ(box.GetAnnouncement(field), note);
+}
+
 } // namespace
 } // namespace spanwise::test

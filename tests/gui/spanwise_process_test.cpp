@@ -2,8 +2,8 @@
 // version need no display; the screenshot option writes a picture of the real window.
 
 #include "Fonts.h"
-#include "res/Version.h"
 #include "OpeningReport.h"
+#include "res/Version.h"
 
 #include "controls/ControlState.h"
 #include "res/DialogTemplates.h"
@@ -113,15 +113,19 @@ TEST_P(SpanwiseArgumentsTest, AnswerWithoutAWindow) {
         const CRun run = RunSpanwise(row.args, bDisplay);
         SCOPED_TRACE(bDisplay ? "offscreen platform" : "no display");
         EXPECT_EQ(run.nExit, row.nExit);
-        EXPECT_TRUE(run.out.contains(QString::fromStdString(row.outContains))) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QString::fromStdString(row.outContains)))
+            << run.out.toStdString();
         EXPECT_TRUE(run.err.contains(row.errContains)) << run.err.toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, SpanwiseArgumentsTest,
-    ::testing::Values(CArgumentsCase{"Version", {"--version"}, 0,
-                                     std::string("Spanwise ") + spanwise::kFileVersion + "\n", ""},
+    ::testing::Values(CArgumentsCase{"Version",
+                                     {"--version"},
+                                     0,
+                                     std::string("Spanwise ") + spanwise::kFileVersion + "\n",
+                                     ""},
                       CArgumentsCase{"Help", {"--help"}, 0, "Usage: spanwise", ""},
                       CArgumentsCase{
                           "Unknown", {"--frobnicate"}, 2, "", "unknown argument '--frobnicate'"}),

@@ -6,6 +6,7 @@
 #include "win32/TextConversion.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cstring>
 #include <map>
@@ -40,6 +41,10 @@ BOOL CALLBACK CatchMessageBox(HWND hwnd, LPARAM /*lParam*/) {
     box.text = WindowTextUtf8(GetDlgItem(hwnd, kMessageBoxTextID));
     box.bOkOnly = GetDlgItem(hwnd, IDOK) != nullptr && GetDlgItem(hwnd, IDCANCEL) == nullptr &&
                   GetDlgItem(hwnd, IDYES) == nullptr && GetDlgItem(hwnd, IDNO) == nullptr;
+    box.hwndOwner = GetWindow(hwnd, GW_OWNER);
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    box.nWidth = rect.right - rect.left;
     g_seenBoxes.push_back(box);
     PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return TRUE;
@@ -100,6 +105,96 @@ int RunDialog(CWin32DialogHost& host, CCalculator& calc, const CShownBody& body,
         host, [&calc] { return calc.Run(); }, body, onOther);
 }
 
+void PressKeys(const std::vector<std::vector<WORD>>& chords) {
+    std::vector<INPUT> inputs;
+    const auto add = [&inputs](WORD nKey, DWORD dwFlags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = nKey;
+        input.ki.dwFlags = dwFlags;
+        inputs.push_back(input);
+    };
+    for (const std::vector<WORD>& chord : chords) {
+        for (const WORD nKey : chord) {
+            add(nKey, 0);
+        }
+        for (auto key = chord.rbegin(); key != chord.rend(); ++key) {
+            add(*key, KEYEVENTF_KEYUP);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool PumpUntil(const std::function<bool()>& done) {
+    const ULONGLONG nEnd = GetTickCount64() + 10000;
+    MSG msg{};
+    while (!done() && GetTickCount64() < nEnd) {
+        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) == FALSE) {
+            Sleep(5);
+            continue;
+        }
+        HWND hwndDialog = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (hwndDialog == nullptr || IsDialogMessageW(hwndDialog, &msg) == FALSE) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    return done();
+}
+
+std::string AccessibleName(HWND hwnd) {
+    IAccessible* pAccessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&pAccessible)))) {
+        return "<no accessible object>";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const bool bNamed = pAccessible->get_accName(self, &name) == S_OK && name != nullptr;
+    std::string result = bNamed ? Narrow(name) : std::string();
+    SysFreeString(name);
+    pAccessible->Release();
+    return result;
+}
+
+std::vector<std::string> ListViewColumns(HWND hwndList) {
+    HWND hwndHeader = reinterpret_cast<HWND>(SendMessageW(hwndList, LVM_GETHEADER, 0, 0));
+    std::vector<std::string> titles;
+    const auto nColumns = static_cast<int>(SendMessageW(hwndHeader, HDM_GETITEMCOUNT, 0, 0));
+    for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
+        wchar_t text[128] = {};
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = text;
+        column.cchTextMax = 128;
+        SendMessageW(hwndList, LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column));
+        titles.push_back(Narrow(text));
+    }
+    return titles;
+}
+
+std::vector<std::vector<std::string>> ListViewRows(HWND hwndList) {
+    const std::size_t nColumns = ListViewColumns(hwndList).size();
+    std::vector<std::vector<std::string>> rows;
+    const auto nRows = static_cast<int>(SendMessageW(hwndList, LVM_GETITEMCOUNT, 0, 0));
+    for (int nRow = 0; nRow < nRows; ++nRow) {
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (std::size_t nColumn = 0; nColumn < nColumns; ++nColumn) {
+            wchar_t text[128] = {};
+            LVITEMW item{};
+            item.iSubItem = static_cast<int>(nColumn);
+            item.pszText = text;
+            item.cchTextMax = 128;
+            SendMessageW(hwndList, LVM_GETITEMTEXTW, nRow, reinterpret_cast<LPARAM>(&item));
+            cells.push_back(Narrow(text));
+        }
+    }
+    return rows;
+}
+
 std::vector<HWND> ChildrenInOrder(HWND hwndDialog) {
     std::vector<HWND> children;
     for (HWND hwnd = GetWindow(hwndDialog, GW_CHILD); hwnd != nullptr;
@@ -107,6 +202,18 @@ std::vector<HWND> ChildrenInOrder(HWND hwndDialog) {
         children.push_back(hwnd);
     }
     return children;
+}
+
+// Entry n of a drop-down list; its text, unlike the list's window text, is read from any process.
+std::string ListEntry(HWND hwndList, int n) {
+    const LRESULT nLength = SendMessageW(hwndList, CB_GETLBTEXTLEN, n, 0);
+    if (nLength < 0) {
+        return {};
+    }
+    std::wstring entry(static_cast<std::size_t>(nLength) + 1, L'\0');
+    entry.resize(static_cast<std::size_t>(
+        SendMessageW(hwndList, CB_GETLBTEXT, n, reinterpret_cast<LPARAM>(entry.data()))));
+    return Narrow(entry);
 }
 
 // Every real control shows what the dialog's control holds.
@@ -119,6 +226,21 @@ void ExpectWindowShowsDialog(const ctl::CDialog& dlg, HWND hwndDialog) {
         SCOPED_TRACE("control " + std::to_string(state.GetID()));
         EXPECT_EQ(IsWindowEnabled(hwnd) != FALSE, state.m_bEnabled);
         EXPECT_EQ((GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0, state.m_bVisible);
+        EXPECT_EQ(AccessibleName(hwnd), dlg.GetAccessibleName(state));
+        if (state.GetKind() == ctl::ControlKind::Table) {
+            EXPECT_EQ(ListViewColumns(hwnd), state.m_entries);
+            std::vector<std::vector<std::string>> rows;
+            for (const ctl::CTableRow& row : state.m_rows) {
+                rows.push_back(row.cells);
+            }
+            EXPECT_EQ(ListViewRows(hwnd), rows);
+            EXPECT_EQ(SendMessageW(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+                      state.m_nCurSel);
+            continue;
+        }
+        if (state.GetKind() == ctl::ControlKind::Icon) {
+            continue; // it shows its image
+        }
         if (state.GetKind() != ctl::ControlKind::ComboBox) {
             EXPECT_EQ(WindowTextUtf8(hwnd), state.m_strText);
             continue;
@@ -126,11 +248,7 @@ void ExpectWindowShowsDialog(const ctl::CDialog& dlg, HWND hwndDialog) {
         std::vector<std::string> entries;
         const auto nCount = static_cast<int>(SendMessageW(hwnd, CB_GETCOUNT, 0, 0));
         for (int n = 0; n < nCount; ++n) {
-            std::wstring entry(
-                static_cast<std::size_t>(SendMessageW(hwnd, CB_GETLBTEXTLEN, n, 0)) + 1, L'\0');
-            entry.resize(static_cast<std::size_t>(
-                SendMessageW(hwnd, CB_GETLBTEXT, n, reinterpret_cast<LPARAM>(entry.data()))));
-            entries.push_back(Narrow(entry));
+            entries.push_back(ListEntry(hwnd, n));
         }
         EXPECT_EQ(entries, state.m_entries);
         EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), state.m_nCurSel);
@@ -169,8 +287,12 @@ std::string ReportFromWindow(HWND hwndDialog) {
     for (const auto& line : lines) {
         HWND hwndList = GetDlgItem(hwndDialog, line.nList);
         const bool bDash = line.bDashWhenDisabled && IsWindowEnabled(hwndList) == FALSE;
-        report += WindowTextUtf8(GetDlgItem(hwndDialog, line.nLabel)) + " " +
-                  (bDash ? std::string("-") : WindowTextUtf8(hwndList)) + "\r\n";
+        report +=
+            WindowTextUtf8(GetDlgItem(hwndDialog, line.nLabel)) + " " +
+            (bDash ? std::string("-")
+                   : ListEntry(hwndList,
+                               static_cast<int>(SendMessageW(hwndList, CB_GETCURSEL, 0, 0)))) +
+            "\r\n";
     }
     report += "\r\n";
     for (const auto& result : {std::pair{IDC_GRP_RECORDING_LENGTH, IDC_RECORDING_LENGTH},

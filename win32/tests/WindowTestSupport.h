@@ -43,10 +43,25 @@ int RunDialog(CWin32DialogHost& host, CCalculator& calc, const CShownBody& body,
 // Runs act once the messages posted so far have been handled, inside whichever modal loop runs.
 void Soon(std::function<void()> act);
 
+// Presses each chord of keys in turn, as the keyboard does (SendInput): its keys down in order,
+// then up in reverse. The window in front gets them.
+void PressKeys(const std::vector<std::vector<WORD>>& chords);
+// Handles this thread's messages, as a dialog's modal loop does, until done() or 10 s have
+// passed; returns done().
+bool PumpUntil(const std::function<bool()>& done);
+
+// What Active Accessibility calls a control (AccessibleObjectFromWindow, get_accName); empty when
+// it gives no name.
+std::string AccessibleName(HWND hwnd);
+
+// The texts of a list view's column titles, and of its rows' cells.
+std::vector<std::string> ListViewColumns(HWND hwndList);
+std::vector<std::vector<std::string>> ListViewRows(HWND hwndList);
+
 // The dialog's controls in the order the dialog manager made them.
 std::vector<HWND> ChildrenInOrder(HWND hwndDialog);
-// Every real control shows what the dialog's control holds: text, entries, selection, enabled
-// and visible.
+// Every real control shows what the dialog's control holds: text, entries (a table's columns and
+// rows), selection, enabled and visible; and screen readers hear it by the dialog's name for it.
 void ExpectWindowShowsDialog(const ctl::CDialog& dlg, HWND hwndDialog);
 
 std::wstring WindowText(HWND hwnd);
@@ -57,11 +72,14 @@ std::wstring ClassName(HWND hwnd);
 // list from Internal Memory to Channels) and results, in the clipboard's CR LF lines.
 std::string ReportFromWindow(HWND hwndDialog);
 
-// A message box a test saw: its caption, text and whether it has only an OK button.
+// A message box a test saw: its caption, text, whether it has only an OK button, its owner and
+// its width.
 struct CSeenMessageBox {
     std::string caption;
     std::string text;
     bool bOkOnly = false;
+    HWND hwndOwner = nullptr;
+    LONG nWidth = 0;
 };
 
 // While it lives, message boxes of this thread are read and closed with OK as they appear.

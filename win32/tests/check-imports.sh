@@ -9,7 +9,8 @@ for program in "$@"; do
     dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
     for dll in $dlls; do
         case "$dll" in
-        kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | advapi32.dll | shell32.dll) ;;
+        kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | advapi32.dll | shell32.dll | \
+        ole32.dll | oleacc.dll | oleaut32.dll) ;;
         *)
             echo "$(basename "$program") needs $dll, which Windows does not have" >&2
             status=1

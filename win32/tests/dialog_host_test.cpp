@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -65,6 +66,19 @@ TEST(Win32DialogHost, ADialogDestroyedWhileShownClosesUntoldAndTheNextOpensAsUsu
     });
     EXPECT_EQ(next.DoModal(), IDOK);
     EXPECT_EQ(hwndOwner, nullptr);
+}
+
+TEST(Win32DialogHost, AMessageBoxWithALongRunWithoutBlanksStaysWithinTheScreen) {
+    CWin32DialogHost host(GetModuleHandleW(nullptr));
+    ctl::CDialog dlg(kAboutBoxTemplate, host);
+    const std::string text = "\"" + std::string(400, 'W') + "\" is not a duration";
+    const CMessageBoxCatcher catcher;
+    RunDialog(host, dlg, [&](HWND /*hwnd*/) { dlg.MessageBox(text); });
+    ASSERT_EQ(catcher.Seen().size(), 1U);
+    EXPECT_LE(catcher.Seen()[0].nWidth, GetSystemMetrics(SM_CXSCREEN));
+    std::string shown = catcher.Seen()[0].text;
+    shown.erase(std::remove(shown.begin(), shown.end(), '\n'), shown.end());
+    EXPECT_EQ(shown, text) << "broken into lines, nothing else";
 }
 
 } // namespace

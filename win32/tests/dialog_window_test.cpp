@@ -5,6 +5,7 @@
 
 #include "WindowTestSupport.h"
 
+#include "controls/DialogHost.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 #include "win32/TextConversion.h"
@@ -35,6 +36,8 @@ const wchar_t* ClassOf(ctl::ControlKind kind) {
     case ctl::ControlKind::PushButton:
     case ctl::ControlKind::DefPushButton:
         return L"Button";
+    case ctl::ControlKind::Table:
+        return WC_LISTVIEWW;
     default:
         return L"Static";
     }
@@ -86,6 +89,18 @@ TEST(Win32Dialog, OpensWithTheTemplatesTitleSizeAndControlsInTabOrder) {
     EXPECT_TRUE(dlg.m_commands.empty()) << "opening raises no command";
 }
 
+// The edit field has the focus and shows text, all of it selected.
+void ExpectFocusedWithTextSelected(HWND hwndEdit, const std::string& text) {
+    EXPECT_EQ(GetFocus(), hwndEdit);
+    EXPECT_EQ(WindowTextUtf8(hwndEdit), text);
+    DWORD nStart = 1;
+    DWORD nEnd = 0;
+    SendMessageW(hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+                 reinterpret_cast<LPARAM>(&nEnd));
+    EXPECT_EQ(nStart, 0U);
+    EXPECT_EQ(nEnd, Widen(text).size());
+}
+
 TEST(Win32Dialog, TheFocusTheDialogGivesMovesTheRealFocusAndSelectsAFieldsText) {
     CWin32DialogHost host(GetModuleHandleW(nullptr));
     ctl::CDialog dlg(kFitTimeTemplate, host);
@@ -95,13 +110,7 @@ TEST(Win32Dialog, TheFocusTheDialogGivesMovesTheRealFocusAndSelectsAFieldsText) 
         dlg.GotoDlgCtrl(IDOK);
         EXPECT_EQ(GetFocus(), GetDlgItem(hwndDialog, IDOK));
         dlg.GotoDlgCtrl(IDC_DURATION);
-        EXPECT_EQ(GetFocus(), hwndField);
-        DWORD nStart = 1;
-        DWORD nEnd = 0;
-        SendMessageW(hwndField, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                     reinterpret_cast<LPARAM>(&nEnd));
-        EXPECT_EQ(nStart, 0U);
-        EXPECT_EQ(nEnd, 2U);
+        ExpectFocusedWithTextSelected(hwndField, "3d");
     });
 }
 
@@ -168,6 +177,7 @@ TEST(Win32Dialog, SystemMenuHoldsAboutAfterASeparatorWhichOpensTheAboutBoxWithTh
         EXPECT_EQ(WindowTextUtf8(hwndAbout), "About Spanwise");
         HWND hwndIcon = GetWindow(hwndAbout, GW_CHILD);
         EXPECT_NE(SendMessageW(hwndIcon, STM_GETICON, 0, 0), 0);
+        ExpectWindowShowsDialog(about, hwndAbout);
         SendMessageW(GetDlgItem(hwndAbout, IDOK), BM_CLICK, 0, 0);
     };
     const int nResult = RunDialog(
@@ -196,6 +206,7 @@ TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
     CCalculator calc(host);
     const auto onFit = [&](ctl::CDialog& fit, HWND hwndFit) {
         EXPECT_EQ(&fit.Template(), &kFitTimeTemplate);
+        ExpectWindowShowsDialog(fit, hwndFit);
         HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
         for (const wchar_t c : std::wstring(L"2h")) {
             SendMessageW(hwndEdit, WM_CHAR, c, 0);
@@ -224,6 +235,47 @@ TEST(Win32Dialog, FitARecordingTimeTakesTheTypedTimeAndPicksItsRange) {
         },
         onFit);
     EXPECT_EQ(nResult, kLeftOpen);
+}
+
+TEST(Win32Dialog, TheFitBoxOutlivesABadEntryWithItsTextSelectedAndOffersItWhenReopened) {
+    const std::string typed = "2 fortnights";
+    ctl::CHeadlessHost headless;
+    CCalculator expected(headless);
+    ASSERT_FALSE(expected.FitRecordingTime(typed));
+    ASSERT_EQ(headless.Messages().size(), 1U);
+
+    CWin32DialogHost host(GetModuleHandleW(nullptr));
+    CCalculator calc(host);
+    const int nRange = calc.GetSelected(CalcList::TimeRange);
+    int nFitShown = 0;
+    const auto onFit = [&](ctl::CDialog& /*fit*/, HWND hwndFit) {
+        HWND hwndEdit = GetDlgItem(hwndFit, IDC_DURATION);
+        if (++nFitShown == 2) { // reopened: the duration tried last, ready to be typed over
+            ExpectFocusedWithTextSelected(hwndEdit, typed);
+            SendMessageW(GetDlgItem(hwndFit, IDCANCEL), BM_CLICK, 0, 0);
+            return;
+        }
+        for (const wchar_t c : Widen(typed)) {
+            SendMessageW(hwndEdit, WM_CHAR, c, 0);
+        }
+        const CMessageBoxCatcher catcher;
+        SendMessageW(GetDlgItem(hwndFit, IDOK), BM_CLICK, 0, 0);
+        ASSERT_EQ(catcher.Seen().size(), 1U);
+        EXPECT_EQ(catcher.Seen()[0].hwndOwner, hwndFit);
+        EXPECT_EQ(catcher.Seen()[0].text, headless.Messages()[0].text);
+        ASSERT_NE(IsWindow(hwndFit), FALSE) << "the Fit box stays open";
+        ExpectFocusedWithTextSelected(hwndEdit, typed);
+        SendMessageW(GetDlgItem(hwndFit, IDCANCEL), BM_CLICK, 0, 0);
+    };
+    RunDialog(
+        host, calc,
+        [&](ctl::CDialog& /*dlg*/, HWND hwndDialog) {
+            SendMessageW(hwndDialog, WM_SYSCOMMAND, IDM_FIT_TIME, 0);
+            SendMessageW(hwndDialog, WM_SYSCOMMAND, IDM_FIT_TIME, 0);
+        },
+        onFit);
+    EXPECT_EQ(nFitShown, 2);
+    EXPECT_EQ(calc.GetSelected(CalcList::TimeRange), nRange) << "nothing changed";
 }
 
 TEST(Win32Dialog, EscapeEnterTheCloseBoxAndExitEndTheDialog) {

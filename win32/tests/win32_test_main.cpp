@@ -8,6 +8,7 @@
 #include "controls/DialogHost.h"
 
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include <cstring>
 
@@ -17,8 +18,9 @@ int main(int argc, char** argv) {
     }
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES;
     InitCommonControlsEx(&controls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     ctl::AfxSetAppName("spanwise");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,19 @@
+#include "StartPicks.h"
+
+#include "controls/DialogHost.h"
+#include "ui/Calculator.h"
+
+#include <iostream>
+
+std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
+                                         const std::vector<std::string>& picks) {
+    std::vector<std::string> refused;
+    for (const std::string& pick : picks) {
+        std::string error;
+        if (!spanwise::ApplyPick(calc, pick, error)) {
+            std::cerr << ctl::AfxGetAppName() << ": " << error << '\n';
+            refused.push_back(error);
+        }
+    }
+    return refused;
+}
