@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Icons.h"
 #include "ReadableColour.h"
+#include "TableWidget.h"
 
 #include "controls/Dialog.h"
 #include "controls/Mnemonics.h"
@@ -103,6 +104,15 @@ void CDialogWindow::ConnectWidget(std::size_t nIndex) {
                 pDlg->OnUserClick(nID);
             }
         });
+    } else if (auto* pTable = qobject_cast<CTableWidget*>(pWidget); pTable != nullptr) {
+        // A click chooses a row, and so do Enter and a double click (activated).
+        const auto choose = [this, nID](const QModelIndex& index) {
+            if (CDialog* pDlg = GetDialog(); pDlg != nullptr && index.isValid()) {
+                pDlg->OnUserPick(nID, index.row());
+            }
+        };
+        connect(pTable, &QAbstractItemView::clicked, this, choose);
+        connect(pTable, &QAbstractItemView::activated, this, choose);
     } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
         // The text is the dialog's as soon as it is typed, as a Windows edit field's is.
         connect(pEdit, &QLineEdit::textEdited, this, [this, nID](const QString& text) {
@@ -140,6 +150,12 @@ void CDialogWindow::ShowText(const CControlState& control) {
 }
 
 void CDialogWindow::ShowEntries(const CControlState& control) {
+    if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets[control.GetIndex()]);
+        pTable != nullptr) {
+        pTable->ShowContent(control);
+        pTable->ShowCurrentRow(control.m_nCurSel);
+        return;
+    }
     auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]);
     if (pCombo == nullptr) {
         return;
@@ -168,6 +184,9 @@ void CDialogWindow::ShowSelection(const CControlState& control) {
     if (auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]); pCombo != nullptr) {
         const QSignalBlocker blocker(pCombo);
         pCombo->setCurrentIndex(control.m_nCurSel);
+    } else if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets[control.GetIndex()]);
+               pTable != nullptr) {
+        pTable->ShowCurrentRow(control.m_nCurSel);
     }
 }
 
