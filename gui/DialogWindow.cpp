@@ -77,6 +77,15 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
             CreateControlWidget(dlgTemplate.items[i], layout.controls[i].rect, this));
         ConnectWidget(i);
     }
+    // The caption before a list, an edit field or a table names it for screen readers, and its
+    // mnemonic moves the focus there.
+    for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
+        const int nLabel = layout.controls[i].nLabel;
+        if (auto* pLabel = nLabel >= 0 ? qobject_cast<QLabel*>(m_widgets[nLabel]) : nullptr;
+            pLabel != nullptr) {
+            pLabel->setBuddy(m_widgets[i]);
+        }
+    }
     // Group boxes frame the controls inside them: keep them beneath, out of the way of the mouse.
     for (QWidget* pWidget : m_widgets) {
         if (qobject_cast<QGroupBox*>(pWidget) != nullptr) {
@@ -134,11 +143,22 @@ QWidget* CDialogWindow::ControlWidget(int nID) const {
 
 void CDialogWindow::ShowText(const CControlState& control) {
     QWidget* pWidget = m_widgets[control.GetIndex()];
-    // Buttons and group boxes take '&' as a mnemonic themselves; labels here name no buddy.
-    const QString text = FromCore(control.m_strText);
+    // Set only when it changed: the event it raises is how a screen reader hears that a result
+    // changed, once for each.
+    if (const QString name = FromCore(GetDialog()->GetAccessibleName(control));
+        pWidget->accessibleName() != name) {
+        pWidget->setAccessibleName(name);
+    }
+    // Buttons, group boxes and labels with a buddy take '&' as a mnemonic themselves.
+    QString text = FromCore(control.m_strText);
     if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
         pLabel != nullptr && control.GetKind() == ControlKind::Static) {
-        pLabel->setText(FromCore(ShownCaption(control.Template(), control.m_strText)));
+        if (pLabel->buddy() == nullptr) {
+            text = FromCore(ShownCaption(control.Template(), control.m_strText));
+        } else if ((control.Template().style & kStyleNoPrefix) != 0) {
+            text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        }
+        pLabel->setText(text);
     } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget); pGroup != nullptr) {
         pGroup->setTitle(text);
     } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
@@ -270,6 +290,11 @@ void CDialogWindow::setVisible(bool bVisible) {
         }
     }
     QDialog::setVisible(bVisible);
+    if (bVisible) {
+        // The focus the dialog gives shows as the keyboard's does (showing the window forgets
+        // that), so that a keyboard user sees where it is before the first Tab.
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
 }
 
 void CDialogWindow::changeEvent(QEvent* pEvent) {

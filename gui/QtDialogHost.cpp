@@ -1,5 +1,6 @@
 #include "QtDialogHost.h"
 
+#include "AccessibleList.h"
 #include "ComboStyle.h"
 #include "DialogWindow.h"
 
@@ -44,6 +45,7 @@ QString WithBreaks(const QString& text) {
 
 CQtDialogHost::CQtDialogHost() {
     CComboStyle::InstallOnApplication();
+    InstallAccessibleLists();
 }
 
 CQtDialogHost::~CQtDialogHost() {

@@ -16,8 +16,9 @@ class CDialogWindow;
 // Qt's. Needs a QApplication.
 class CQtDialogHost final : public ctl::IDialogHost {
 public:
-    // Gives the application the dialogs' style (CComboStyle), once: make the host before the
-    // first widget, so that no widget is drawn in the style it replaces.
+    // Gives the application the dialogs' style (CComboStyle) and the lists' accessible
+    // description (InstallAccessibleLists), once: make the host before the first widget, so that
+    // no widget is drawn in the style it replaces.
     CQtDialogHost();
     ~CQtDialogHost();
 

@@ -12,8 +12,8 @@ using namespace ctl;
 
 namespace {
 
-constexpr int kBarRole = Qt::UserRole;
-constexpr int kMarkedRole = Qt::UserRole + 1;
+constexpr int kBarRole = CTableWidget::kBarRole;
+constexpr int kMarkedRole = CTableWidget::kMarkedRole;
 // Pixels between the last column's text and the bar, and around the bar.
 constexpr int kBarGap = 8;
 constexpr int kBarInset = 3;

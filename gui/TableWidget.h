@@ -16,6 +16,10 @@ class CTableWidget final : public QTableWidget {
     Q_OBJECT
 
 public:
+    // Each row's bar value (0 to 1) and whether it is marked, on the items of the last column.
+    static constexpr int kBarRole = Qt::UserRole;
+    static constexpr int kMarkedRole = Qt::UserRole + 1;
+
     explicit CTableWidget(QWidget* pParent);
 
     // Shows the control's columns and rows, replacing what the table shows.
