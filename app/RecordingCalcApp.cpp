@@ -1,5 +1,7 @@
 #include "RecordingCalcApp.h"
 
+#include "StartPicks.h"
+
 #include "ui/Calculator.h"
 
 CRecordingCalcApp theApp;
@@ -10,6 +12,13 @@ bool CRecordingCalcApp::InitInstance() {
         return false;
     }
     spanwise::CCalculator calc(*pHost);
+    std::string message;
+    for (const std::string& refused : ApplyStartPicks(calc, m_startPicks)) {
+        message += (message.empty() ? "" : "\n") + refused;
+    }
+    if (!message.empty()) {
+        calc.ShowMessage(message);
+    }
     calc.Run();
     // The program ends when the dialog closes, whichever way it was closed.
     return false;

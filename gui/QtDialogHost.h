@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class CDialogWindow;
@@ -51,7 +52,16 @@ private:
         ctl::DialogEnded onEnded;
     };
 
+    // A message box whose owner was not shown yet.
+    struct CPendingBox {
+        const ctl::CDialog* pOwner;
+        std::string text;
+        std::string caption;
+        ctl::DialogEnded onClosed;
+    };
+
     std::vector<CShown> m_shown;
+    std::vector<CPendingBox> m_pendingBoxes;
     CQtClipboard m_qtClipboard;
     ctl::IClipboard* m_pClipboard = nullptr;
     QString m_screenshotFile;

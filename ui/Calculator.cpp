@@ -155,6 +155,10 @@ void CCalculator::Copy() {
     m_pDlg->OnUserClick(IDC_COPY);
 }
 
+void CCalculator::ShowMessage(const std::string& text) {
+    m_pDlg->MessageBox(text);
+}
+
 const CSelection& CCalculator::GetSelection() const {
     return m_pDlg->GetSelection();
 }

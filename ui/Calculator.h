@@ -81,6 +81,10 @@ public:
     std::string GetReport() const;
     // Presses Copy: the report goes to the host's clipboard, or a message box says why not.
     void Copy();
+    // A message box over the calculator, captioned with the program's name as its own are;
+    // returns at once. Before the calculator is shown, the host shows it as the calculator opens,
+    // or before.
+    void ShowMessage(const std::string& text);
 
     const CSelection& GetSelection() const;
     // Brings the dialog to a selection the user's picks reached, as if picked again.
