@@ -143,12 +143,7 @@ QWidget* CDialogWindow::ControlWidget(int nID) const {
 
 void CDialogWindow::ShowText(const CControlState& control) {
     QWidget* pWidget = m_widgets[control.GetIndex()];
-    // Set only when it changed: the event it raises is how a screen reader hears that a result
-    // changed, once for each.
-    if (const QString name = FromCore(GetDialog()->GetAccessibleName(control));
-        pWidget->accessibleName() != name) {
-        pWidget->setAccessibleName(name);
-    }
+    ShowAccessibleName(control);
     // Buttons, group boxes and labels with a buddy take '&' as a mnemonic themselves.
     QString text = FromCore(control.m_strText);
     if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
@@ -216,6 +211,17 @@ void CDialogWindow::ShowEnabled(const CControlState& control) {
 
 void CDialogWindow::ShowVisible(const CControlState& control) {
     m_widgets[control.GetIndex()]->setVisible(control.m_bVisible);
+    ShowAccessibleName(control);
+}
+
+void CDialogWindow::ShowAccessibleName(const CControlState& control) {
+    QWidget* pWidget = m_widgets[control.GetIndex()];
+    // Set only when it changed, and not while hidden: the event it raises is how a screen
+    // reader hears that a result changed, once for each.
+    if (const QString name = FromCore(GetDialog()->GetAccessibleName(control));
+        control.m_bVisible && pWidget->accessibleName() != name) {
+        pWidget->setAccessibleName(name);
+    }
 }
 
 void CDialogWindow::ShowFont(const CControlState& control) {
