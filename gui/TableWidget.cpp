@@ -76,7 +76,9 @@ CTableWidget::CTableWidget(QWidget* pParent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2 * kBarInset + 2);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Titles wrap, so that the columns are as narrow as their texts and the bars have the room.
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter |
+                                            Qt::Alignment(Qt::TextWordWrap));
     horizontalHeader()->setStretchLastSection(true);
 }
 
@@ -114,7 +116,16 @@ void CTableWidget::ShowContent(const CControlState& control) {
             setItem(nRow, nColumn, pItem);
         }
     }
-    resizeColumnsToContents();
+    const QFontMetrics header(horizontalHeader()->font());
+    const int nMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+    horizontalHeader()->setMinimumHeight(2 * header.lineSpacing() + nMargin);
+    for (int nColumn = 0; nColumn + 1 < nColumns; ++nColumn) {
+        int nWidth = sizeHintForColumn(nColumn) + kBarGap;
+        for (const QString& word : titles[nColumn].split(QLatin1Char(' '))) {
+            nWidth = qMax(nWidth, header.horizontalAdvance(word) + nMargin);
+        }
+        setColumnWidth(nColumn, nWidth);
+    }
 }
 
 void CTableWidget::ShowCurrentRow(int nRow) {

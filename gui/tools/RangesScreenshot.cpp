@@ -1,4 +1,5 @@
-// Renders the Ranges box over the calculator to a PNG for the docs (scripts/screenshot.sh ranges):
+// Renders the Ranges box over the calculator to a PNG for the docs (scripts/screenshot.sh
+// --ranges):
 //
 //   spanwise_ranges_screenshot OUTPUT.png [DURATION] [LIST=VALUE ...]
 //
