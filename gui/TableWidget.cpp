@@ -129,13 +129,8 @@ void CTableWidget::ShowContent(const CControlState& control) {
 }
 
 void CTableWidget::ShowCurrentRow(int nRow) {
-    if (nRow < 0 || nRow >= rowCount()) {
-        clearSelection();
-        setCurrentIndex(QModelIndex());
-        return;
-    }
+    // A row outside the table selects none; a shown table scrolls to the row by itself.
     setCurrentCell(nRow, 0);
-    scrollTo(model()->index(nRow, 0), QAbstractItemView::PositionAtCenter);
 }
 
 void CTableWidget::showEvent(QShowEvent* pEvent) {

@@ -24,7 +24,7 @@ public:
 
     // Shows the control's columns and rows, replacing what the table shows.
     void ShowContent(const ctl::CControlState& control);
-    // Puts the keyboard's row on nRow (none for -1) and scrolls it into view.
+    // Puts the keyboard's row on nRow (none for -1) and brings it into view.
     void ShowCurrentRow(int nRow);
 
 protected:
