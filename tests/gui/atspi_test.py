@@ -169,6 +169,11 @@ def main(spanwise, cli):
                     found.setdefault(node.getRoleName(), []).append(node)
             return found
 
+        def unnamed(window):
+            return [node.getRoleName() for node in walk(window)
+                    if showing(node) and node.getState().contains(pyatspi.STATE_FOCUSABLE)
+                    and not node.name]
+
         def field(window, name):
             for label in controls(window).get("label", []):
                 if label.name.startswith(name + ": "):
@@ -197,10 +202,8 @@ def main(spanwise, cli):
             found = controls(window)
             checks.equal("lists", [c.name for c in found.get("combo box", [])], LISTS)
             expect_fields(window, cli_state(), "opening")
-            unnamed = [node.getRoleName() for node in walk(window)
-                       if showing(node) and node.getState().contains(pyatspi.STATE_FOCUSABLE)
-                       and not node.name]
-            checks.equal("focusable controls without a name", unnamed, [])
+            checks.equal("focusable controls without a name", unnamed(window), [])
+
             def focused():
                 return [c.name for c in found.get("combo box", [])
                         if c.getState().contains(pyatspi.STATE_FOCUSED)]
@@ -256,6 +259,8 @@ def main(spanwise, cli):
                     checks.equal(f"{title}: {role}", named[:1], [name])
                     texts = [c.name for c in controls(boxes[0]).get("label", []) if c.name]
                     checks.equal(f"{title}: has text", bool(texts) or role == "table", True)
+                    checks.equal(f"{title}: focusable controls without a name",
+                                 unnamed(boxes[0]), [])
                 if title == "Ranges" and boxes:
                     table = controls(boxes[0])["table"][0].queryTable()
                     checks.equal("Ranges: rows", table.nRows,
