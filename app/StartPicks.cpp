@@ -17,3 +17,16 @@ std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
     }
     return refused;
 }
+
+std::string ReportAfterPicks(const std::vector<std::string>& picks,
+                             std::vector<std::string>& refused) {
+    ctl::CHeadlessHost host;
+    spanwise::CCalculator calc(host);
+    refused = ApplyStartPicks(calc, picks);
+    std::string report = calc.GetReport();
+    std::string::size_type at = 0;
+    while ((at = report.find("\r\n", at)) != std::string::npos) {
+        report.erase(at, 1);
+    }
+    return report;
+}

@@ -7,10 +7,15 @@ namespace spanwise {
 class CCalculator;
 }
 
-// The picks a desktop program opens with, applied as spanwise-cli applies them, except that one
-// which cannot be applied is passed over and the rest still are.
+// The picks a desktop program opens with (CCommandLine::picks), applied as spanwise-cli applies
+// them, except that one which cannot be applied is passed over and the rest still are.
 
 // Applies picks to calc in their order. Each that cannot be applied is reported on standard
 // error as "PROGRAM: MESSAGE", with spanwise-cli's message; returns those messages.
 std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks);
+
+// For a program without a window: the Copy report, with the terminal's line ends, of the
+// conditions picks bring a calculator to; refused receives the messages ApplyStartPicks gave.
+std::string ReportAfterPicks(const std::vector<std::string>& picks,
+                             std::vector<std::string>& refused);

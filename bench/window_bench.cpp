@@ -41,6 +41,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -240,6 +241,9 @@ std::unique_ptr<QDialog> BuildBareDialog(const QFont& font,
             break;
         case ControlKind::ComboBox:
             pWidget = new QComboBox(pDialog.get());
+            break;
+        case ControlKind::Table:
+            pWidget = new QTableWidget(pDialog.get());
             break;
         case ControlKind::PushButton:
         case ControlKind::DefPushButton:

@@ -6,8 +6,34 @@
 #include "TableCtrl.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ctl {
+
+namespace {
+
+// Keeps a dialog's batch open for one user's action, and closes it unless the action ended the
+// dialog and it was destroyed meanwhile, its controls and their changes with it.
+class CUserActionBatch {
+public:
+    CUserActionBatch(CChangeBatch& batch, std::weak_ptr<bool> pAlive)
+        : m_batch(batch), m_pAlive(std::move(pAlive)) {
+        m_batch.Open();
+    }
+    ~CUserActionBatch() {
+        if (!m_pAlive.expired()) {
+            m_batch.Close();
+        }
+    }
+    CUserActionBatch(const CUserActionBatch&) = delete;
+    CUserActionBatch& operator=(const CUserActionBatch&) = delete;
+
+private:
+    CChangeBatch& m_batch;
+    std::weak_ptr<bool> m_pAlive;
+};
+
+} // namespace
 
 CDialog::CDialog(const CDialogTemplate& dlgTemplate, IDialogHost& host, CDialog* pParent)
     : m_pTemplate(&dlgTemplate), m_host(host), m_pParent(pParent) {}
@@ -184,7 +210,7 @@ bool CDialog::OnUserPick(int nID, int nIndex) {
     if (pState == nullptr || !pState->m_bEnabled) {
         return false;
     }
-    const CChangeBatchScope batch(m_changeBatch);
+    const CUserActionBatch batch(m_changeBatch, m_pAlive);
     if (pState->GetKind() == ControlKind::Table) {
         CTableCtrl table;
         table.Attach(pState);
@@ -214,7 +240,7 @@ bool CDialog::OnUserClick(int nID) {
     if (kind != ControlKind::PushButton && kind != ControlKind::DefPushButton) {
         return false;
     }
-    const CChangeBatchScope batch(m_changeBatch);
+    const CUserActionBatch batch(m_changeBatch, m_pAlive);
     OnCommand(nID, BN_CLICKED);
     return true;
 }

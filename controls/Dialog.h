@@ -140,6 +140,9 @@ private:
     CDialog* m_pParent;
     std::vector<std::unique_ptr<CControlState>> m_controls;
     CChangeBatch m_changeBatch;
+    // Expires with the dialog: a user's action that ends the dialog may see it destroyed before
+    // the action returns (whoever opened it may destroy it when told that it ended).
+    std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
     std::vector<std::unique_ptr<CDialog>> m_children;
     int m_nModalResult = 0;
     bool m_bShown = false;

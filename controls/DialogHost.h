@@ -28,7 +28,8 @@ public:
     // The shown dlg ends (CDialog::EndDialog, or the dialog is destroyed while shown): its window
     // lets go of it at once and closes, then onEnded is called.
     virtual void CloseDialog(CDialog& dlg, int nResult) = 0;
-    // Shows a message box with an OK button over owner, which stays open beneath it.
+    // Shows a message box with an OK button over owner, which stays open beneath it. An owner not
+    // shown yet has it over its window once that opens, or, where the host cannot wait, before.
     virtual void ShowMessageBox(CDialog& owner, const std::string& text, const std::string& caption,
                                 unsigned nType, DialogEnded onClosed) = 0;
     // Runs the window system until dlg has ended: the modal loop of the application's dialog. A

@@ -1,6 +1,7 @@
 #include "ControlWidgets.h"
 
 #include "Icons.h"
+#include "TableWidget.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -94,6 +95,9 @@ QWidget* CreateControlWidget(const CDialogItemTemplate& item, const CRect& place
     }
     case ControlKind::Icon:
         pWidget = CreateIcon(item, pParent);
+        break;
+    case ControlKind::Table:
+        pWidget = new CTableWidget(pParent);
         break;
     }
     if (item.kind != ControlKind::ComboBox) {

@@ -11,7 +11,7 @@ class QWidget;
 
 // The widgets the dialogs' controls are drawn with, made from the templates: a static text is a
 // QLabel, a group box a QGroupBox, a list a QComboBox, a button a QPushButton, an edit field a
-// QLineEdit and an icon a QLabel with its image.
+// QLineEdit, an icon a QLabel with its image and a table a CTableWidget.
 
 QString FromCore(const std::string& text);
 

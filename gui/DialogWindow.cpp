@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Icons.h"
 #include "ReadableColour.h"
+#include "TableWidget.h"
 
 #include "controls/Dialog.h"
 #include "controls/Mnemonics.h"
@@ -76,6 +77,15 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
             CreateControlWidget(dlgTemplate.items[i], layout.controls[i].rect, this));
         ConnectWidget(i);
     }
+    // The caption before a list, an edit field or a table names it for screen readers, and its
+    // mnemonic moves the focus there.
+    for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
+        const int nLabel = layout.controls[i].nLabel;
+        if (auto* pLabel = nLabel >= 0 ? qobject_cast<QLabel*>(m_widgets[nLabel]) : nullptr;
+            pLabel != nullptr) {
+            pLabel->setBuddy(m_widgets[i]);
+        }
+    }
     // Group boxes frame the controls inside them: keep them beneath, out of the way of the mouse.
     for (QWidget* pWidget : m_widgets) {
         if (qobject_cast<QGroupBox*>(pWidget) != nullptr) {
@@ -103,6 +113,15 @@ void CDialogWindow::ConnectWidget(std::size_t nIndex) {
                 pDlg->OnUserClick(nID);
             }
         });
+    } else if (auto* pTable = qobject_cast<CTableWidget*>(pWidget); pTable != nullptr) {
+        // A click chooses a row, and so do Enter and a double click (activated).
+        const auto choose = [this, nID](const QModelIndex& index) {
+            if (CDialog* pDlg = GetDialog(); pDlg != nullptr && index.isValid()) {
+                pDlg->OnUserPick(nID, index.row());
+            }
+        };
+        connect(pTable, &QAbstractItemView::clicked, this, choose);
+        connect(pTable, &QAbstractItemView::activated, this, choose);
     } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
         // The text is the dialog's as soon as it is typed, as a Windows edit field's is.
         connect(pEdit, &QLineEdit::textEdited, this, [this, nID](const QString& text) {
@@ -124,11 +143,17 @@ QWidget* CDialogWindow::ControlWidget(int nID) const {
 
 void CDialogWindow::ShowText(const CControlState& control) {
     QWidget* pWidget = m_widgets[control.GetIndex()];
-    // Buttons and group boxes take '&' as a mnemonic themselves; labels here name no buddy.
-    const QString text = FromCore(control.m_strText);
+    ShowAccessibleName(control);
+    // Buttons, group boxes and labels with a buddy take '&' as a mnemonic themselves.
+    QString text = FromCore(control.m_strText);
     if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
         pLabel != nullptr && control.GetKind() == ControlKind::Static) {
-        pLabel->setText(FromCore(ShownCaption(control.Template(), control.m_strText)));
+        if (pLabel->buddy() == nullptr) {
+            text = FromCore(ShownCaption(control.Template(), control.m_strText));
+        } else if ((control.Template().style & kStyleNoPrefix) != 0) {
+            text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        }
+        pLabel->setText(text);
     } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget); pGroup != nullptr) {
         pGroup->setTitle(text);
     } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
@@ -140,6 +165,12 @@ void CDialogWindow::ShowText(const CControlState& control) {
 }
 
 void CDialogWindow::ShowEntries(const CControlState& control) {
+    if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets[control.GetIndex()]);
+        pTable != nullptr) {
+        pTable->ShowContent(control);
+        pTable->ShowCurrentRow(control.m_nCurSel);
+        return;
+    }
     auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]);
     if (pCombo == nullptr) {
         return;
@@ -168,6 +199,9 @@ void CDialogWindow::ShowSelection(const CControlState& control) {
     if (auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]); pCombo != nullptr) {
         const QSignalBlocker blocker(pCombo);
         pCombo->setCurrentIndex(control.m_nCurSel);
+    } else if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets[control.GetIndex()]);
+               pTable != nullptr) {
+        pTable->ShowCurrentRow(control.m_nCurSel);
     }
 }
 
@@ -177,6 +211,17 @@ void CDialogWindow::ShowEnabled(const CControlState& control) {
 
 void CDialogWindow::ShowVisible(const CControlState& control) {
     m_widgets[control.GetIndex()]->setVisible(control.m_bVisible);
+    ShowAccessibleName(control);
+}
+
+void CDialogWindow::ShowAccessibleName(const CControlState& control) {
+    QWidget* pWidget = m_widgets[control.GetIndex()];
+    // Set only when it changed, and not while hidden: the event it raises is how a screen
+    // reader hears that a result changed, once for each.
+    if (const QString name = FromCore(GetDialog()->GetAccessibleName(control));
+        control.m_bVisible && pWidget->accessibleName() != name) {
+        pWidget->setAccessibleName(name);
+    }
 }
 
 void CDialogWindow::ShowFont(const CControlState& control) {
@@ -251,6 +296,11 @@ void CDialogWindow::setVisible(bool bVisible) {
         }
     }
     QDialog::setVisible(bVisible);
+    if (bVisible) {
+        // The focus the dialog gives shows as the keyboard's does (showing the window forgets
+        // that), so that a keyboard user sees where it is before the first Tab.
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
 }
 
 void CDialogWindow::changeEvent(QEvent* pEvent) {

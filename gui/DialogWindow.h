@@ -60,6 +60,8 @@ protected:
 private:
     // Sends the user's actions on the widget of the control at nIndex to the dialog.
     void ConnectWidget(std::size_t nIndex);
+    // The name screen readers call the control by (CDialog::GetAccessibleName).
+    void ShowAccessibleName(const ctl::CControlState& control);
 
     const ctl::CDialogTemplate* m_pTemplate;
     std::vector<QWidget*> m_widgets;                      // by control index, template order

@@ -126,3 +126,32 @@ CDisplayCheck CheckDisplay(const std::vector<std::string>& args) {
     }
     return check;
 }
+
+bool HasDisplay(const std::vector<std::string>& args) {
+    return !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty() ||
+           !Environment("QT_QPA_PLATFORM").empty() || !OptionValue(args, "platform").empty();
+}
+
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& args) {
+    static const char* const kOptionsWithValue[] = {
+        "platform",        "platformpluginpath", "platformtheme", "plugin",
+        "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+        "style",           "stylesheet",         "display",       "geometry"};
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const std::size_t nameStart = arg.find_first_not_of('-');
+        const std::size_t equals = arg.find('=');
+        const std::string name =
+            arg.substr(std::min(nameStart, arg.size()),
+                       equals == std::string::npos ? std::string::npos : equals - nameStart);
+        if (nameStart == 0 || nameStart > 2 ||
+            std::none_of(std::begin(kOptionsWithValue), std::end(kOptionsWithValue),
+                         [&name](const char* option) { return name == option; })) {
+            rest.push_back(arg);
+        } else if (equals == std::string::npos) {
+            ++i; // its value
+        }
+    }
+    return rest;
+}

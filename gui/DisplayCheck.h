@@ -17,3 +17,11 @@ struct CDisplayCheck {
 // Wayland first in a Wayland session other than GNOME's). A platform other than X11 and Wayland
 // (offscreen, vnc, ...) is taken to answer.
 CDisplayCheck CheckDisplay(const std::vector<std::string>& args);
+
+// True where a window can be opened: a display is named in the environment, or a Qt platform is
+// chosen in the environment or on the command line (args, the toolkit's options still in it).
+bool HasDisplay(const std::vector<std::string>& args);
+
+// args without Qt's options that take a value and their values (-platform NAME, -style NAME,
+// -display NAME, ...): the command line as the program reads it before Qt has taken them out.
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& args);

@@ -1,5 +1,6 @@
 #include "QtDialogHost.h"
 
+#include "AccessibleList.h"
 #include "ComboStyle.h"
 #include "DialogWindow.h"
 
@@ -44,6 +45,7 @@ QString WithBreaks(const QString& text) {
 
 CQtDialogHost::CQtDialogHost() {
     CComboStyle::InstallOnApplication();
+    InstallAccessibleLists();
 }
 
 CQtDialogHost::~CQtDialogHost() {
@@ -68,6 +70,19 @@ void CQtDialogHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     } else {
         pWindow->show();
     }
+    // Message boxes given before the dialog was shown now show over it.
+    std::vector<CPendingBox> pending;
+    for (auto it = m_pendingBoxes.begin(); it != m_pendingBoxes.end();) {
+        if (it->pOwner == &dlg) {
+            pending.push_back(std::move(*it));
+            it = m_pendingBoxes.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (CPendingBox& box : pending) {
+        ShowMessageBox(dlg, box.text, box.caption, 0, std::move(box.onClosed));
+    }
 }
 
 void CQtDialogHost::CloseDialog(CDialog& dlg, int nResult) {
@@ -91,6 +106,10 @@ void CQtDialogHost::CloseDialog(CDialog& dlg, int nResult) {
 void CQtDialogHost::ShowMessageBox(CDialog& owner, const std::string& text,
                                    const std::string& caption, unsigned /*nType*/,
                                    DialogEnded onClosed) {
+    if (WindowFor(owner) == nullptr && !owner.IsShown()) {
+        m_pendingBoxes.push_back({&owner, text, caption, std::move(onClosed)});
+        return;
+    }
     // Every message box of the dialogs is a plain notice with an OK button.
     auto* pBox = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(caption.c_str()),
                                  WithBreaks(QString::fromUtf8(text.c_str())), QMessageBox::Ok,

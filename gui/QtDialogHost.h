@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class CDialogWindow;
@@ -16,8 +17,9 @@ class CDialogWindow;
 // Qt's. Needs a QApplication.
 class CQtDialogHost final : public ctl::IDialogHost {
 public:
-    // Gives the application the dialogs' style (CComboStyle), once: make the host before the
-    // first widget, so that no widget is drawn in the style it replaces.
+    // Gives the application the dialogs' style (CComboStyle) and the lists' accessible
+    // description (InstallAccessibleLists), once: make the host before the first widget, so that
+    // no widget is drawn in the style it replaces.
     CQtDialogHost();
     ~CQtDialogHost();
 
@@ -50,7 +52,16 @@ private:
         ctl::DialogEnded onEnded;
     };
 
+    // A message box whose owner was not shown yet.
+    struct CPendingBox {
+        const ctl::CDialog* pOwner;
+        std::string text;
+        std::string caption;
+        ctl::DialogEnded onClosed;
+    };
+
     std::vector<CShown> m_shown;
+    std::vector<CPendingBox> m_pendingBoxes;
     CQtClipboard m_qtClipboard;
     ctl::IClipboard* m_pClipboard = nullptr;
     QString m_screenshotFile;

@@ -1,15 +1,16 @@
 // spanwise: the calculator window.
 
-#include "CommandLine.h"
 #include "ConsoleOutput.h"
 #include "DisplayCheck.h"
 #include "Icons.h"
 #include "QtDialogHost.h"
 
+#include "app/CommandLine.h"
 #include "app/RecordingCalcApp.h"
+#include "app/StartPicks.h"
 #include "controls/DialogHost.h"
 #include "res/Resource.h"
-#include "ui/Calculator.h"
+#include "res/Version.h"
 
 #include <QApplication>
 
@@ -25,30 +26,35 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
-// Where no window can be opened: the report of the opening conditions, as Copy would give it,
-// with the terminal's line ends, and on standard error why there is no window (reason). False
+const char* const kMenuHint = "right-click the window, or press the Menu key or Shift+F10";
+const char* const kHelpNotes =
+    "Qt's own options, such as -platform NAME, are accepted as well.\n"
+    "Without a display (neither DISPLAY nor WAYLAND_DISPLAY set and no Qt platform\n"
+    "chosen) the report of the picked conditions is printed instead of the window;\n"
+    "a pick that cannot be applied then makes the exit status 2.\n"
+    "spanwise-cli calculates any conditions without a window.\n";
+
+// Where no window can be opened: the report of the conditions the picks lead to, as Copy would
+// give it, with the terminal's line ends, and on standard error the picks refused and why there
+// is no window (reason). Returns nExit, kExitUsage when a pick was refused, or kExitWriteError
 // when the report could not be written.
-bool PrintOpeningReport(const std::string& reason) {
-    CHeadlessHost host;
-    const spanwise::CCalculator calc(host);
-    std::string report = calc.GetReport();
-    std::string::size_type at = 0;
-    while ((at = report.find("\r\n", at)) != std::string::npos) {
-        report.erase(at, 1);
+int PrintReport(const std::vector<std::string>& picks, const std::string& reason, int nExit) {
+    std::vector<std::string> refused;
+    if (!WriteStandardOutput(ReportAfterPicks(picks, refused), AfxGetAppName())) {
+        return kExitWriteError;
     }
-    if (!WriteStandardOutput(report, AfxGetAppName())) {
-        return false;
-    }
-    std::cerr << AfxGetAppName() << ": " << reason
-              << ", so this is the opening report instead of the window;"
-                 " spanwise-cli serves without one\n";
-    return true;
+    std::cerr << AfxGetAppName() << ": " << reason << ", so this is the "
+              << (picks.empty() ? "opening report" : "report of the picked conditions")
+              << " instead of the window; spanwise-cli serves without one\n";
+    return refused.empty() ? nExit : kExitUsage;
 }
 
 // Help, version and bad arguments, which need no window. Returns -1 when the program goes on.
 int AnswerWithoutWindow(const CCommandLine& commandLine, bool bReportErrors) {
     if (commandLine.bHelp || commandLine.bVersion) {
-        const std::string text = commandLine.bHelp ? HelpText(AfxGetAppName()) : VersionText();
+        const std::string text = commandLine.bHelp
+                                     ? HelpText(AfxGetAppName(), kMenuHint, kHelpNotes)
+                                     : std::string("Spanwise ") + spanwise::kFileVersion + "\n";
         return WriteStandardOutput(text, AfxGetAppName()) ? 0 : kExitWriteError;
     }
     if (bReportErrors && !commandLine.error.empty()) {
@@ -66,18 +72,19 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> rawArgs(argv + (argc > 0 ? 1 : 0), argv + argc);
 
     const bool bDisplay = HasDisplay(rawArgs);
-    // Before Qt's options are taken out, only help and version can be answered.
-    if (const int nExit = AnswerWithoutWindow(ParseCommandLine(rawArgs), !bDisplay); nExit >= 0) {
+    // Before Qt has taken its options out, only help and version can be answered.
+    const CCommandLine rawCommandLine = ParseCommandLine(WithoutToolkitOptions(rawArgs));
+    if (const int nExit = AnswerWithoutWindow(rawCommandLine, !bDisplay); nExit >= 0) {
         return nExit;
     }
     if (!bDisplay) {
-        return PrintOpeningReport("no display found") ? 0 : kExitWriteError;
+        return PrintReport(rawCommandLine.picks, "no display found", 0);
     }
     // A display that is named but does not answer (a stopped X server, an ssh session without X
-    // forwarding) would make the toolkit abort.
+    // forwarding) would make the toolkit abort. Qt's options are still among the arguments.
     if (const CDisplayCheck check = CheckDisplay(rawArgs); !check.bAnswers) {
-        return PrintOpeningReport("cannot open display " + check.display) ? kExitFailure
-                                                                          : kExitWriteError;
+        return PrintReport(rawCommandLine.picks, "cannot open display " + check.display,
+                           kExitFailure);
     }
 
     QApplication app(argc, argv);
@@ -100,6 +107,7 @@ int main(int argc, char* argv[]) {
     CQtDialogHost host;
     host.SetScreenshotFile(QString::fromStdString(commandLine.screenshotFile));
     theApp.SetDialogHost(host);
+    theApp.SetStartPicks(commandLine.picks);
     theApp.InitInstance();
 
     if (!commandLine.screenshotFile.empty() && !host.ScreenshotSaved()) {

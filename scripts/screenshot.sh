@@ -1,9 +1,11 @@
 #!/bin/sh
 # Renders the real calculator window on Qt's offscreen platform to docs/screenshot.png: builds
 # spanwise if needed, runs it with its --screenshot option (which saves the window as soon as it
-# is shown, then closes it) and needs no display.
+# is shown, then closes it) and needs no display. With --ranges, renders the Ranges box to
+# docs/screenshot-ranges.png instead, once Fit a Recording Time has accepted 3d, so that the box
+# marks the ranges that record it.
 #
-#   scripts/screenshot.sh [OUTPUT.png]
+#   scripts/screenshot.sh [--ranges] [OUTPUT.png]
 #
 # SPANWISE_BUILD_DIR chooses the build tree (default: build/default, the default preset's).
 # The window uses the Japanese Gothic fonts of fonts-ipafont-gothic where the system lacks the
@@ -12,7 +14,16 @@ set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SPANWISE_BUILD_DIR:-$root/build/default}
-output=${1:-$root/docs/screenshot.png}
+ranges=false
+if [ "${1:-}" = --ranges ]; then
+    ranges=true
+    shift
+fi
+if $ranges; then
+    output=${1:-$root/docs/screenshot-ranges.png}
+else
+    output=${1:-$root/docs/screenshot.png}
+fi
 
 if ! fc-list 2>/dev/null | grep -q 'IPAPGothic'; then
     echo "screenshot.sh: IPAPGothic is not installed (apt-get install fonts-ipafont-gothic);" \
@@ -22,8 +33,12 @@ fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" --target spanwise -j2
-
 mkdir -p "$(dirname "$output")"
-QT_QPA_PLATFORM=offscreen "$build/gui/spanwise" --screenshot "$output"
+if $ranges; then
+    cmake --build "$build" --target spanwise_ranges_screenshot -j2
+    QT_QPA_PLATFORM=offscreen "$build/gui/spanwise_ranges_screenshot" "$output" 3d
+else
+    cmake --build "$build" --target spanwise -j2
+    QT_QPA_PLATFORM=offscreen "$build/gui/spanwise" --screenshot "$output"
+fi
 echo "wrote $output"

@@ -64,7 +64,62 @@ CRun RunSpanwise(const QStringList& args, bool bDisplay, const QStringList& extr
     return run;
 }
 
+#ifdef SPANWISE_CLI_EXECUTABLE
+CRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(SPANWISE_CLI_EXECUTABLE, args);
+    CRun run;
+    if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit) {
+        run.nExit = process.exitCode();
+    }
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+#endif
+
 } // namespace
+
+#ifdef SPANWISE_CLI_EXECUTABLE
+// The picks on the command line: without a display, the report spanwise-cli prints for those
+// that apply; a pick that does not is told on standard error with spanwise-cli's message, with a
+// display too (where the window opens with the rest).
+TEST(SpanwiseProcessTest, PicksOpenTheirConditions) {
+    struct Case {
+        QStringList picks;
+        int nRefused; // position of the pick spanwise-cli refuses; -1 for none
+    };
+    const Case cases[] = {{{"model=Cedar", "function=REC"}, -1},
+                          {{"model=hazel", "range=#3"}, -1},
+                          {{"model=Cedar", "memory=9G", "function=REC"}, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.picks.join(' ').toStdString());
+        QStringList applied = c.picks;
+        QString refusal;
+        if (c.nRefused >= 0) {
+            const CRun cli = RunCli(QStringList{"report"} + c.picks);
+            ASSERT_EQ(cli.nExit, 2);
+            refusal = "spanwise: " + cli.err.section('\n', 0, 0).section(": ", 1) + "\n";
+            applied.removeAt(c.nRefused);
+        }
+        const CRun run = RunSpanwise(c.picks, false);
+        EXPECT_EQ(run.out, RunCli(QStringList{"report"} + applied).out);
+        EXPECT_EQ(run.nExit, c.nRefused >= 0 ? 2 : 0);
+        EXPECT_TRUE(run.err.startsWith(refusal)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("no display")) << run.err.toStdString();
+
+        const QTemporaryDir dir;
+        const CRun shown =
+            RunSpanwise(c.picks + QStringList{"--screenshot", dir.filePath("w.png")}, true);
+        EXPECT_EQ(shown.nExit, 0);
+        QString told; // the toolkit may have said something of its own
+        for (const QString& line : shown.err.split('\n')) {
+            told += line.startsWith("spanwise: ") ? line + '\n' : QString();
+        }
+        EXPECT_EQ(told, refusal);
+    }
+}
+#endif
 
 TEST(SpanwiseProcessTest, WithoutDisplayPrintsTheOpeningReport) {
     const CRun run = RunSpanwise({}, false);
@@ -128,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      ""},
                       CArgumentsCase{"Help", {"--help"}, 0, "Usage: spanwise", ""},
                       CArgumentsCase{
-                          "Unknown", {"--frobnicate"}, 2, "", "unknown argument '--frobnicate'"}),
+                          "Unknown", {"--frobnicate"}, 2, "", "unknown option '--frobnicate'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpanwiseProcessTest, ScreenshotIsTheWholeWindow) {

@@ -1,0 +1,70 @@
+#include "CommandLine.h"
+
+#include "ui/Calculator.h"
+
+namespace {
+
+constexpr const char* kScreenshotOption = "--screenshot";
+
+} // namespace
+
+CCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CCommandLine result;
+    const std::string screenshotPrefix = std::string(kScreenshotOption) + "=";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-h" || arg == "--help") {
+            result.bHelp = true;
+        } else if (arg == "--version") {
+            result.bVersion = true;
+        } else if (arg == kScreenshotOption) {
+            if (i + 1 >= args.size()) {
+                result.error = std::string(kScreenshotOption) + " needs a file name";
+            } else {
+                result.screenshotFile = args[++i];
+            }
+        } else if (arg.compare(0, screenshotPrefix.size(), screenshotPrefix) == 0) {
+            result.screenshotFile = arg.substr(screenshotPrefix.size());
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            if (result.error.empty()) {
+                result.error = "unknown option '" + arg + "'";
+            }
+        } else {
+            result.picks.push_back(arg);
+        }
+    }
+    return result;
+}
+
+std::string HelpText(const std::string& program, const std::string& menuHint,
+                     const std::string& notes) {
+    return "Usage: " + program +
+           " [options] [LIST=VALUE ...]\n"
+           "Spanwise: maximum recording length and time of memory recorders.\n"
+           "Opens the calculator window. Pick the model and the recording conditions in the\n"
+           "lists; Copy puts the conditions and the results on the clipboard.\n"
+           "The window menu (" +
+           menuHint +
+           ")\n"
+           "has About; Fit a Recording Time, which picks the finest time-axis range that\n"
+           "records as long as you type (3d, 1h30min, 90 min, 2 hours); and Ranges, every\n"
+           "time-axis range with its recording time and a bar for it: click a row, or\n"
+           "press Enter on it, to pick that range.\n"
+           "\n"
+           "Picks:\n"
+           "  LIST=VALUE opens the window with that entry picked, as spanwise-cli reads it.\n"
+           "  LIST is one of: " +
+           spanwise::ListNames() +
+           ".\n"
+           "  VALUE names an entry of the list as it is at that moment: its text in any\n"
+           "  case, else the beginning of just one entry (model=alder), or #N for the entry\n"
+           "  at position N counted from #0. Picks apply in the order given; one that\n"
+           "  cannot be applied is reported on standard error and in a message box, and\n"
+           "  the window opens with the others.\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help     Print this help and exit.\n"
+           "  --version      Print the version and exit.\n"
+           "\n" +
+           notes;
+}

@@ -1,0 +1,86 @@
+// What a screen reader is told of the window, through Qt's accessibility interfaces: the lists by
+// their captions, the results by what they are and show, the first focus shown; and the window
+// opened with the command line's picks.
+
+#include "gui_test_support.h"
+
+#include "app/RecordingCalcApp.h"
+
+#include <QAccessible>
+#include <QMessageBox>
+#include <QTest>
+
+using namespace ctl;
+
+namespace {
+
+QString AccessibleName(QWidget* pWidget) {
+    return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name);
+}
+
+} // namespace
+
+TEST_F(CalculatorWindowTest, ScreenReadersHearCaptionsResultsAndTheirChanges) {
+    const std::pair<int, const char*> names[] = {
+        {IDC_MODEL, "Model Number"},
+        {IDC_MEMORY, "Internal Memory"},
+        {IDC_FUNCTION, "Function"},
+        {IDC_SAMPLING, "Sampling"},
+        {IDC_SCANNER, "Sable Scanner Unit"},
+        {IDC_CHANNELS, "Channels"},
+        {IDC_TIME_RANGE, "Time-axis Range"},
+        {IDC_RECORDING_LENGTH, "Maximum Recording Length: 320000 div"},
+        {IDC_SAMPLING_PERIOD, "Sampling Period: 50ns/S"},
+        {IDC_RECORDING_TIME, "Maximum Recording Time: 1.6s"},
+        {IDC_COPY, "Copy"},
+        {IDOK, "Exit"},
+    };
+    for (const auto& [nID, name] : names) {
+        EXPECT_EQ(AccessibleName(Widget(nID)), name) << nID;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(List(IDC_MODEL))->text(QAccessible::Value),
+              "Alder/Alder-W");
+    EXPECT_EQ(Label(IDC_LBL_MODEL)->buddy(), List(IDC_MODEL));
+    // The first focus shows before any Tab.
+    EXPECT_TRUE(List(IDC_MODEL)->hasFocus());
+    EXPECT_TRUE(m_pWindow->testAttribute(Qt::WA_KeyboardFocusChange));
+
+    // The names follow a pick (the events a screen reader hears are counted by the AT-SPI test,
+    // tests/gui/atspi_test.py: the offscreen platform has no accessibility bridge).
+    PressDown(IDC_TIME_RANGE);
+    EXPECT_EQ(AccessibleName(Widget(IDC_RECORDING_TIME)), "Maximum Recording Time: 3.2s");
+    EXPECT_EQ(AccessibleName(Widget(IDC_SAMPLING_PERIOD)), "Sampling Period: 100ns/S");
+}
+
+// A pick the command line names that cannot be applied is told over the window, which opens with
+// the others picked.
+TEST(StartPicksTest, ARefusedPickIsToldOverTheWindowOpenedWithTheRest) {
+    CHeadlessHost headless;
+    spanwise::CCalculator calc(headless);
+    std::string refusal;
+    ASSERT_TRUE(spanwise::ApplyPick(calc, "model=Cedar", refusal));
+    ASSERT_FALSE(spanwise::ApplyPick(calc, "memory=9G", refusal));
+
+    CQtDialogHost host;
+    CRecordingCalcApp app;
+    app.SetDialogHost(host);
+    app.SetStartPicks({"model=Cedar", "memory=9G", "function=REC"});
+    QString message;
+    QStringList shown;
+    WhenModalOpens([&](QWidget* pModal) {
+        auto* pBox = qobject_cast<QMessageBox*>(pModal);
+        ASSERT_NE(pBox, nullptr);
+        ASSERT_EQ(host.Windows().size(), 1U);
+        CDialogWindow* pWindow = host.Windows().front();
+        EXPECT_EQ(pBox->parentWidget(), pWindow);
+        message = pBox->text().remove(QChar(0x200B));
+        for (const int nID : {IDC_MODEL, IDC_FUNCTION}) {
+            shown.append(qobject_cast<QComboBox*>(pWindow->ControlWidget(nID))->currentText());
+        }
+        pBox->accept();
+        pWindow->reject();
+    });
+    app.InitInstance();
+    EXPECT_EQ(message.toStdString(), refusal);
+    EXPECT_EQ(shown, QStringList({"Cedar", "REC"}));
+}
