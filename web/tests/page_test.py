@@ -12,6 +12,7 @@ or when Chromium, its WebDriver or selenium is missing (scripts/install-deps web
 """
 
 import argparse
+import contextlib
 import os
 import subprocess
 import sys
@@ -26,6 +27,7 @@ import scenarios  # noqa: E402
 if browser.webdriver is not None:
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
+    from selenium.common.exceptions import TimeoutException
     from selenium.webdriver.support.ui import WebDriverWait
 
 SITE = None
@@ -474,8 +476,12 @@ class PageTest(unittest.TestCase):
                     self.assertTrue(self.message_box()["text"].startswith(message))
                     self.driver.find_element(By.CSS_SELECTOR,
                                              "dialog.message-box[open] button").click()
-                    self.assertEqual(self.driver.execute_script(READ_FIELD),
-                                     ["1020", duration, 0, len(duration)])
+                    # The box's close event, and with it the core's answer, comes a task later.
+                    selected = ["1020", duration, 0, len(duration)]
+                    with contextlib.suppress(TimeoutException):
+                        WebDriverWait(self.driver, 2).until(
+                            lambda d: d.execute_script(READ_FIELD) == selected)
+                    self.assertEqual(self.driver.execute_script(READ_FIELD), selected)
                     self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
                     self.wait_until_no_dialog()
                     self.choose_from_menu("Fit a Recording Time...")
