@@ -43,10 +43,11 @@ export class PageHost {
         call(this.calculator);
         // The focus moves once everything is drawn.
         let focus = null;
+        let announcement = null;
         for (const [handle, index, what, value] of JSON.parse(this.calculator.takeChanges())) {
             const view = this.views.get(handle);
             if (what === 'announce') {
-                this.say(announce ? value : '');
+                announcement = announce ? value : '';
             } else {
                 focus = (view && view.show(index, what, value)) || focus;
             }
@@ -63,10 +64,18 @@ export class PageHost {
             this.calculator = null;
             return;
         }
-        // The address follows once the page has been drawn: the user sees the pick first.
+        // What screen readers say and the address follow once the page has been drawn: the user
+        // sees the pick first.
         clearTimeout(this.addressing);
-        this.addressing = setTimeout(() => this.calculator && window.history.replaceState(
-            window.history.state, '', addressOf(this.calculator.selectionWords())));
+        this.addressing = setTimeout(() => {
+            if (announcement !== null) {
+                this.say(announcement);
+            }
+            if (this.calculator) {
+                window.history.replaceState(window.history.state, '',
+                    addressOf(this.calculator.selectionWords()));
+            }
+        });
     }
 
     // Says text in the page's status region: to screen readers only, or shown for a moment.
