@@ -23,10 +23,12 @@ void InsertColumn(HWND hwndList, int nColumn, const std::string& title) {
 void SetCellText(HWND hwndList, int nRow, int nColumn, const std::string& cell) {
     std::wstring text = Widen(cell);
     LVITEMW item{};
-    item.mask = LVIF_TEXT;
+    // A row inserted carries its own position, which drawing it reads back.
+    item.mask = nColumn == 0 ? LVIF_TEXT | LVIF_PARAM : LVIF_TEXT;
     item.iItem = nRow;
     item.iSubItem = nColumn;
     item.pszText = text.data();
+    item.lParam = nRow;
     SendMessageW(hwndList, nColumn == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW,
                  static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&item));
 }
@@ -71,7 +73,7 @@ void DrawCheckMark(HDC hdc, const RECT& box, COLORREF colour) {
 // colour.
 void DrawBar(const NMCUSTOMDRAW& draw, int nLastColumn, const ctl::CTableRow& row) {
     HWND hwndList = draw.hdr.hwndFrom;
-    const auto nRow = static_cast<WPARAM>(draw.dwItemSpec);
+    const auto nRow = static_cast<WPARAM>(draw.lItemlParam);
     RECT cell{LVIR_BOUNDS, nLastColumn, 0, 0};
     if (SendMessageW(hwndList, LVM_GETSUBITEMRECT, nRow, reinterpret_cast<LPARAM>(&cell)) == 0) {
         return;
@@ -159,7 +161,7 @@ int GetFocusedRow(HWND hwndList) {
 }
 
 LRESULT DrawTableRow(const NMLVCUSTOMDRAW& draw, const ctl::CControlState& table, HFONT hBoldFont) {
-    const auto nRow = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
+    const auto nRow = static_cast<std::size_t>(draw.nmcd.lItemlParam);
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;

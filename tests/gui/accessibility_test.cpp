@@ -21,23 +21,18 @@ QString AccessibleName(QWidget* pWidget) {
 } // namespace
 
 TEST_F(CalculatorWindowTest, ScreenReadersHearCaptionsResultsAndTheirChanges) {
-    const std::pair<int, const char*> names[] = {
-        {IDC_MODEL, "Model Number"},
-        {IDC_MEMORY, "Internal Memory"},
-        {IDC_FUNCTION, "Function"},
-        {IDC_SAMPLING, "Sampling"},
-        {IDC_SCANNER, "Sable Scanner Unit"},
-        {IDC_CHANNELS, "Channels"},
-        {IDC_TIME_RANGE, "Time-axis Range"},
-        {IDC_RECORDING_LENGTH, "Maximum Recording Length: 320000 div"},
-        {IDC_SAMPLING_PERIOD, "Sampling Period: 50ns/S"},
-        {IDC_RECORDING_TIME, "Maximum Recording Time: 1.6s"},
-        {IDC_COPY, "Copy"},
-        {IDOK, "Exit"},
-    };
-    for (const auto& [nID, name] : names) {
-        EXPECT_EQ(AccessibleName(Widget(nID)), name) << nID;
+    // Every control that takes the focus or tells a result is named as the core names it (the
+    // core's own test holds the names themselves).
+    for (const auto& pControl : Dlg().Controls()) {
+        const unsigned style = pControl->Template().style;
+        if ((style & ctl::kStyleTabStop) != 0 || ctl::CDialog::IsLiveField(*pControl)) {
+            EXPECT_EQ(
+                AccessibleName(m_pWindow->ControlWidgetAt(pControl->GetIndex())).toStdString(),
+                Dlg().GetAccessibleName(*pControl))
+                << pControl->GetID();
+        }
     }
+    EXPECT_EQ(AccessibleName(Widget(IDC_MODEL)), "Model Number");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(List(IDC_MODEL))->text(QAccessible::Value),
               "Alder/Alder-W");
     EXPECT_EQ(Label(IDC_LBL_MODEL)->buddy(), List(IDC_MODEL));
