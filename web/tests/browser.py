@@ -106,11 +106,23 @@ def chromium(size=DESKTOP, device_scale=1):
     return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
 
-def set_viewport(driver, width, height):
-    """Makes the page's viewport exactly width x height CSS pixels, as a phone's would be."""
+def set_viewport(driver, width, height, scale=1):
+    """Makes the page's viewport exactly width x height CSS pixels, as a phone's would be; scale
+    device pixels to each (2 for a window of twice the size zoomed to 200 %)."""
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600,
+        "width": width, "height": height, "deviceScaleFactor": scale, "mobile": width < 600,
     })
+
+
+def set_minimum_font_size(driver, pixels):
+    """Sets the browser's minimum font size, as its settings page does (0: none). Leaves the page
+    loaded before."""
+    driver.get("chrome://settings/fonts")
+    if not driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            chrome.settingsPrivate.setPref('webkit.webprefs.minimum_font_size', arguments[0], '',
+                                           (set) => done(set));""", pixels):
+        raise RuntimeError(f"the browser took no minimum font size of {pixels} px")
 
 
 def set_clipboard_permission(driver, url, granted):
