@@ -171,8 +171,8 @@ export class DialogView {
     // texts: the page's own texts (see CWebCalculator::GetPageTexts).
     constructor(description, texts, actions) {
         this.description = description;
-        const { controls, cx, cy } = description;
-        // The window is as wide as its client area; a longer title is cut short, as in a title bar.
+        const { controls } = description;
+        // The window is as wide as its client area; a longer title wraps.
         const title = make('h2', 'title',
             { id: uniqueId('title'), textContent: description.title, title: description.title });
         const titleBar = make('header', 'title-bar');
