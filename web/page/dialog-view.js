@@ -29,7 +29,8 @@ function makeStatic(control, isLabel) {
 // parts carry their roles, which a narrow screen's layout of them would otherwise take away.
 function makeTable(choose) {
     const table = make('table', '', {}, { role: 'table' });
-    table.append(make('thead', '', {}, { role: 'rowgroup' }), make('tbody', '', {}, { role: 'rowgroup' }));
+    table.append(make('thead', '', {}, { role: 'rowgroup' }),
+        make('tbody', '', {}, { role: 'rowgroup' }));
     table.addEventListener('click', (event) => {
         const row = event.target.closest('tbody tr');
         if (row) {
@@ -93,7 +94,8 @@ function makeControl(control, index, isLabel, actions) {
 // A cell's text, which may wrap between the units of a duration ("35555d|13h|20min") where a
 // narrow screen leaves it no room on one line.
 function breakable(text) {
-    return text.split(/(?<=[a-z])(?=\d)/).flatMap((piece, at) => (at ? [make('wbr'), piece] : [piece]));
+    return text.split(/(?<=[a-z])(?=\d)/)
+        .flatMap((piece, at) => (at ? [make('wbr'), piece] : [piece]));
 }
 
 // How each kind of change shows in a control's element.
@@ -129,8 +131,9 @@ const SHOW = {
             { role: 'columnheader' })), make('td', '', {}, { role: 'cell' }));
         head.replaceChildren(header);
         body.replaceChildren(...rows.map(({ cells, bar, current, marked }) => {
-            const row = make('tr', [current && 'current', marked && 'marked'].filter(Boolean)
-                .join(' '), { tabIndex: -1 }, { role: 'row', ...current && { 'aria-current': 'true' } });
+            const classes = [current && 'current', marked && 'marked'].filter(Boolean).join(' ');
+            const row = make('tr', classes, { tabIndex: -1 },
+                { role: 'row', ...current && { 'aria-current': 'true' } });
             row.dataset.range = cells[0];
             row.style.setProperty('--bar', `${bar / 100}%`);
             const track = make('td', 'bar-track', {}, { role: 'cell' });
@@ -267,11 +270,12 @@ export class DialogView {
             probe.removeAttribute('id');
             probe.querySelectorAll('[id]').forEach((inner) => inner.removeAttribute('id'));
             const wraps = control.kind === 'static' && control.lines > 1;
-            Object.assign(probe.style, { left: '0', top: '0', height: 'auto', minWidth: '0',
-                width: control.kind === 'combobox' ? 'auto' : wraps ? `${control.cx}px` : 'max-content' });
+            const width = control.kind === 'combobox' ? 'auto'
+                : wraps ? `${control.cx}px` : 'max-content';
+            Object.assign(probe.style, { left: '0', top: '0', height: 'auto', minWidth: '0', width });
             // A group box's caption stands in from its left edge and leaves as much to its right.
-            const inset = control.kind === 'groupbox' ? 2 * parseFloat(getComputedStyle(source).left)
-                : 0;
+            const inset = control.kind === 'groupbox'
+                ? 2 * (parseFloat(getComputedStyle(source).left) || 0) : 0;
             probes.push([index, probe, wraps, inset, control.kind === 'table']);
             measuring.append(probe);
         });

@@ -29,6 +29,7 @@ export function controlFont({ height, weight, families }, pointSize) {
     if (height <= 0) {
         return `${prefix}${pointSize}pt ${families}`;
     }
-    const size = Math.max(1, Math.floor(height / measure(`${prefix}100px ${families}`, 'A')[1] * 100));
+    const lineAt100 = measure(`${prefix}100px ${families}`, 'A')[1];
+    const size = Math.max(1, Math.floor(height / lineAt100 * 100));
     return `${prefix}${size}px ${families}`;
 }

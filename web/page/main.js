@@ -51,7 +51,8 @@ function addressPairs(query) {
     };
     return query.replace(/^\?/, '').split('&').filter(Boolean).map((part) => {
         const at = part.indexOf('=');
-        return at < 0 ? [decode(part), ''] : [decode(part.slice(0, at)), decode(part.slice(at + 1))];
+        return at < 0 ? [decode(part), '']
+            : [decode(part.slice(0, at)), decode(part.slice(at + 1))];
     });
 }
 

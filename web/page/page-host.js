@@ -128,8 +128,8 @@ export class PageHost {
         status.style.maxWidth = `${width - 2 * margin}px`;
         const box = status.getBoundingClientRect();
         const below = anchor.bottom + margin;
-        const top = below + box.height <= height - margin ? below
-            : Math.max(margin, anchor.top - margin - box.height);
+        const top = Math.min(Math.max(margin, below + box.height <= height - margin ? below
+            : anchor.top - margin - box.height), height - margin - box.height);
         const centre = (anchor.left + anchor.right) / 2;
         const left = Math.min(Math.max(margin, centre - box.width / 2), width - margin - box.width);
         Object.assign(status.style, { left: `${left}px`, top: `${top}px` });
@@ -200,7 +200,8 @@ export class PageHost {
             return;
         }
         // The calculator ended (Exit). A page cannot close itself: say how to open it again.
-        const reload = make('a', '', { href: window.location.href, textContent: this.texts.reload });
+        const reload = make('a', '',
+            { href: window.location.href, textContent: this.texts.reload });
         const [before, after] = this.texts.closed.split('%1');
         showNotice(this.app, 'status', before, reload, after);
         reload.focus();
