@@ -568,40 +568,46 @@ class PageTest(unittest.TestCase):
         # Recording Time, the Ranges view with the ranges that record the time marked, About.
         # The page opens again where the font's size or the pixels change; between other cases it
         # is only resized (a phone turned, a window made narrower).
-        try:
-            opened_at = None
-            for width, height, font, scale, forced in GEOMETRY_CASES:
-                with self.subTest(width=width, minimum_font=font, scale=scale, forced=forced):
-                    if opened_at is None or font != opened_at[0]:
-                        browser.set_minimum_font_size(self.driver, font)
-                    browser.set_viewport(self.driver, width, height, scale)
-                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-                        {"name": "forced-colors", "value": "active" if forced else "none"}]})
-                    if (font, scale) != opened_at:
-                        self.open_address(LONGEST)
+        opened_at = None
+        with browser.minimum_font_size(self.driver) as set_minimum_font_size:
+            try:
+                for width, height, font, scale, forced in GEOMETRY_CASES:
+                    with self.subTest(width=width, minimum_font=font, scale=scale, forced=forced):
+                        # After a failure the page opens again.
+                        previous, opened_at = opened_at, None
+                        self.check_geometry(width, height, font, scale, forced, previous,
+                                            set_minimum_font_size)
                         opened_at = (font, scale)
-                    self.assert_fits("the calculator")
-                    self.driver.find_element(By.CSS_SELECTOR, "#app .title-command").click()
-                    self.assert_fits("the menu open")
-                    self.driver.switch_to.active_element.send_keys("f")
-                    self.assert_fits("Fit a Recording Time")
-                    self.driver.switch_to.active_element.send_keys("1d", Keys.ENTER)
-                    self.wait_until_no_dialog()
-                    self.driver.find_element(By.CSS_SELECTOR, f"[data-command='{RANGES}']").click()
-                    self.assert_fits("the Ranges view")
-                    if (width, font) == (320, 20):
-                        # Laid out two lines a range, the table is still read as one.
-                        self.assert_accessible("the Ranges view on a narrow screen")
-                    self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
-                    self.choose_from_menu("About...")
-                    self.assert_fits("About")
-                    self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
-                    self.wait_until_no_dialog()
-        finally:
-            self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
-            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-            browser.set_minimum_font_size(self.driver, 0)
-            self.open()
+            finally:
+                self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+                self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def check_geometry(self, width, height, font, scale, forced, opened_at, set_minimum_font_size):
+        if opened_at is None or font != opened_at[0]:
+            set_minimum_font_size(font)
+            opened_at = None
+        browser.set_viewport(self.driver, width, height, scale)
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+            {"name": "forced-colors", "value": "active" if forced else "none"}]})
+        if (font, scale) != opened_at:
+            self.open_address(LONGEST)
+        self.assert_fits("the calculator")
+        self.driver.find_element(By.CSS_SELECTOR, "#app .title-command").click()
+        self.assert_fits("the menu open")
+        self.driver.switch_to.active_element.send_keys("f")
+        self.assert_fits("Fit a Recording Time")
+        self.driver.switch_to.active_element.send_keys("1d", Keys.ENTER)
+        self.wait_until_no_dialog()
+        self.driver.find_element(By.CSS_SELECTOR, f"[data-command='{RANGES}']").click()
+        self.assert_fits("the Ranges view")
+        if (width, font) == (320, 20):
+            # Laid out two lines a range, the table is still read as one.
+            self.assert_accessible("the Ranges view on a narrow screen")
+        self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        self.choose_from_menu("About...")
+        self.assert_fits("About")
+        self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        self.wait_until_no_dialog()
 
     def test_about(self):
         self.open()
