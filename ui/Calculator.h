@@ -139,4 +139,9 @@ std::string SelectionWord(const CCalculator& calc, CalcList list);
 // their order, each list picked while it is enabled; none for the opening state.
 std::vector<std::string> GetSelectionWords(const CCalculator& calc);
 
+// Text a user gave (a word of the command line, a variable of the environment) as every message
+// shows it: between double quotes, what does not print escaped ("\x1b"), shortened past 60
+// characters.
+std::string QuoteUserText(const std::string& text);
+
 } // namespace spanwise
