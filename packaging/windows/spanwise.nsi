@@ -3,7 +3,9 @@
 ; %LOCALAPPDATA%\Programs\Spanwise, makes a Start-menu shortcut and registers its uninstaller in
 ; Installed apps. An option, off by default, adds the folder to the user's PATH.
 ;
-; makensis -DVERSION=1.02 -DVERSION_NUMBERS=1.0.2.0 -DSTAGING=DIR -DICON=FILE -DOUTFILE=FILE
+; makensis -DVERSION=SHORT -DVERSION_NUMBERS=A.B.C.D -DSTAGING=DIR -DICON=FILE -DOUTFILE=FILE
+;   SHORT is the version as the About box writes it, A.B.C.D the version record's four numbers;
+;   scripts/package-windows takes both from the build (CMakeLists.txt states the version once).
 ;   STAGING holds spanwise.exe, spanwise-cli.exe, README.txt and LICENSE, as the zip does.
 ;
 ; Command line: /S installs (and the uninstaller uninstalls) without a window; /PATH chooses the

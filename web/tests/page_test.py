@@ -430,7 +430,10 @@ class PageTest(unittest.TestCase):
         self.choose_from_menu("About...")
         box = self.driver.find_element(By.CSS_SELECTOR, "dialog.modal[open]")
         texts = [e.text for e in box.find_elements(By.CSS_SELECTOR, ".static")]
-        self.assertEqual(texts[0], "Spanwise Version 1.02")
+        # The version as spanwise-cli --version writes it ("Spanwise V" and the version).
+        version = subprocess.run([CLI, "--version"], capture_output=True, text=True,
+                                 check=True).stdout.split()[-1].removeprefix("V")
+        self.assertEqual(texts[0], f"Spanwise Version {version}")
         self.assertEqual(box.find_element(By.CSS_SELECTOR, ".title").text, "About Spanwise")
         ok = box.find_element(By.CSS_SELECTOR, "button.default")
         self.assertEqual(self.driver.switch_to.active_element, ok)
