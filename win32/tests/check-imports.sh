@@ -6,7 +6,7 @@ objdump=$1
 shift
 status=0
 for program in "$@"; do
-    dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+    dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort -u)
     for dll in $dlls; do
         case "$dll" in
         kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | advapi32.dll | shell32.dll | \
@@ -17,6 +17,7 @@ for program in "$@"; do
             ;;
         esac
     done
-    echo "$(basename "$program"): $(echo $dlls)"
+    # shellcheck disable=SC2086 # one word per DLL, on one line
+    echo "$(basename "$program"):" $dlls
 done
 exit $status

@@ -7,6 +7,7 @@
 # the installer to read whole, which both leave alone.
 # Usage: win32/tests/installer-test.sh SETUP.exe VERSION [PREFIX]
 #        (default PREFIX: build/windows/wine-installer, made anew)
+# shellcheck disable=SC2317 # the functions are called through check, eventually and trap
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -64,6 +65,7 @@ shortcut=$(wine winepath -u "$app_data\\Microsoft\\Windows\\Start Menu\\Programs
     tr -d '\r')
 files="LICENSE.txt README.txt spanwise-cli.exe spanwise.exe uninstall.exe"
 
+# shellcheck disable=SC2012 # the names are the installer's own, plain ASCII
 installed() { [ "$(ls "$unix_folder" 2>/dev/null | tr '\n' ' ')" = "$files " ] && [ -f "$shortcut" ]; }
 removed() { [ ! -e "$unix_folder" ] && [ ! -e "$shortcut" ] && [ -z "$(reg_value "$key" DisplayName)" ]; }
 
@@ -74,7 +76,8 @@ window_opens() {
     Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
     eventually test -s "$display_file"
-    local display=":$(head -n1 "$display_file")"
+    local display
+    display=":$(head -n1 "$display_file")"
     rm -f "$display_file"
     DISPLAY=$display "$root/scripts/wine-run" --prefix "$prefix" --display "$folder\\spanwise.exe" &
     local app_pid=$!
@@ -86,7 +89,7 @@ window_opens() {
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
-    return $shown
+    return "$shown"
 }
 
 echo "--- $setup /S"
