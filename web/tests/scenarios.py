@@ -69,7 +69,7 @@ def _value(entries, index, use_position):
 
 def walks(cli, count, longest=6, seed=10):
     """count scenarios of 1 to longest picks, each a walk through reachable states: the first pick
-    takes a model (all eleven in turn), each later one a random entry of a random enabled list.
+    takes a model (every one in turn), each later one a random entry of a random enabled list.
     Then, for every model whose Function list is enabled, the same model with REC. Returns
     (scenario, state) pairs, state being spanwise-cli's answer for the whole scenario."""
     rng = random.Random(seed)
