@@ -1,7 +1,7 @@
-// ESLint's rules for the page's scripts, which scripts/check-static checks with the ESLint that
-// scripts/npm-tools installs into build/npm (NODE_PATH=build/npm/node_modules). The page's
-// scripts are ES modules in the browser, but for the two classic scripts that watch the opening
-// and register the worker, and the service worker itself.
+// ESLint's rules for the page's scripts. scripts/check-static runs ESLint here, in web/, as
+// scripts/npm-tools installs it into build/npm, whose node_modules it is given as NODE_PATH. The
+// page's scripts are ES modules in the browser, but for the two classic scripts that watch the
+// opening and register the worker, and the service worker itself.
 const js = require('@eslint/js');
 const globals = require('globals');
 
