@@ -1,6 +1,7 @@
 #include "DialogWindow.h"
 
 #include "ControlWidgets.h"
+#include "CoreText.h"
 #include "Fonts.h"
 #include "Icons.h"
 #include "ReadableColour.h"

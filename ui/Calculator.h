@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ConditionLists.h"
+#include "RangeRows.h"
+
 #include "controls/DialogHost.h"
-#include "ui/ConditionLists.h"
-#include "ui/RangeRows.h"
 
 #include <functional>
 #include <memory>

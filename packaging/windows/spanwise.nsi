@@ -11,8 +11,10 @@
 ; while spanwise.exe or spanwise-cli.exe runs from the folders concerned: the user is asked to
 ; close it, and an install or uninstall without a window (/S) fails instead.
 ;
-; makensis -DVERSION=1.02 -DVERSION_NUMBERS=1.0.2.0 -DSTAGING_X64=DIR -DSTAGING_X86=DIR
+; makensis -DVERSION=SHORT -DVERSION_NUMBERS=A.B.C.D -DSTAGING_X64=DIR -DSTAGING_X86=DIR
 ;          -DSIZE_X64=KB -DSIZE_X86=KB -DICON=FILE -DOUTFILE=FILE
+;   SHORT is the version as the About box writes it, A.B.C.D the version record's four numbers;
+;   scripts/package-windows takes both from the build (CMakeLists.txt states the version once).
 ;   Each STAGING folder holds spanwise.exe, spanwise-cli.exe, README.txt and LICENSE.txt, as the
 ;   zips do; each SIZE is what its files take, which the components page shows.
 ;

@@ -1,6 +1,7 @@
 // report, state and table as a user runs them from a shell: single mode, one scenario per run.
 
 #include "CliRun.h"
+#include "ModelPositions.h"
 #include "res/Version.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,7 @@ TEST(CliReport, PrintsTheReportAfterThePicksInOrder) {
         // the channel pick is made while the list is enabled; REC then shows it as "-"
         {{"report", "model=Cedar", "channels=4ch", "function=REC"}, kCedarRecReport},
         {{"report", "MODEL=cedar", "Function=rec"}, kCedarRecReport},
-        {{"report", "model=#2", "function=#1"}, kCedarRecReport},
+        {{"report", "model=" + ModelPosition("Cedar"), "function=#1"}, kCedarRecReport},
         // selections without a command mean report
         {{"model=Cedar", "function=REC"}, kCedarRecReport},
         {{"model=ced", "function=r"}, kCedarRecReport},
@@ -160,7 +161,7 @@ TEST(CliState, ShowsEmptyAndPlaceholderEntriesInTheirPositions) {
 
 TEST(CliState, AnyCaseAPositionAndAUniqueBeginningPickTheSameEntryAsItsText) {
     const std::vector<Args> spellings[] = {
-        {{"model=Gum/Gum-2"}, {"model=gUM/gum-2"}, {"model=#6"}},
+        {{"model=Gum/Gum-2"}, {"model=gUM/gum-2"}, {"model=" + ModelPosition("Gum/Gum-2")}},
         {{"channels=4ch"}, {"CHANNELS=4CH"}, {"channels=#2"}},
         {{"range=5min/div"}, {"range=#25"}, {"range=5min"}, {"range=5MI"}},
         {{"model=Alder/Alder-W"}, {"model=alder"}, {"model=a"}},

@@ -1,14 +1,14 @@
 // The spanwise program as a process: without a display it prints the opening report; help and
 // version need no display; the screenshot option writes a picture of the real window.
 
-#include "Fonts.h"
 #include "OpeningReport.h"
-#include "res/Version.h"
 
 #include "controls/ControlState.h"
+#include "gui/Fonts.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/Version.h"
 
 #include <QDir>
 #include <QFileInfo>

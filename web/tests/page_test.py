@@ -34,7 +34,8 @@ SITE = None
 CLI = None
 AXE = None  # axe-core's script
 
-SCENARIO_COUNT = 300
+# The page against spanwise-cli: walks of picks from the opening, the page compared after each.
+WALK_COUNT, WALK_LENGTH = 10, 30
 COPY, EXIT = 1012, 1
 RANGES = 48  # the window menu's command, which the page's button beside the range list sends
 RECORDING_LENGTH, SAMPLING_PERIOD, RECORDING_TIME = 1006, 1009, 1007
@@ -444,20 +445,29 @@ class PageTest(unittest.TestCase):
         self.assertIsNone(busy)
 
     def check_scenarios(self, part, parts):
-        """Plays every parts-th scenario from the part-th on, as CTest runs the parts side by
-        side."""
-        played = scenarios.walks(CLI, SCENARIO_COUNT)
-        self.assertGreaterEqual(len(played), SCENARIO_COUNT)
+        """Plays every parts-th walk from the part-th on, as CTest runs the parts side by side,
+        each from a page just opened, and compares the page with spanwise-cli after every pick.
+        A walk stops at its first difference."""
+        walks = scenarios.long_walks(CLI, WALK_COUNT, WALK_LENGTH)
         failures = []
-        mine = played[part::parts]
-        for scenario, state in mine:
+        compared = 0
+        for walk in walks[part::parts]:
             self.open()
-            self.play(scenario)
-            shown = self.shown()
-            if shown != expected(state):
-                failures.append(f"{scenarios.line_of(scenario)}:\n  page: {shown}\n"
-                                f"  cli:  {expected(state)}")
-        self.assertEqual(failures[:5], [], f"{len(failures)} of {len(mine)} scenarios differ")
+            played = []
+            for pick, state in walk:
+                played.append(pick)
+                compared += 1
+                try:
+                    self.pick(*pick)
+                    shown = self.shown()
+                except AssertionError as error:
+                    shown = str(error)
+                if shown != expected(state):
+                    failures.append(f"{scenarios.line_of(played)}:\n  page: {shown}\n"
+                                    f"  cli:  {expected(state)}")
+                    break
+        self.assertEqual(failures, [], f"{len(failures)} walks differ; {compared} states compared")
+        self.assertGreaterEqual(compared, WALK_COUNT * WALK_LENGTH // parts)
 
     def test_plain_server(self):
         # A server that sends the core as application/octet-stream, not application/wasm.
@@ -614,7 +624,10 @@ class PageTest(unittest.TestCase):
         self.choose_from_menu("About...")
         box = self.driver.find_element(By.CSS_SELECTOR, "dialog.modal[open]")
         texts = [e.text for e in box.find_elements(By.CSS_SELECTOR, ".static")]
-        self.assertEqual(texts[0], "Spanwise Version 1.02")
+        # The version as spanwise-cli --version writes it ("Spanwise V" and the version).
+        version = subprocess.run([CLI, "--version"], capture_output=True, text=True,
+                                 check=True).stdout.split()[-1].removeprefix("V")
+        self.assertEqual(texts[0], f"Spanwise Version {version}")
         self.assertEqual(box.find_element(By.CSS_SELECTOR, ".title").text, "About Spanwise")
         ok = box.find_element(By.CSS_SELECTOR, "button.default")
         self.assertEqual(self.driver.switch_to.active_element, ok)
