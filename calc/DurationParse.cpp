@@ -1,13 +1,14 @@
 #include "calc/DurationParse.h"
 
+#include "calc/DurationUnits.h"
 #include "calc/ShownText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
 #include <system_error>
+#include <vector>
 
 namespace spanwise {
 
@@ -15,42 +16,40 @@ const char* const kDurationExamples = "3d, 2d12h, 1h30min, 1.5h or 500ms";
 
 namespace {
 
-// Longest unit first: a piece's unit must come after the previous piece's in this table.
-struct CDurationUnit {
-    const char* name;     // the short name, as the program writes times
-    const char* plural;   // what a message calls several of them
-    double dSeconds;      // a whole unit in seconds, for the units of one second and more
-    double dPerSecond;    // units in a second, for the units below one second
-    const char* words[5]; // every spelling, in lower case
-};
-
-// clang-format off
-const CDurationUnit kUnits[] = {
-    { "d",   "days",          86400, 0,   { "d", "day", "days" } },
-    { "h",   "hours",          3600, 0,   { "h", "hour", "hours", "hr", "hrs" } },
-    { "min", "minutes",          60, 0,   { "min", "mins", "minute", "minutes" } },
-    { "s",   "seconds",           1, 0,   { "s", "sec", "secs", "second", "seconds" } },
-    { "ms",  "milliseconds",      0, 1e3, { "ms", "millisecond", "milliseconds" } },
-    { "us",  "microseconds",      0, 1e6, { "us", "\xc2\xb5s", "\xce\xbcs", "microsecond",
-                                            "microseconds" } }, // micro sign, Greek mu
-    { "ns",  "nanoseconds",       0, 1e9, { "ns", "nanosecond", "nanoseconds" } },
-};
-// clang-format on
-
-constexpr int kUnitCount = static_cast<int>(std::size(kUnits));
-
 // A number's digits before its exponent, written out without one, up to this length; a longer one
 // is only asked for in plain digits.
 constexpr std::size_t kLongestPlainForm = 40;
 // Exponents beyond this give plain forms far longer than kLongestPlainForm.
 constexpr long kLargestExponent = 1000;
+// A clock time has two to four fields: MM:SS, H:MM:SS, D:HH:MM:SS.
+constexpr std::size_t kLongestClock = 4;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+// The length in bytes of the space at text[i], 0 where there is none: the blank, the tab, line
+// ends, and the Unicode spaces that text pasted from a document or a web page brings (no-break,
+// thin, narrow no-break, ideographic...).
+std::size_t SpaceLength(const std::string& text, std::size_t i) {
+    const auto byte = [&](std::size_t k) {
+        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0U;
+    };
+    const unsigned b = byte(i);
+    if (b == ' ' || (b >= '\t' && b <= '\r')) {
+        return 1;
+    }
+    if (b == 0xc2 && byte(i + 1) == 0xa0) { // U+00A0
+        return 2;
+    }
+    const unsigned b1 = byte(i + 1);
+    const unsigned b2 = byte(i + 2);
+    const bool bSpace =
+        (b == 0xe1 && b1 == 0x9a && b2 == 0x80) ||                 // U+1680
+        (b == 0xe2 && b1 == 0x80 && (b2 <= 0x8a || b2 == 0xaf)) || // U+2000-200A, 202F
+        (b == 0xe2 && b1 == 0x81 && b2 == 0x9f) ||                 // U+205F
+        (b == 0xe3 && b1 == 0x80 && b2 == 0x80);                   // U+3000
+    return bSpace && b2 >= 0x80 ? 3 : 0;
 }
 
 // A unit is a run of letters; bytes past ASCII belong to it, so that "µs" is one word and a
@@ -58,29 +57,6 @@ bool IsBlank(char c) {
 bool IsUnitByte(char c) {
     const auto b = static_cast<unsigned char>(c);
     return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b >= 0x80;
-}
-
-// ASCII letters in lower case; the program's units and words have no others, and a locale must
-// not change what "MIN" means.
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-int FindUnit(const std::string& word) {
-    const std::string lower = Lower(word);
-    for (int i = 0; i < kUnitCount; ++i) {
-        for (const char* spelling : kUnits[i].words) {
-            if (spelling != nullptr && lower == spelling) {
-                return i;
-            }
-        }
-    }
-    return -1;
 }
 
 // The number of digits with at most one '.', read the same in every locale. Out of range: +inf
@@ -105,7 +81,7 @@ double ReadDecimal(const std::string& number) {
 
 // The piece's value in seconds, rounded once: a sub-second unit divides, so that "1600ms" is the
 // same number as "1.6".
-double PieceSeconds(double dNumber, const CDurationUnit& unit) {
+double PieceSeconds(double dNumber, const CDurationUnitInfo& unit) {
     return unit.dPerSecond > 0 ? dNumber / unit.dPerSecond : dNumber * unit.dSeconds;
 }
 
@@ -147,7 +123,7 @@ std::string PlainForm(const std::string& number, long nExponent) {
 // Reads one duration; each refusal sets m_strError and returns false.
 class CDurationReader {
 public:
-    explicit CDurationReader(const std::string& text) : m_strText(text), m_nLength(text.size()) {}
+    explicit CDurationReader(const std::string& text) : m_strText(text), m_nLength(TrimmedEnd()) {}
 
     bool Read(double& dSeconds);
     const std::string& Error() const { return m_strError; }
@@ -166,30 +142,61 @@ private:
         return Fail("unexpected " + QuoteTyped(m_strText.substr(i, 1)) + " in " +
                     QuoteTyped(m_strText));
     }
-    void SkipBlanks() {
-        while (m_nPos < m_nLength && IsBlank(m_strText[m_nPos])) {
-            ++m_nPos;
+    // Where the text ends but for the spaces and line ends after it.
+    std::size_t TrimmedEnd() const {
+        std::size_t end = 0;
+        for (std::size_t i = 0; i < m_strText.size();) {
+            const std::size_t nSpace = SpaceLength(m_strText, i);
+            i += nSpace > 0 ? nSpace : 1;
+            end = nSpace > 0 ? end : i;
+        }
+        return end;
+    }
+    void SkipSpaces() {
+        for (std::size_t n = 0; m_nPos < m_nLength && (n = SpaceLength(m_strText, m_nPos)) > 0;) {
+            m_nPos += n;
         }
     }
     std::size_t UnitEnd(std::size_t i) const {
-        while (i < m_nLength && IsUnitByte(m_strText[i])) {
+        while (i < m_nLength && IsUnitByte(m_strText[i]) && SpaceLength(m_strText, i) == 0) {
             ++i;
         }
         return i;
     }
+    // A comma after one to three digits that do not begin with 0, with three digits after it and
+    // no more, reads as well as a separator of thousands ("1,000").
+    bool IsThousandsComma(std::size_t comma, const std::string& whole) const {
+        if (whole.empty() || whole.size() > 3 || whole[0] == '0' || comma + 4 > m_nLength) {
+            return false;
+        }
+        for (std::size_t i = comma + 1; i < comma + 4; ++i) {
+            if (!IsDigit(m_strText[i])) {
+                return false;
+            }
+        }
+        return comma + 4 == m_nLength || !IsDigit(m_strText[comma + 4]);
+    }
+    bool ReadPieces(double& dTotal);
     bool ReadNumber(std::string& number);
     bool RefuseExponent(std::size_t numberStart, const std::string& number);
+    bool RefuseThousands(std::size_t numberStart, std::size_t comma);
+    bool RefuseUnit(const std::string& word, DurationUnit unit);
+    bool CheckOrder(int nUnit);
+    bool ReadClock(std::size_t start, const std::string& first, double& dTotal);
+    bool RefuseClockField(const std::string& typed, const std::string& field, DurationUnit unit);
 
     const std::string& m_strText;
-    const std::size_t m_nLength;
-    std::size_t m_nPos = 0; // where reading goes on
-    bool m_bCommaIsPoint = false;
+    const std::size_t m_nLength; // the text's end, without the spaces after it
+    std::size_t m_nStart = 0;    // where the duration begins, after the spaces before it
+    std::size_t m_nPos = 0;      // where reading goes on
+    int m_nPreviousUnit = -1;    // the unit of the last piece read, as a DurationUnit
+    int m_nPieces = 0;
     bool m_bNonZeroDigit = false;
     std::string m_strError;
 };
 
-// The number at m_nPos: digits with at most one decimal point (the lone comma too), a digit on at
-// least one side of it. Refuses what stands there instead.
+// The number at m_nPos: digits with at most one decimal point, a digit on at least one side of
+// it; a comma right after a digit is the point. Refuses what stands there instead.
 bool CDurationReader::ReadNumber(std::string& number) {
     const std::size_t start = m_nPos;
     const char first = m_strText[m_nPos];
@@ -201,13 +208,15 @@ bool CDurationReader::ReadNumber(std::string& number) {
     for (; m_nPos < m_nLength; ++m_nPos) {
         const char c = m_strText[m_nPos];
         // A decimal comma follows a digit, so that "1h, 30min" is not 1 h and 0.3 min.
-        const bool bCommaPoint =
-            c == ',' && m_bCommaIsPoint && m_nPos > start && IsDigit(m_strText[m_nPos - 1]);
+        const bool bCommaPoint = c == ',' && m_nPos > start && IsDigit(m_strText[m_nPos - 1]);
         if (IsDigit(c)) {
             bDigits = true;
             m_bNonZeroDigit = m_bNonZeroDigit || c != '0';
             number += c;
         } else if ((c == '.' || bCommaPoint) && !bPoint) {
+            if (bCommaPoint && IsThousandsComma(m_nPos, number)) {
+                return RefuseThousands(start, m_nPos);
+            }
             bPoint = true;
             number += '.';
         } else {
@@ -220,7 +229,7 @@ bool CDurationReader::ReadNumber(std::string& number) {
     if (IsUnitByte(first)) {
         const std::size_t end = UnitEnd(start);
         const std::string word = m_strText.substr(start, end - start);
-        return Fail(FindUnit(word) >= 0
+        return Fail(IsDurationUnit(word)
                         ? "the unit " + QuoteTyped(word) + " has no number before it"
                         : QuoteTyped(word) + " is not a number");
     }
@@ -246,31 +255,167 @@ bool CDurationReader::RefuseExponent(std::size_t numberStart, const std::string&
                 false);
 }
 
-bool CDurationReader::Read(double& dSeconds) {
-    SkipBlanks();
-    if (m_nPos == m_nLength) {
-        return Fail("the duration is empty");
+// "1,000h" is a thousand hours to some and one to others: refused with both readings, of the
+// whole duration where the message holds them, else of the number alone. After "1,000" a point
+// leaves only the thousands: "1,000.5h".
+bool CDurationReader::RefuseThousands(std::size_t numberStart, std::size_t comma) {
+    const bool bPointAfter = comma + 4 < m_nLength && m_strText[comma + 4] == '.';
+    const auto message = [&](std::size_t start, std::size_t end) {
+        const std::string typed = m_strText.substr(start, end - start);
+        const std::size_t at = comma - start;
+        const std::string thousands = typed.substr(0, at) + typed.substr(at + 1);
+        const std::string decimals = typed.substr(0, at) + '.' + typed.substr(at + 1);
+        return bPointAfter
+                   ? QuoteTyped(typed) + " has a comma between thousands: write " +
+                         EscapeNonPrinting(thousands)
+                   : QuoteTyped(typed) + " is ambiguous: write " + EscapeNonPrinting(thousands) +
+                         " or " + EscapeNonPrinting(decimals);
+    };
+    std::size_t numberEnd = comma + 4;
+    while (numberEnd < m_nLength &&
+           (IsDigit(m_strText[numberEnd]) || m_strText[numberEnd] == '.')) {
+        ++numberEnd;
     }
-    // Only a sign in front makes a duration negative; a '-' anywhere else is out of place.
-    if (m_strText[m_nPos] == '-') {
-        return Fail(QuoteTyped(m_strText) + " is negative: a duration must be longer than zero",
+    for (const std::string& candidate :
+         {message(m_nStart, m_nLength), message(numberStart, numberEnd)}) {
+        if (candidate.size() <= kLongestDurationMessage) {
+            return Fail(candidate, false);
+        }
+    }
+    return Fail("a comma before three digits is ambiguous: write thousands without a comma, or "
+                "decimals with a point",
+                false);
+}
+
+bool CDurationReader::RefuseUnit(const std::string& word, DurationUnit unit) {
+    if (unit == DurationUnit::MonthOrMinute) {
+        return Fail(QuoteTyped(word) +
+                        " may mean months or minutes: write min for minutes, or months in days",
                     false);
     }
-    const std::size_t nCommas = std::count(m_strText.begin(), m_strText.end(), ',');
-    if (nCommas > 1) {
+    return Fail(QuoteTyped(word) +
+                    " is not accepted: months and years differ in length, so write the duration "
+                    "in days, for example 30d",
+                false);
+}
+
+// A piece in nUnit after the pieces read so far: each unit once, from the longest down.
+bool CDurationReader::CheckOrder(int nUnit) {
+    const auto unit = static_cast<DurationUnit>(nUnit);
+    if (nUnit == m_nPreviousUnit) {
+        return Fail(std::string("the ") + GetDurationUnit(unit).plural + " are written twice");
+    }
+    if (nUnit < m_nPreviousUnit) {
+        return Fail(std::string("the ") + GetDurationUnit(unit).plural + " come after the " +
+                        GetDurationUnit(static_cast<DurationUnit>(m_nPreviousUnit)).plural +
+                        ": write the pieces from the longest unit down",
+                    false);
+    }
+    m_nPreviousUnit = nUnit;
+    return true;
+}
+
+// A field of the clock time typed at or past the next longer unit: "1:75".
+bool CDurationReader::RefuseClockField(const std::string& typed, const std::string& field,
+                                       DurationUnit unit) {
+    const std::string most = unit == DurationUnit::Hour ? "23" : "59";
+    const std::string whole = field.substr(0, field.find('.'));
+    const std::string message = QuoteTyped(typed) + " has " + whole + " " +
+                                GetDurationUnit(unit).plural + ": a clock time holds at most " +
+                                most;
+    return Fail(message.size() <= kLongestDurationMessage
+                    ? message
+                    : QuoteTyped(typed) + " has too many " + GetDurationUnit(unit).plural +
+                          ": a clock time holds at most " + most,
+                false);
+}
+
+// A clock time whose first field, first, was read from start and whose first colon is at m_nPos:
+// MM:SS, H:MM:SS or D:HH:MM:SS, two digits after each colon, the seconds with decimals or not.
+// The fields after the first stay below the next longer unit, and so does the first after a
+// piece ("1d 02:00:00"). Nothing may follow it.
+bool CDurationReader::ReadClock(std::size_t start, const std::string& first, double& dTotal) {
+    std::vector<std::string> fields{first};
+    bool bWellFormed = first.find('.') == std::string::npos;
+    while (m_nPos < m_nLength && m_strText[m_nPos] == ':') {
+        bWellFormed = bWellFormed && fields.back().find('.') == std::string::npos;
+        ++m_nPos;
+        std::string field;
+        for (; m_nPos < m_nLength && IsDigit(m_strText[m_nPos]); ++m_nPos) {
+            field += m_strText[m_nPos];
+            m_bNonZeroDigit = m_bNonZeroDigit || m_strText[m_nPos] != '0';
+        }
+        bWellFormed = bWellFormed && field.size() == 2;
+        if (m_nPos < m_nLength && m_strText[m_nPos] == '.') {
+            field += '.';
+            for (++m_nPos; m_nPos < m_nLength && IsDigit(m_strText[m_nPos]); ++m_nPos) {
+                field += m_strText[m_nPos];
+                m_bNonZeroDigit = m_bNonZeroDigit || m_strText[m_nPos] != '0';
+            }
+        }
+        fields.push_back(field);
+    }
+    const std::string typed = m_strText.substr(start, m_nPos - start);
+    if (!bWellFormed || fields.size() > kLongestClock) {
+        return Fail(QuoteTyped(typed) + " is not a clock time: write MM:SS, H:MM:SS or D:HH:MM:SS",
+                    false);
+    }
+    const int nFirstUnit =
+        static_cast<int>(DurationUnit::Second) - static_cast<int>(fields.size()) + 1;
+    const bool bAfterPiece = m_nPieces > 0;
+    if (!CheckOrder(nFirstUnit)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto unit = static_cast<DurationUnit>(nFirstUnit + static_cast<int>(i));
+        const double dField = ReadDecimal(fields[i]);
+        const double dLimit = unit == DurationUnit::Hour ? 24 : 60;
+        if ((i > 0 || bAfterPiece) && unit != DurationUnit::Day && dField >= dLimit) {
+            return RefuseClockField(typed, fields[i], unit);
+        }
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto unit = static_cast<DurationUnit>(nFirstUnit + static_cast<int>(i));
+        dTotal += PieceSeconds(ReadDecimal(fields[i]), GetDurationUnit(unit));
+    }
+    m_nPreviousUnit = static_cast<int>(DurationUnit::Second);
+    ++m_nPieces;
+
+    SkipSpaces();
+    if (m_nPos == m_nLength) {
+        return true;
+    }
+    if (IsUnitByte(m_strText[m_nPos])) {
+        const std::string word = m_strText.substr(m_nPos, UnitEnd(m_nPos) - m_nPos);
+        const std::string message = QuoteTyped(word) + " follows the clock time " +
+                                    QuoteTyped(typed) + ", which takes no unit";
+        return Fail(message.size() <= kLongestDurationMessage
+                        ? message
+                        : QuoteTyped(word) + " follows a clock time, which takes no unit");
+    }
+    const std::string message = QuoteTyped(m_strText) + " goes on after the clock time " +
+                                QuoteTyped(typed) + ": write the clock time last";
+    return Fail(message.size() <= kLongestDurationMessage
+                    ? message
+                    : QuoteTyped(m_strText) + " goes on after its clock time: write it last",
+                false);
+}
+
+// The pieces from m_nPos to the end, added up in dTotal.
+bool CDurationReader::ReadPieces(double& dTotal) {
+    std::size_t nDecimalCommas = 0;
+    for (std::size_t i = m_nPos + 1; i < m_nLength; ++i) {
+        nDecimalCommas += m_strText[i] == ',' && IsDigit(m_strText[i - 1]) ? 1 : 0;
+    }
+    if (nDecimalCommas > 1) {
         return Fail(QuoteTyped(m_strText) + " has more than one comma: write decimals with a point",
                     false);
     }
-    m_bCommaIsPoint = nCommas == 1;
-
-    double dTotal = 0;
-    int nPreviousUnit = -1;
-    int nPieces = 0;
     std::string bareNumber; // a number without a unit, which must stand alone
     while (true) {
-        SkipBlanks();
+        SkipSpaces();
         if (m_nPos == m_nLength) {
-            break;
+            return true;
         }
         if (!bareNumber.empty()) {
             return Fail("the number " + QuoteTyped(bareNumber) +
@@ -289,9 +434,12 @@ bool CDurationReader::Read(double& dSeconds) {
               IsDigit(m_strText[m_nPos + 2])))) {
             return RefuseExponent(numberStart, number);
         }
+        if (m_nPos < m_nLength && m_strText[m_nPos] == ':') {
+            return ReadClock(numberStart, number, dTotal);
+        }
         const double dNumber = ReadDecimal(number);
 
-        SkipBlanks();
+        SkipSpaces();
         const std::size_t unitStart = m_nPos;
         m_nPos = UnitEnd(m_nPos);
         const std::string word = m_strText.substr(unitStart, m_nPos - unitStart);
@@ -299,39 +447,67 @@ bool CDurationReader::Read(double& dSeconds) {
             if (m_nPos < m_nLength && !IsDigit(m_strText[m_nPos])) {
                 return Unexpected(m_nPos);
             }
-            if (nPieces > 0) {
+            if (m_nPieces > 0) {
                 return Fail("the number " + QuoteTyped(typedNumber) + " has no unit");
             }
             bareNumber = typedNumber;
             dTotal = dNumber;
-            ++nPieces;
+            ++m_nPieces;
             continue;
         }
-        const int nUnit = FindUnit(word);
-        if (nUnit < 0) {
-            return Fail(QuoteTyped(word) + " is not a unit: use d, h, min, s, ms, us or ns", false);
+        DurationUnit unit = DurationUnit::Second;
+        if (!FindDurationUnit(word, unit)) {
+            return Fail(QuoteTyped(word) + " is not a unit: use " + ListUnitNames(), false);
         }
-        if (nUnit == nPreviousUnit) {
-            return Fail(std::string("the ") + kUnits[nUnit].plural + " are written twice");
+        const CDurationUnitInfo& info = GetDurationUnit(unit);
+        if (!info.bFixedLength) {
+            return RefuseUnit(word, unit);
         }
-        if (nUnit < nPreviousUnit) {
-            return Fail(std::string("the ") + kUnits[nUnit].plural + " come after the " +
-                            kUnits[nPreviousUnit].plural +
-                            ": write the pieces from the longest unit down",
-                        false);
+        if (!CheckOrder(static_cast<int>(unit))) {
+            return false;
         }
-        nPreviousUnit = nUnit;
-        dTotal += PieceSeconds(dNumber, kUnits[nUnit]);
-        ++nPieces;
+        dTotal += PieceSeconds(dNumber, info);
+        ++m_nPieces;
+        // A comma after a unit separates it from the next piece: "1 hour, 30 minutes".
+        SkipSpaces();
+        if (m_nPos < m_nLength && m_strText[m_nPos] == ',') {
+            const std::size_t comma = m_nPos++;
+            SkipSpaces();
+            if (m_nPos == m_nLength || m_strText[m_nPos] == ',') {
+                return Unexpected(m_nPos == m_nLength ? comma : m_nPos);
+            }
+        }
+    }
+}
+
+bool CDurationReader::Read(double& dSeconds) {
+    SkipSpaces();
+    m_nStart = m_nPos;
+    if (m_nPos == m_nLength) {
+        return Fail("the duration is empty");
+    }
+    const bool bMinus = m_strText[m_nPos] == '-';
+    m_nPos += bMinus ? 1 : 0;
+    double dTotal = 0;
+    const bool bRead = ReadPieces(dTotal);
+    // Zero is zero with a sign as without; only a sign in front makes anything else negative,
+    // whatever follows it.
+    const bool bZero = bRead && m_nPieces > 0 && dTotal == 0 && !m_bNonZeroDigit;
+    if (bZero) {
+        return Fail(QuoteTyped(m_strText) + " is not longer than zero");
+    }
+    if (bMinus) {
+        return Fail(QuoteTyped(m_strText) + " is negative: a duration must be longer than zero",
+                    false);
+    }
+    if (!bRead) {
+        return false;
     }
     if (!std::isfinite(dTotal)) {
         return Fail(QuoteTyped(m_strText) + " is too long a duration: no number holds it", false);
     }
     if (!(dTotal > 0)) {
-        return Fail(m_bNonZeroDigit ? QuoteTyped(m_strText) + " is too short to tell from zero"
-                                    : QuoteTyped(m_strText) +
-                                          " is no time at all: a duration must be longer than zero",
-                    false);
+        return Fail(QuoteTyped(m_strText) + " is too short to tell from zero", false);
     }
     dSeconds = dTotal;
     return true;
@@ -349,7 +525,8 @@ bool ParseDuration(const std::string& text, double& dSeconds, std::string& error
 }
 
 bool IsDurationUnit(const std::string& word) {
-    return FindUnit(word) >= 0;
+    DurationUnit unit = DurationUnit::Second;
+    return FindDurationUnit(word, unit);
 }
 
 } // namespace spanwise
