@@ -262,7 +262,7 @@ std::string AllCsv(const std::vector<CFitAnswer>& answers) {
 } // namespace
 
 const char* const kFitDurationFirst =
-    "the duration comes first, as in spanwise-cli fit DURATION [LIST=VALUE ...]";
+    "the duration comes first, as in fit DURATION [LIST=VALUE ...]";
 const char* const kFitDurationMissing =
     "fit needs a DURATION, which comes before the selections: spanwise-cli fit DURATION "
     "[LIST=VALUE ...]";
@@ -280,8 +280,7 @@ void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
                                        "fit DURATION -, the duration first");
                 }
                 if (text.find('=') != std::string::npos) {
-                    return QuoteTyped(text) +
-                           " is a selection, not a duration: " + kFitDurationFirst;
+                    return QuoteTyped(text) + " is a selection: " + kFitDurationFirst;
                 }
                 double dSeconds = 0;
                 std::string error;
