@@ -7,8 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
+#include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace spanwise {
 
@@ -29,8 +30,8 @@ bool IsDigit(char c) {
 }
 
 // The length in bytes of the space at text[i], 0 where there is none: the blank, the tab, line
-// ends, and the Unicode spaces that text pasted from a document or a web page brings (no-break,
-// thin, narrow no-break, ideographic...).
+// ends, and the Unicode spaces that text pasted from a document or a web page brings: no-break,
+// the typographic spaces from en quad to hair (thin among them), narrow no-break, ideographic.
 std::size_t SpaceLength(const std::string& text, std::size_t i) {
     const auto byte = [&](std::size_t k) {
         return k < text.size() ? static_cast<unsigned char>(text[k]) : 0U;
@@ -45,9 +46,7 @@ std::size_t SpaceLength(const std::string& text, std::size_t i) {
     const unsigned b1 = byte(i + 1);
     const unsigned b2 = byte(i + 2);
     const bool bSpace =
-        (b == 0xe1 && b1 == 0x9a && b2 == 0x80) ||                 // U+1680
         (b == 0xe2 && b1 == 0x80 && (b2 <= 0x8a || b2 == 0xaf)) || // U+2000-200A, 202F
-        (b == 0xe2 && b1 == 0x81 && b2 == 0x9f) ||                 // U+205F
         (b == 0xe3 && b1 == 0x80 && b2 == 0x80);                   // U+3000
     return bSpace && b2 >= 0x80 ? 3 : 0;
 }
@@ -123,34 +122,29 @@ std::string PlainForm(const std::string& number, long nExponent) {
 // Reads one duration; each refusal sets m_strError and returns false.
 class CDurationReader {
 public:
-    explicit CDurationReader(const std::string& text) : m_strText(text), m_nLength(TrimmedEnd()) {}
+    explicit CDurationReader(const std::string& text) : m_strText(text), m_nLength(text.size()) {}
 
     bool Read(double& dSeconds);
     const std::string& Error() const { return m_strError; }
 
 private:
-    // what, with the example after it when the message stays short enough.
-    bool Fail(const std::string& what, bool bExample = true) {
-        m_strError = what;
-        const std::string example = std::string("; write a duration such as ") + kDurationExamples;
-        if (bExample && what.size() + example.size() <= kLongestDurationMessage) {
-            m_strError += example;
+    // The message, a sentence in parts, with the example after it when it stays short enough.
+    bool Fail(std::initializer_list<std::string_view> parts, bool bExample = true) {
+        m_strError.clear();
+        for (const std::string_view part : parts) {
+            m_strError.append(part);
+        }
+        const std::string_view example = "; write a duration such as ";
+        if (bExample &&
+            m_strError.size() + example.size() + std::string_view(kDurationExamples).size() <=
+                kLongestDurationMessage) {
+            m_strError.append(example).append(kDurationExamples);
         }
         return false;
     }
     bool Unexpected(std::size_t i) {
-        return Fail("unexpected " + QuoteTyped(m_strText.substr(i, 1)) + " in " +
-                    QuoteTyped(m_strText));
-    }
-    // Where the text ends but for the spaces and line ends after it.
-    std::size_t TrimmedEnd() const {
-        std::size_t end = 0;
-        for (std::size_t i = 0; i < m_strText.size();) {
-            const std::size_t nSpace = SpaceLength(m_strText, i);
-            i += nSpace > 0 ? nSpace : 1;
-            end = nSpace > 0 ? end : i;
-        }
-        return end;
+        return Fail(
+            {"unexpected ", QuoteTyped(m_strText.substr(i, 1)), " in ", QuoteTyped(m_strText)});
     }
     void SkipSpaces() {
         for (std::size_t n = 0; m_nPos < m_nLength && (n = SpaceLength(m_strText, m_nPos)) > 0;) {
@@ -163,33 +157,30 @@ private:
         }
         return i;
     }
-    // A comma after one to three digits that do not begin with 0, with three digits after it and
-    // no more, reads as well as a separator of thousands ("1,000").
+    std::size_t DigitsEnd(std::size_t i) const {
+        while (i < m_nLength && IsDigit(m_strText[i])) {
+            ++i;
+        }
+        return i;
+    }
+    // A comma after a whole number from 1 to 999, with three digits after it and then neither a
+    // digit nor a point, reads as well as a separator of thousands ("1,000").
     bool IsThousandsComma(std::size_t comma, const std::string& whole) const {
-        if (whole.empty() || whole.size() > 3 || whole[0] == '0' || comma + 4 > m_nLength) {
-            return false;
-        }
-        for (std::size_t i = comma + 1; i < comma + 4; ++i) {
-            if (!IsDigit(m_strText[i])) {
-                return false;
-            }
-        }
-        return comma + 4 == m_nLength || !IsDigit(m_strText[comma + 4]);
+        return !whole.empty() && whole.size() <= 3 && whole[0] != '0' &&
+               DigitsEnd(comma + 1) == comma + 4 &&
+               (comma + 4 == m_nLength || m_strText[comma + 4] != '.');
     }
     bool ReadPieces(double& dTotal);
     bool ReadNumber(std::string& number);
     bool RefuseExponent(std::size_t numberStart, const std::string& number);
     bool RefuseThousands(std::size_t numberStart, std::size_t comma);
-    bool RefuseUnit(const std::string& word, DurationUnit unit);
     bool CheckOrder(int nUnit);
-    bool ReadClock(std::size_t start, const std::string& first, double& dTotal);
-    bool RefuseClockField(const std::string& typed, const std::string& field, DurationUnit unit);
+    bool ReadClock(std::size_t start, double& dTotal);
 
     const std::string& m_strText;
-    const std::size_t m_nLength; // the text's end, without the spaces after it
-    std::size_t m_nStart = 0;    // where the duration begins, after the spaces before it
-    std::size_t m_nPos = 0;      // where reading goes on
-    int m_nPreviousUnit = -1;    // the unit of the last piece read, as a DurationUnit
+    const std::size_t m_nLength;
+    std::size_t m_nPos = 0;   // where reading goes on
+    int m_nPreviousUnit = -1; // the unit of the last piece read, as a DurationUnit
     int m_nPieces = 0;
     bool m_bNonZeroDigit = false;
     std::string m_strError;
@@ -201,7 +192,7 @@ bool CDurationReader::ReadNumber(std::string& number) {
     const std::size_t start = m_nPos;
     const char first = m_strText[m_nPos];
     if (first == '+') {
-        return Fail(QuoteTyped(m_strText) + " has a sign: write the number alone", false);
+        return Fail({QuoteTyped(m_strText), " has a sign: write the number alone"}, false);
     }
     bool bDigits = false;
     bool bPoint = false;
@@ -227,11 +218,10 @@ bool CDurationReader::ReadNumber(std::string& number) {
         return true;
     }
     if (IsUnitByte(first)) {
-        const std::size_t end = UnitEnd(start);
-        const std::string word = m_strText.substr(start, end - start);
-        return Fail(IsDurationUnit(word)
-                        ? "the unit " + QuoteTyped(word) + " has no number before it"
-                        : QuoteTyped(word) + " is not a number");
+        const std::string word = m_strText.substr(start, UnitEnd(start) - start);
+        return IsDurationUnit(word)
+                   ? Fail({"the unit ", QuoteTyped(word), " has no number before it"})
+                   : Fail({QuoteTyped(word), " is not a number"});
     }
     return Unexpected(start);
 }
@@ -250,155 +240,82 @@ bool CDurationReader::RefuseExponent(std::size_t numberStart, const std::string&
     }
     const std::string typed = m_strText.substr(numberStart, i - numberStart);
     const std::string plain = PlainForm(number, bNegative ? -nExponent : nExponent);
-    return Fail(QuoteTyped(typed) + " is scientific notation, which is not accepted: write " +
-                    (plain.empty() ? "it in plain digits" : plain),
+    return Fail({QuoteTyped(typed), " is scientific notation, which is not accepted: write ",
+                 plain.empty() ? "it in plain digits" : plain},
                 false);
 }
 
-// "1,000h" is a thousand hours to some and one to others: refused with both readings, of the
-// whole duration where the message holds them, else of the number alone. After "1,000" a point
-// leaves only the thousands: "1,000.5h".
+// "1,000h" is a thousand hours to some and one to others: refused with both readings of the
+// number, with its unit when one follows at once.
 bool CDurationReader::RefuseThousands(std::size_t numberStart, std::size_t comma) {
-    const bool bPointAfter = comma + 4 < m_nLength && m_strText[comma + 4] == '.';
-    const auto message = [&](std::size_t start, std::size_t end) {
-        const std::string typed = m_strText.substr(start, end - start);
-        const std::size_t at = comma - start;
-        const std::string thousands = typed.substr(0, at) + typed.substr(at + 1);
-        const std::string decimals = typed.substr(0, at) + '.' + typed.substr(at + 1);
-        return bPointAfter
-                   ? QuoteTyped(typed) + " has a comma between thousands: write " +
-                         EscapeNonPrinting(thousands)
-                   : QuoteTyped(typed) + " is ambiguous: write " + EscapeNonPrinting(thousands) +
-                         " or " + EscapeNonPrinting(decimals);
-    };
-    std::size_t numberEnd = comma + 4;
-    while (numberEnd < m_nLength &&
-           (IsDigit(m_strText[numberEnd]) || m_strText[numberEnd] == '.')) {
-        ++numberEnd;
+    std::size_t end = UnitEnd(comma + 4);
+    if (!IsDurationUnit(m_strText.substr(comma + 4, end - comma - 4))) {
+        end = comma + 4;
     }
-    for (const std::string& candidate :
-         {message(m_nStart, m_nLength), message(numberStart, numberEnd)}) {
-        if (candidate.size() <= kLongestDurationMessage) {
-            return Fail(candidate, false);
-        }
-    }
-    return Fail("a comma before three digits is ambiguous: write thousands without a comma, or "
-                "decimals with a point",
-                false);
-}
-
-bool CDurationReader::RefuseUnit(const std::string& word, DurationUnit unit) {
-    if (unit == DurationUnit::MonthOrMinute) {
-        return Fail(QuoteTyped(word) +
-                        " may mean months or minutes: write min for minutes, or months in days",
-                    false);
-    }
-    return Fail(QuoteTyped(word) +
-                    " is not accepted: months and years differ in length, so write the duration "
-                    "in days, for example 30d",
+    const std::string before = m_strText.substr(numberStart, comma - numberStart);
+    const std::string after = m_strText.substr(comma + 1, end - comma - 1);
+    return Fail({"\"", before, ",", after, "\" is ambiguous: write ", before, after, " or ", before,
+                 ".", after},
                 false);
 }
 
 // A piece in nUnit after the pieces read so far: each unit once, from the longest down.
 bool CDurationReader::CheckOrder(int nUnit) {
-    const auto unit = static_cast<DurationUnit>(nUnit);
+    const char* const plural = GetDurationUnit(static_cast<DurationUnit>(nUnit)).plural;
     if (nUnit == m_nPreviousUnit) {
-        return Fail(std::string("the ") + GetDurationUnit(unit).plural + " are written twice");
+        return Fail({"the ", plural, " are written twice"});
     }
     if (nUnit < m_nPreviousUnit) {
-        return Fail(std::string("the ") + GetDurationUnit(unit).plural + " come after the " +
-                        GetDurationUnit(static_cast<DurationUnit>(m_nPreviousUnit)).plural +
-                        ": write the pieces from the longest unit down",
+        return Fail({"the ", plural, " come after the ",
+                     GetDurationUnit(static_cast<DurationUnit>(m_nPreviousUnit)).plural,
+                     ": write the pieces from the longest unit down"},
                     false);
     }
     m_nPreviousUnit = nUnit;
     return true;
 }
 
-// A field of the clock time typed at or past the next longer unit: "1:75".
-bool CDurationReader::RefuseClockField(const std::string& typed, const std::string& field,
-                                       DurationUnit unit) {
-    const std::string most = unit == DurationUnit::Hour ? "23" : "59";
-    const std::string whole = field.substr(0, field.find('.'));
-    const std::string message = QuoteTyped(typed) + " has " + whole + " " +
-                                GetDurationUnit(unit).plural + ": a clock time holds at most " +
-                                most;
-    return Fail(message.size() <= kLongestDurationMessage
-                    ? message
-                    : QuoteTyped(typed) + " has too many " + GetDurationUnit(unit).plural +
-                          ": a clock time holds at most " + most,
-                false);
-}
-
-// A clock time whose first field, first, was read from start and whose first colon is at m_nPos:
-// MM:SS, H:MM:SS or D:HH:MM:SS, two digits after each colon, the seconds with decimals or not.
-// The fields after the first stay below the next longer unit, and so does the first after a
-// piece ("1d 02:00:00"). Nothing may follow it.
-bool CDurationReader::ReadClock(std::size_t start, const std::string& first, double& dTotal) {
-    std::vector<std::string> fields{first};
-    bool bWellFormed = first.find('.') == std::string::npos;
-    while (m_nPos < m_nLength && m_strText[m_nPos] == ':') {
-        bWellFormed = bWellFormed && fields.back().find('.') == std::string::npos;
-        ++m_nPos;
-        std::string field;
-        for (; m_nPos < m_nLength && IsDigit(m_strText[m_nPos]); ++m_nPos) {
-            field += m_strText[m_nPos];
-            m_bNonZeroDigit = m_bNonZeroDigit || m_strText[m_nPos] != '0';
-        }
-        bWellFormed = bWellFormed && field.size() == 2;
-        if (m_nPos < m_nLength && m_strText[m_nPos] == '.') {
-            field += '.';
-            for (++m_nPos; m_nPos < m_nLength && IsDigit(m_strText[m_nPos]); ++m_nPos) {
-                field += m_strText[m_nPos];
-                m_bNonZeroDigit = m_bNonZeroDigit || m_strText[m_nPos] != '0';
-            }
-        }
-        fields.push_back(field);
+// A clock time whose first field, all digits, was read from start and whose first colon is at
+// m_nPos: MM:SS, H:MM:SS or D:HH:MM:SS, two digits after each colon, each below the next longer
+// unit, the seconds with decimals or not. It ends the duration.
+bool CDurationReader::ReadClock(std::size_t start, double& dTotal) {
+    std::size_t end = m_nPos;
+    int nColons = 0;
+    while (end < m_nLength && (IsDigit(m_strText[end]) || m_strText[end] == ':')) {
+        nColons += m_strText[end++] == ':' ? 1 : 0;
     }
-    const std::string typed = m_strText.substr(start, m_nPos - start);
-    if (!bWellFormed || fields.size() > kLongestClock) {
-        return Fail(QuoteTyped(typed) + " is not a clock time: write MM:SS, H:MM:SS or D:HH:MM:SS",
+    bool bWellFormed = DigitsEnd(start) == m_nPos && nColons <= static_cast<int>(kLongestClock) - 1;
+    for (std::size_t i = m_nPos; i < end; i += 3) {
+        bWellFormed = bWellFormed && m_strText[i] == ':' && DigitsEnd(i + 1) == i + 3;
+    }
+    if (end < m_nLength && m_strText[end] == '.') {
+        end = DigitsEnd(end + 1); // the seconds' decimals
+        bWellFormed = bWellFormed && (end == m_nLength || m_strText[end] != ':');
+    }
+    const std::string typed = m_strText.substr(start, end - start);
+    if (!bWellFormed) {
+        return Fail({QuoteTyped(typed), " is not a clock time: write MM:SS, H:MM:SS or D:HH:MM:SS"},
                     false);
     }
-    const int nFirstUnit =
-        static_cast<int>(DurationUnit::Second) - static_cast<int>(fields.size()) + 1;
-    const bool bAfterPiece = m_nPieces > 0;
+    const int nFirstUnit = static_cast<int>(DurationUnit::Second) - nColons;
     if (!CheckOrder(nFirstUnit)) {
         return false;
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto unit = static_cast<DurationUnit>(nFirstUnit + static_cast<int>(i));
-        const double dField = ReadDecimal(fields[i]);
-        const double dLimit = unit == DurationUnit::Hour ? 24 : 60;
-        if ((i > 0 || bAfterPiece) && unit != DurationUnit::Day && dField >= dLimit) {
-            return RefuseClockField(typed, fields[i], unit);
-        }
+    // Each field ends at the next colon; the seconds at the end.
+    int nUnit = nFirstUnit;
+    for (std::size_t fieldStart = start; fieldStart < end;) {
+        const auto unit = static_cast<DurationUnit>(nUnit++);
+        const std::size_t fieldEnd = unit == DurationUnit::Second ? end : DigitsEnd(fieldStart);
+        const double dField = ReadDecimal(m_strText.substr(fieldStart, fieldEnd - fieldStart));
+        m_bNonZeroDigit = m_bNonZeroDigit || dField > 0;
+        dTotal += PieceSeconds(dField, GetDurationUnit(unit));
+        fieldStart = fieldEnd + 1;
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto unit = static_cast<DurationUnit>(nFirstUnit + static_cast<int>(i));
-        dTotal += PieceSeconds(ReadDecimal(fields[i]), GetDurationUnit(unit));
-    }
+    m_nPos = end;
     m_nPreviousUnit = static_cast<int>(DurationUnit::Second);
     ++m_nPieces;
-
     SkipSpaces();
-    if (m_nPos == m_nLength) {
-        return true;
-    }
-    if (IsUnitByte(m_strText[m_nPos])) {
-        const std::string word = m_strText.substr(m_nPos, UnitEnd(m_nPos) - m_nPos);
-        const std::string message = QuoteTyped(word) + " follows the clock time " +
-                                    QuoteTyped(typed) + ", which takes no unit";
-        return Fail(message.size() <= kLongestDurationMessage
-                        ? message
-                        : QuoteTyped(word) + " follows a clock time, which takes no unit");
-    }
-    const std::string message = QuoteTyped(m_strText) + " goes on after the clock time " +
-                                QuoteTyped(typed) + ": write the clock time last";
-    return Fail(message.size() <= kLongestDurationMessage
-                    ? message
-                    : QuoteTyped(m_strText) + " goes on after its clock time: write it last",
-                false);
+    return m_nPos == m_nLength || Unexpected(m_nPos);
 }
 
 // The pieces from m_nPos to the end, added up in dTotal.
@@ -408,8 +325,9 @@ bool CDurationReader::ReadPieces(double& dTotal) {
         nDecimalCommas += m_strText[i] == ',' && IsDigit(m_strText[i - 1]) ? 1 : 0;
     }
     if (nDecimalCommas > 1) {
-        return Fail(QuoteTyped(m_strText) + " has more than one comma: write decimals with a point",
-                    false);
+        return Fail(
+            {QuoteTyped(m_strText), " has more than one comma: write decimals with a point"},
+            false);
     }
     std::string bareNumber; // a number without a unit, which must stand alone
     while (true) {
@@ -418,8 +336,8 @@ bool CDurationReader::ReadPieces(double& dTotal) {
             return true;
         }
         if (!bareNumber.empty()) {
-            return Fail("the number " + QuoteTyped(bareNumber) +
-                        " has no unit: a number without one must stand alone");
+            return Fail({"the number ", QuoteTyped(bareNumber),
+                         " has no unit: a number without one must stand alone"});
         }
         const std::size_t numberStart = m_nPos;
         std::string number;
@@ -435,7 +353,7 @@ bool CDurationReader::ReadPieces(double& dTotal) {
             return RefuseExponent(numberStart, number);
         }
         if (m_nPos < m_nLength && m_strText[m_nPos] == ':') {
-            return ReadClock(numberStart, number, dTotal);
+            return ReadClock(numberStart, dTotal);
         }
         const double dNumber = ReadDecimal(number);
 
@@ -448,7 +366,7 @@ bool CDurationReader::ReadPieces(double& dTotal) {
                 return Unexpected(m_nPos);
             }
             if (m_nPieces > 0) {
-                return Fail("the number " + QuoteTyped(typedNumber) + " has no unit");
+                return Fail({"the number ", QuoteTyped(typedNumber), " has no unit"});
             }
             bareNumber = typedNumber;
             dTotal = dNumber;
@@ -457,11 +375,12 @@ bool CDurationReader::ReadPieces(double& dTotal) {
         }
         DurationUnit unit = DurationUnit::Second;
         if (!FindDurationUnit(word, unit)) {
-            return Fail(QuoteTyped(word) + " is not a unit: use " + ListUnitNames(), false);
+            return Fail({QuoteTyped(word), " is not a unit: use ", kDurationUnitNames}, false);
         }
         const CDurationUnitInfo& info = GetDurationUnit(unit);
         if (!info.bFixedLength) {
-            return RefuseUnit(word, unit);
+            return Fail({QuoteTyped(word), " is not accepted: months and years vary; write days"},
+                        false);
         }
         if (!CheckOrder(static_cast<int>(unit))) {
             return false;
@@ -482,9 +401,8 @@ bool CDurationReader::ReadPieces(double& dTotal) {
 
 bool CDurationReader::Read(double& dSeconds) {
     SkipSpaces();
-    m_nStart = m_nPos;
     if (m_nPos == m_nLength) {
-        return Fail("the duration is empty");
+        return Fail({"the duration is empty"});
     }
     const bool bMinus = m_strText[m_nPos] == '-';
     m_nPos += bMinus ? 1 : 0;
@@ -492,22 +410,21 @@ bool CDurationReader::Read(double& dSeconds) {
     const bool bRead = ReadPieces(dTotal);
     // Zero is zero with a sign as without; only a sign in front makes anything else negative,
     // whatever follows it.
-    const bool bZero = bRead && m_nPieces > 0 && dTotal == 0 && !m_bNonZeroDigit;
-    if (bZero) {
-        return Fail(QuoteTyped(m_strText) + " is not longer than zero");
+    if (bRead && m_nPieces > 0 && dTotal == 0 && !m_bNonZeroDigit) {
+        return Fail({QuoteTyped(m_strText), " is not longer than zero"});
     }
     if (bMinus) {
-        return Fail(QuoteTyped(m_strText) + " is negative: a duration must be longer than zero",
+        return Fail({QuoteTyped(m_strText), " is negative: a duration must be longer than zero"},
                     false);
     }
     if (!bRead) {
         return false;
     }
     if (!std::isfinite(dTotal)) {
-        return Fail(QuoteTyped(m_strText) + " is too long a duration: no number holds it", false);
+        return Fail({QuoteTyped(m_strText), " is too long a duration: no number holds it"}, false);
     }
     if (!(dTotal > 0)) {
-        return Fail(QuoteTyped(m_strText) + " is too short to tell from zero", false);
+        return Fail({QuoteTyped(m_strText), " is too short to tell from zero"}, false);
     }
     dSeconds = dTotal;
     return true;

@@ -7,13 +7,13 @@
 // - pieces from the longest unit down ("3d", "2d12h", "1h30min", "1.5h", "500ms"), each a decimal
 //   number with its unit, the two together or apart ("90 min", "1 hour, 30 minutes": a comma after
 //   a unit only separates); a number alone is seconds;
-// - a clock time, MM:SS, H:MM:SS or D:HH:MM:SS, alone or after the longer pieces ("1d 02:00:00");
-//   the seconds may have decimals.
-// The units and their spellings, in any case, are those of DurationUnits.h; months and years are
-// refused, since their length varies. Any Unicode space counts as a blank, and blanks and line
-// ends around the duration are ignored. A comma right after a digit is the decimal point ("1,5h"),
-// once in a duration; a comma that may as well separate thousands ("1,000h") is refused with both
-// readings.
+// - a clock time, MM:SS, H:MM:SS or D:HH:MM:SS, two digits after each colon, alone or after the
+//   longer pieces ("1d 02:00:00"), and last; the seconds may have decimals.
+// The units and their spellings are those of DurationUnits.h; months and years are refused, since
+// their length varies. The Unicode spaces of pasted text (no-break, thin, narrow no-break...)
+// count as blanks, and blanks and line ends around the duration are ignored. A comma right after a
+// digit is the decimal point ("1,5h"), once in a duration; a comma that may as well separate
+// thousands ("1,000h") is refused with both readings.
 
 namespace spanwise {
 

@@ -6,68 +6,68 @@ namespace spanwise {
 
 // clang-format off
 const CDurationUnitInfo kDurationUnits[] = {
-    { DurationUnit::Week,          "w",   "weeks",          604800, 0,   true  },
-    { DurationUnit::Day,           "d",   "days",            86400, 0,   true  },
-    { DurationUnit::Hour,          "h",   "hours",            3600, 0,   true  },
-    { DurationUnit::Minute,        "min", "minutes",            60, 0,   true  },
-    { DurationUnit::Second,        "s",   "seconds",             1, 0,   true  },
-    { DurationUnit::Millisecond,   "ms",  "milliseconds",        0, 1e3, true  },
-    { DurationUnit::Microsecond,   "us",  "microseconds",        0, 1e6, true  },
-    { DurationUnit::Nanosecond,    "ns",  "nanoseconds",         0, 1e9, true  },
-    { DurationUnit::Month,         "",    "months",              0, 0,   false },
-    { DurationUnit::Year,          "",    "years",               0, 0,   false },
-    { DurationUnit::MonthOrMinute, "",    "months or minutes",   0, 0,   false },
+    // seconds, per second, plural,     unit,                       fixed length
+    { 604800, 0,   "weeks",             DurationUnit::Week,         true  },
+    { 86400,  0,   "days",              DurationUnit::Day,          true  },
+    { 3600,   0,   "hours",             DurationUnit::Hour,         true  },
+    { 60,     0,   "minutes",           DurationUnit::Minute,       true  },
+    { 1,      0,   "seconds",           DurationUnit::Second,       true  },
+    { 0,      1e3, "milliseconds",      DurationUnit::Millisecond,  true  },
+    { 0,      1e6, "microseconds",      DurationUnit::Microsecond,  true  },
+    { 0,      1e9, "nanoseconds",       DurationUnit::Nanosecond,   true  },
+    { 0,      0,   "months",            DurationUnit::Month,        false },
+    { 0,      0,   "years",             DurationUnit::Year,         false },
 };
 
 const CDurationSpelling kDurationSpellings[] = {
-    { "w",            DurationUnit::Week,          false },
-    { "week",         DurationUnit::Week,          false },
-    { "weeks",        DurationUnit::Week,          false },
-    { "d",            DurationUnit::Day,           false },
-    { "day",          DurationUnit::Day,           false },
-    { "days",         DurationUnit::Day,           false },
-    { "h",            DurationUnit::Hour,          false },
-    { "hr",           DurationUnit::Hour,          false },
-    { "hrs",          DurationUnit::Hour,          false },
-    { "hour",         DurationUnit::Hour,          false },
-    { "hours",        DurationUnit::Hour,          false },
-    { "m",            DurationUnit::Minute,        false },
-    { "min",          DurationUnit::Minute,        false },
-    { "mins",         DurationUnit::Minute,        false },
-    { "minute",       DurationUnit::Minute,        false },
-    { "minutes",      DurationUnit::Minute,        false },
-    { "s",            DurationUnit::Second,        false },
-    { "sec",          DurationUnit::Second,        false },
-    { "secs",         DurationUnit::Second,        false },
-    { "second",       DurationUnit::Second,        false },
-    { "seconds",      DurationUnit::Second,        false },
-    { "ms",           DurationUnit::Millisecond,   false },
-    { "msec",         DurationUnit::Millisecond,   false },
-    { "millis",       DurationUnit::Millisecond,   false },
-    { "millisecond",  DurationUnit::Millisecond,   false },
-    { "milliseconds", DurationUnit::Millisecond,   false },
-    { "us",           DurationUnit::Microsecond,   false },
-    { "usec",         DurationUnit::Microsecond,   false },
-    { "\xc2\xb5s",    DurationUnit::Microsecond,   false }, // micro sign
-    { "\xce\xbcs",    DurationUnit::Microsecond,   false }, // Greek mu
-    { "microsecond",  DurationUnit::Microsecond,   false },
-    { "microseconds", DurationUnit::Microsecond,   false },
-    { "ns",           DurationUnit::Nanosecond,    false },
-    { "nsec",         DurationUnit::Nanosecond,    false },
-    { "nanosecond",   DurationUnit::Nanosecond,    false },
-    { "nanoseconds",  DurationUnit::Nanosecond,    false },
-    { "month",        DurationUnit::Month,         false },
-    { "months",       DurationUnit::Month,         false },
-    { "y",            DurationUnit::Year,          false },
-    { "yr",           DurationUnit::Year,          false },
-    { "yrs",          DurationUnit::Year,          false },
-    { "year",         DurationUnit::Year,          false },
-    { "years",        DurationUnit::Year,          false },
-    { "M",            DurationUnit::MonthOrMinute, true  },
+    { "M",            DurationUnit::Month }, // before "m", which it is in any case
+    { "w",            DurationUnit::Week },
+    { "week",         DurationUnit::Week },
+    { "weeks",        DurationUnit::Week },
+    { "d",            DurationUnit::Day },
+    { "day",          DurationUnit::Day },
+    { "days",         DurationUnit::Day },
+    { "h",            DurationUnit::Hour },
+    { "hr",           DurationUnit::Hour },
+    { "hrs",          DurationUnit::Hour },
+    { "hour",         DurationUnit::Hour },
+    { "hours",        DurationUnit::Hour },
+    { "m",            DurationUnit::Minute },
+    { "min",          DurationUnit::Minute },
+    { "mins",         DurationUnit::Minute },
+    { "minute",       DurationUnit::Minute },
+    { "minutes",      DurationUnit::Minute },
+    { "s",            DurationUnit::Second },
+    { "sec",          DurationUnit::Second },
+    { "secs",         DurationUnit::Second },
+    { "second",       DurationUnit::Second },
+    { "seconds",      DurationUnit::Second },
+    { "ms",           DurationUnit::Millisecond },
+    { "msec",         DurationUnit::Millisecond },
+    { "millis",       DurationUnit::Millisecond },
+    { "millisecond",  DurationUnit::Millisecond },
+    { "milliseconds", DurationUnit::Millisecond },
+    { "us",           DurationUnit::Microsecond },
+    { "usec",         DurationUnit::Microsecond },
+    { "\xc2\xb5s",    DurationUnit::Microsecond }, // micro sign
+    { "\xce\xbcs",    DurationUnit::Microsecond }, // Greek mu
+    { "microsecond",  DurationUnit::Microsecond },
+    { "microseconds", DurationUnit::Microsecond },
+    { "ns",           DurationUnit::Nanosecond },
+    { "nanosecond",   DurationUnit::Nanosecond },
+    { "nanoseconds",  DurationUnit::Nanosecond },
+    { "month",        DurationUnit::Month },
+    { "months",       DurationUnit::Month },
+    { "y",            DurationUnit::Year },
+    { "yr",           DurationUnit::Year },
+    { "yrs",          DurationUnit::Year },
+    { "year",         DurationUnit::Year },
+    { "years",        DurationUnit::Year },
 };
 // clang-format on
 
 const std::size_t kDurationUnitCount = std::size(kDurationUnits);
+const char* const kDurationUnitNames = "w, d, h, min, s, ms, us or ns";
 const std::size_t kDurationSpellingCount = std::size(kDurationSpellings);
 
 namespace {
@@ -85,24 +85,13 @@ std::string Lower(std::string text) {
 } // namespace
 
 const CDurationUnitInfo& GetDurationUnit(DurationUnit unit) {
-    for (const CDurationUnitInfo& info : kDurationUnits) {
-        if (info.unit == unit) {
-            return info;
-        }
-    }
-    return kDurationUnits[0]; // every unit has its row
+    return kDurationUnits[static_cast<std::size_t>(unit)];
 }
 
 bool FindDurationUnit(const std::string& word, DurationUnit& unit) {
-    for (const CDurationSpelling& spelling : kDurationSpellings) {
-        if (word == spelling.text) {
-            unit = spelling.unit;
-            return true;
-        }
-    }
     const std::string lower = Lower(word);
     for (const CDurationSpelling& spelling : kDurationSpellings) {
-        if (!spelling.bExactCase && lower == Lower(spelling.text)) {
+        if (word == spelling.text || lower == spelling.text) {
             unit = spelling.unit;
             return true;
         }
@@ -115,21 +104,6 @@ std::string ListSpellings(DurationUnit unit) {
     for (const CDurationSpelling& spelling : kDurationSpellings) {
         if (spelling.unit == unit) {
             list += (list.empty() ? "" : ", ") + std::string(spelling.text);
-        }
-    }
-    return list;
-}
-
-std::string ListUnitNames() {
-    std::string list;
-    std::size_t nLeft = 0;
-    for (const CDurationUnitInfo& info : kDurationUnits) {
-        nLeft += info.bFixedLength ? 1 : 0;
-    }
-    for (const CDurationUnitInfo& info : kDurationUnits) {
-        if (info.bFixedLength) {
-            --nLeft;
-            list += std::string(list.empty() ? "" : nLeft == 0 ? " or " : ", ") + info.name;
         }
     }
     return list;

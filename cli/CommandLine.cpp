@@ -56,8 +56,8 @@ Durations (fit):
 )";
 
 const char* const kAfterUnitsHelp =
-    R"(  Months and years differ in length: write days. M may mean months or
-  minutes: write min or m for minutes.
+    R"(  Months and years vary in length: write days. M is months; minutes are m
+  or min.
 
 Scenario lines:
   A lone - reads one scenario per line from standard input (LF, CR LF or CR

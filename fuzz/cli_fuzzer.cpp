@@ -427,11 +427,11 @@ void RunDuration(const std::string& text) {
         for (char& c : upper) {
             c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
         }
-        // "m" is minutes, but "M" alone may be months to the writer, so it is refused.
+        // "m" is minutes, but "M" alone is months, which are refused.
         double dAgain = 0;
         const bool bAgain = spanwise::ParseDuration(" " + upper + "\t", dAgain, error);
         Check((bAgain && dAgain == dSeconds) ||
-                  (!bAgain && error.find("\"M\" may mean months or minutes") != std::string::npos),
+                  (!bAgain && error.find("\"M\" is not accepted") != std::string::npos),
               "a duration reads otherwise in capitals or among blanks", text);
     } else {
         Check(!error.empty(), "a refused duration has no message", text);

@@ -318,18 +318,20 @@ TEST(CliHelp, ListsTheUnitsOfTheReader) {
         }
     }
     EXPECT_EQ(listed, table);
+    // Each spelling reads as the first on its line, or is refused with its line.
     for (const auto& [unit, spelling] : listed) {
+        const std::string first =
+            std::find_if(listed.begin(), listed.end(), [&](const auto& entry) {
+                return entry.first == unit;
+            })->second;
         double dSeconds = 0;
-        double dShort = 0;
+        double dFirst = 0;
         std::string error;
         const bool bRead = ParseDuration("2" + spelling, dSeconds, error);
         EXPECT_EQ(bRead, unit != "refused") << spelling << ": " << error;
-        for (std::size_t i = 0; bRead && i < kDurationUnitCount; ++i) {
-            if (unit == kDurationUnits[i].plural) {
-                ASSERT_TRUE(
-                    ParseDuration(std::string("2") + kDurationUnits[i].name, dShort, error));
-                EXPECT_EQ(dSeconds, dShort) << spelling;
-            }
+        if (bRead) {
+            ASSERT_TRUE(ParseDuration("2" + first, dFirst, error));
+            EXPECT_EQ(dSeconds, dFirst) << spelling;
         }
     }
 
