@@ -58,6 +58,14 @@ TEST(CliErrors, RejectEachKindOfBadInputWithAUsefulMessage) {
         {{"status"}, {"\"status\"", "report, state, table"}},
         {{"model"}, {"\"model\"", "LIST=VALUE"}},
         {{"model=Oak"}, {"\"Oak\"", "model list"}},
+        // a duration missing, misplaced or looking like an option
+        {{"fit"}, {"fit needs a DURATION", "spanwise-cli fit DURATION [LIST=VALUE ...]"}},
+        {{"fit", "--all", "--json"}, {"fit needs a DURATION"}},
+        {{"fit", "model=Cedar", "3d"},
+         {"\"model=Cedar\" is a selection: the duration comes first",
+          "fit DURATION [LIST=VALUE ...]"}},
+        {{"fit", "--3d", "model=Cedar"}, {"unknown option \"--3d\""}},
+        {{"fit", "-x", "3d"}, {"unknown option \"-x\""}},
         {{"state", "-", "model=Cedar"}, {"standard input"}},
         {{"state", "model=Cedar", "-"}, {"standard input"}},
     };
