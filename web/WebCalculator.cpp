@@ -36,18 +36,20 @@ void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
     std::vector<std::string> refused;
     const auto nPairs = pairs["length"].as<unsigned>();
     for (unsigned i = 0; i < nPairs; ++i) {
-        const std::string list = pairs[i][0].as<std::string>();
-        const std::string value = pairs[i][1].as<std::string>();
+        const auto list = pairs[i][0].as<std::string>();
+        const auto value = pairs[i][1].as<std::string>();
         if (!spanwise::IsListName(list)) {
             continue;
         }
-        const std::string word = list + "=" + value;
+        std::string word = list;
+        word.append(1, '=').append(value);
         if (value.find('+') != std::string::npos) {
-            std::string blanks = value;
-            std::replace(blanks.begin(), blanks.end(), '+', ' ');
+            std::string blanks = word;
+            std::replace(blanks.begin() + static_cast<std::ptrdiff_t>(list.size()), blanks.end(),
+                         '+', ' ');
             std::string ignored;
             if (spanwise::ApplyPick(m_calc, word, ignored) ||
-                spanwise::ApplyPick(m_calc, list + "=" + blanks, ignored)) {
+                spanwise::ApplyPick(m_calc, blanks, ignored)) {
                 continue;
             }
         }
