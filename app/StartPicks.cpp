@@ -9,13 +9,21 @@ std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks) {
     std::vector<std::string> refused;
     for (const std::string& pick : picks) {
-        std::string error;
+        spanwise::CPickError error;
         if (!spanwise::ApplyPick(calc, pick, error)) {
-            std::cerr << ctl::AfxGetAppName() << ": " << error << '\n';
-            refused.push_back(error);
+            std::cerr << ctl::AfxGetAppName() << ": " << error.commandLine << '\n';
+            refused.push_back(error.window);
         }
     }
     return refused;
+}
+
+std::string RefusedPicksMessage(const std::vector<std::string>& refused) {
+    std::string message;
+    for (const std::string& one : refused) {
+        message += (message.empty() ? "" : "\n\n") + one;
+    }
+    return message;
 }
 
 std::string ReportAfterPicks(const std::vector<std::string>& picks,

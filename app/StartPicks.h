@@ -11,9 +11,14 @@ class CCalculator;
 // them, except that one which cannot be applied is passed over and the rest still are.
 
 // Applies picks to calc in their order. Each that cannot be applied is reported on standard
-// error as "PROGRAM: MESSAGE", with spanwise-cli's message; returns those messages.
+// error as "PROGRAM: MESSAGE", with spanwise-cli's message; returns the messages as a window
+// words them (spanwise::CPickError::window).
 std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks);
+
+// The one message box that tells of the refused picks: their messages, a blank line between
+// them; empty for none.
+std::string RefusedPicksMessage(const std::vector<std::string>& refused);
 
 // For a program without a window: the Copy report, with the terminal's line ends, of the
 // conditions picks bring a calculator to; refused receives the messages ApplyStartPicks gave.

@@ -54,7 +54,7 @@ const std::string& CCalculator::ControlText(int nID) const {
 }
 
 bool CCalculator::Pick(CalcList list, int nPosition) {
-    return m_pDlg->OnUserPick(GetListControlID(list), nPosition);
+    return m_pDlg->PickFromOutside(GetListControlID(list), nPosition);
 }
 
 const std::vector<std::string>& CCalculator::GetEntries(CalcList list) const {
@@ -73,14 +73,15 @@ bool CCalculator::IsEnabled(CalcList list) const {
     return ListState(*m_pDlg, list).m_bEnabled;
 }
 
-std::string CCalculator::GetDisabledReason(CalcList list) const {
+std::string CCalculator::GetDisabledReason(CalcList list, bool bNameModel) const {
     if (IsEnabled(list)) {
         return {};
     }
     const CSelection& selection = m_pDlg->GetSelection();
     const DisabledBecause reason =
         ReasonFor(GetListEnabling(selection[CalcList::Model], selection[CalcList::Function]), list);
-    const std::string model = "model \"" + GetSelectedText(CalcList::Model) + "\"";
+    const std::string model =
+        bNameModel ? "model \"" + GetSelectedText(CalcList::Model) + "\"" : "this model";
     switch (reason) {
     case DisabledBecause::NoMemoryChoice:
         return model + " has no choice of internal memory";
@@ -99,6 +100,10 @@ std::string CCalculator::GetDisabledReason(CalcList list) const {
         break;
     }
     return "the list is disabled";
+}
+
+std::string CCalculator::GetListCaption(CalcList list) const {
+    return m_pDlg->GetAccessibleName(ListState(*m_pDlg, list));
 }
 
 std::string CCalculator::GetRecordingLengthText() const {

@@ -43,9 +43,12 @@ public:
     std::string GetSelectedText(CalcList list) const;
     bool IsEnabled(CalcList list) const;
     // Why a disabled list is disabled, by the rule the enabling step applies, as a phrase that
-    // follows "disabled because" ("model \"Gum/Gum-2\" has no choice of internal memory"); empty
-    // for an enabled list.
-    std::string GetDisabledReason(CalcList list) const;
+    // follows "disabled because" ("model \"Gum/Gum-2\" has no choice of internal memory", or
+    // without bNameModel, where the model is in view, "this model has no choice of internal
+    // memory"); empty for an enabled list.
+    std::string GetDisabledReason(CalcList list, bool bNameModel = true) const;
+    // The caption a window shows before the list ("Internal Memory").
+    std::string GetListCaption(CalcList list) const;
 
     // The shown texts: "320000 div", "( 50ns/S )", "1.6s".
     std::string GetRecordingLengthText() const;
@@ -82,8 +85,7 @@ public:
     // Presses Copy: the report goes to the host's clipboard, or a message box says why not.
     void Copy();
     // A message box over the calculator, captioned with the program's name as its own are;
-    // returns at once. Before the calculator is shown, the host shows it as the calculator opens,
-    // or before.
+    // returns at once. One asked for before the calculator is on screen shows once it is.
     void ShowMessage(const std::string& text);
 
     const CSelection& GetSelection() const;
@@ -132,6 +134,15 @@ bool IsListName(const std::string& word);
 // the selection is malformed, names no list, no entry or more than one entry, or when the list is
 // disabled. pList, when given, receives the list picked in.
 bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
+               CalcList* pList = nullptr);
+// The message of a selection that cannot be applied, as a command line writes it and as a window
+// does: a sentence, the lists by their captions, the entries one to a line and no notation the
+// user did not write.
+struct CPickError {
+    std::string commandLine; // "\"9G\" is not an entry of the memory list; its entries are ..."
+    std::string window;      // "Cannot pick \"9G\" in the Internal Memory list, which has ..."
+};
+bool ApplyPick(CCalculator& calc, const std::string& selection, CPickError& error,
                CalcList* pList = nullptr);
 // The selection of list as it stands, written so that ApplyPick picks that entry again.
 std::string SelectionWord(const CCalculator& calc, CalcList list);

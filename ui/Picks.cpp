@@ -51,12 +51,22 @@ std::string EntriesOf(const std::vector<std::string>& entries, const std::vector
     return text;
 }
 
-std::string AllEntriesOf(const std::vector<std::string>& entries) {
+std::vector<int> AllPositions(const std::vector<std::string>& entries) {
     std::vector<int> positions(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         positions[i] = static_cast<int>(i);
     }
-    return EntriesOf(entries, positions);
+    return positions;
+}
+
+// A window lists entries one to a line, so that none is broken where a message box wraps.
+std::string EntryLines(const std::vector<std::string>& entries, const std::vector<int>& positions) {
+    std::string lines;
+    for (const int nPosition : positions) {
+        const std::string& entry = entries[static_cast<std::size_t>(nPosition)];
+        lines += '\n' + (entry.empty() ? std::string("(blank)") : entry);
+    }
+    return lines;
 }
 
 std::string PositionRange(int nCount) {
@@ -73,9 +83,10 @@ int ParsePosition(const std::string& value) {
 }
 
 // The entry VALUE names in a list of entries, as ApplyPick describes; -1 with a message when
-// there is none or more than one.
+// there is none or more than one. listName is the list's name on command lines, caption the one
+// its window shows.
 int FindEntry(const std::vector<std::string>& entries, const std::string& value,
-              const std::string& listName, std::string& error) {
+              const std::string& listName, const std::string& caption, CPickError& error) {
     const int nCount = static_cast<int>(entries.size());
     const bool bSigned = value.size() > 2 && (value[1] == '-' || value[1] == '+');
     const std::size_t digitsStart = bSigned ? 2 : 1;
@@ -83,17 +94,22 @@ int FindEntry(const std::vector<std::string>& entries, const std::string& value,
     for (std::size_t i = digitsStart; bPosition && i < value.size(); ++i) {
         bPosition = IsDigit(value[i]);
     }
+    const std::string cannotPick = "Cannot pick " + QuoteTyped(value) + " in the " + caption;
     if (bPosition && bSigned) {
-        error = QuoteTyped(value) + " is not a position of the " + listName +
-                " list: write #N without a sign, " + PositionRange(nCount);
+        error.commandLine = QuoteTyped(value) + " is not a position of the " + listName +
+                            " list: write #N without a sign, " + PositionRange(nCount);
+        error.window = cannotPick + " list: a position is written without a sign, from " +
+                       PositionRange(nCount) + ".";
         return -1;
     }
     if (bPosition) {
         const int nPosition = ParsePosition(value);
         if (nPosition >= nCount) {
-            error = QuoteTyped(value) + " is not a position of the " + listName +
-                    " list, which has " + std::to_string(nCount) + " entries (" +
-                    PositionRange(nCount) + ")";
+            error.commandLine = QuoteTyped(value) + " is not a position of the " + listName +
+                                " list, which has " + std::to_string(nCount) + " entries (" +
+                                PositionRange(nCount) + ")";
+            error.window = cannotPick + " list: it has " + std::to_string(nCount) + " entries, " +
+                           PositionRange(nCount) + ".";
             return -1;
         }
         return nPosition;
@@ -113,12 +129,18 @@ int FindEntry(const std::vector<std::string>& entries, const std::string& value,
         return beginnings.front();
     }
     if (beginnings.empty()) {
-        error = QuoteTyped(value) + " is not an entry of the " + listName +
-                " list; its entries are now " + AllEntriesOf(entries) +
-                " (or #N for the N-th, from #0)";
+        error.commandLine = QuoteTyped(value) + " is not an entry of the " + listName +
+                            " list; its entries are now " +
+                            EntriesOf(entries, AllPositions(entries)) +
+                            " (or #N for the N-th, from #0)";
+        error.window = cannotPick + " list, which has no such entry. Its entries are now:" +
+                       EntryLines(entries, AllPositions(entries));
     } else {
-        error = QuoteTyped(value) + " is the beginning of more than one entry of the " + listName +
-                " list: " + EntriesOf(entries, beginnings) + "; write more of it";
+        error.commandLine = QuoteTyped(value) + " is the beginning of more than one entry of the " +
+                            listName + " list: " + EntriesOf(entries, beginnings) +
+                            "; write more of it";
+        error.window = cannotPick + " list: it begins more than one entry. Write more of one of" +
+                       " these:" + EntryLines(entries, beginnings);
     }
     return -1;
 }
@@ -144,13 +166,24 @@ bool IsListName(const std::string& word) {
 
 bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
                CalcList* pList) {
+    CPickError pickError;
+    const bool bPicked = ApplyPick(calc, selection, pickError, pList);
+    error = std::move(pickError.commandLine);
+    return bPicked;
+}
+
+bool ApplyPick(CCalculator& calc, const std::string& selection, CPickError& error,
+               CalcList* pList) {
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {
         // "fit 90 min" unquoted leaves the unit behind as a word of its own.
-        error = QuoteTyped(selection) +
-                (IsDurationUnit(selection)
-                     ? " is not a selection: quote a duration written with a blank (\"90 min\")"
-                     : " is not a selection: write LIST=VALUE, for example model=Cedar");
+        error.commandLine =
+            QuoteTyped(selection) +
+            (IsDurationUnit(selection)
+                 ? " is not a selection: quote a duration written with a blank (\"90 min\")"
+                 : " is not a selection: write LIST=VALUE, for example model=Cedar");
+        error.window = "Cannot read " + QuoteTyped(selection) +
+                       " as a pick. Write a list and one of its entries, such as model=Cedar.";
         return false;
     }
     const std::string listName = selection.substr(0, equals);
@@ -163,18 +196,31 @@ bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& err
         }
     }
     if (pNamed == nullptr) {
-        error = "unknown list " + QuoteTyped(listName) + ": the lists are " + ListNames();
+        error.commandLine =
+            "unknown list " + QuoteTyped(listName) + ": the lists are " + ListNames();
+        std::string names;
+        for (const CalcList other : kCalcLists) {
+            names += std::string(names.empty()                  ? ""
+                                 : other == CalcList::TimeRange ? " and "
+                                                                : ", ") +
+                     GetListName(other);
+        }
+        error.window =
+            "There is no list " + QuoteTyped(listName) + ". The lists are " + names + ".";
         return false;
     }
     const CalcList list = *pNamed;
     const std::string name = GetListName(list);
+    const std::string caption = calc.GetListCaption(list);
 
     if (!calc.IsEnabled(list)) {
-        error = "cannot pick in the " + name + " list: it is disabled because " +
-                calc.GetDisabledReason(list);
+        error.commandLine = "cannot pick in the " + name + " list: it is disabled because " +
+                            calc.GetDisabledReason(list);
+        error.window = "Cannot pick in the " + caption + " list: it is disabled because " +
+                       calc.GetDisabledReason(list, false) + ".";
         return false;
     }
-    const int nIndex = FindEntry(calc.GetEntries(list), value, name, error);
+    const int nIndex = FindEntry(calc.GetEntries(list), value, name, caption, error);
     if (nIndex < 0) {
         return false;
     }

@@ -93,12 +93,10 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogBaseUnits& units) {
 
 } // namespace
 
-std::string FontFamilies(const std::string& face) {
+std::string FontFamilies(const std::string& face, bool bBold) {
     std::string families;
-    for (const std::vector<std::string>& names : {GetFaceNames(face), GetStandInFaces()}) {
-        for (const std::string& name : names) {
-            families += '"' + name + "\", ";
-        }
+    for (const std::string& name : GetFacesToTry(face, bBold)) {
+        families += '"' + name + "\", ";
     }
     return families + "sans-serif";
 }

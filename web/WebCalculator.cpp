@@ -28,9 +28,9 @@ void CWebCalculator::ApplyPicks(const emscripten::val& words) {
     std::string messages;
     const auto nWords = words["length"].as<unsigned>();
     for (unsigned i = 0; i < nWords; ++i) {
-        std::string error;
+        spanwise::CPickError error;
         if (!spanwise::ApplyPick(m_calc, words[i].as<std::string>(), error)) {
-            messages += (messages.empty() ? "" : "\n") + error;
+            messages += (messages.empty() ? "" : "\n\n") + error.window;
         }
     }
     if (CDialog* pDlg = m_host.GetMainDialog(); pDlg != nullptr && !messages.empty()) {
@@ -48,9 +48,7 @@ emscripten::val CWebCalculator::GetSelectionWords() const {
 
 void CWebCalculator::Pick(int nHandle, int nIndex, int nPosition) {
     WithDialog(m_host, nHandle, nIndex, [nPosition](const CWebHost::COpenDialog& open, int nID) {
-        if (!open.pDlg->OnUserPick(nID, nPosition) && nID != -1) {
-            open.pView->ShowSelection(*open.pDlg->FindControl(nID));
-        }
+        open.pDlg->OnUserPick(nID, nPosition);
     });
 }
 

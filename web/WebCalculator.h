@@ -21,12 +21,12 @@ public:
     // Shows the calculator; the page draws it in showDialog and from the first TakeChanges.
     void Open() { m_calc.Show(); }
     // Picks as spanwise-cli's LIST=VALUE words do (the page's address), in order; the messages of
-    // those that fail are shown in one message box.
+    // those that fail are shown in one message box, as a window words them.
     void ApplyPicks(const emscripten::val& words);
     // The words that reopen the calculator's state (see spanwise::GetSelectionWords).
     emscripten::val GetSelectionWords() const;
 
-    // A pick of entry nPosition in a list; a refused one has the page show the list's selection
+    // A pick of entry nPosition in a list; of a refused one, the dialog sends the selection
     // again.
     void Pick(int nHandle, int nIndex, int nPosition);
     void Click(int nHandle, int nIndex);
