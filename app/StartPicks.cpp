@@ -9,10 +9,11 @@ std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks) {
     std::vector<std::string> refused;
     for (const std::string& pick : picks) {
-        spanwise::CPickError error;
-        if (!spanwise::ApplyPick(calc, pick, error)) {
-            std::cerr << ctl::AfxGetAppName() << ": " << error.commandLine << '\n';
-            refused.push_back(error.window);
+        spanwise::CPickRefusal refusal;
+        if (!spanwise::TryPick(calc, pick, refusal)) {
+            std::cerr << ctl::AfxGetAppName() << ": " << spanwise::CommandLineWords(refusal)
+                      << '\n';
+            refused.push_back(spanwise::WindowWords(refusal));
         }
     }
     return refused;

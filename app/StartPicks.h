@@ -12,7 +12,7 @@ class CCalculator;
 
 // Applies picks to calc in their order. Each that cannot be applied is reported on standard
 // error as "PROGRAM: MESSAGE", with spanwise-cli's message; returns the messages as a window
-// words them (spanwise::CPickError::window).
+// words them (spanwise::WindowWords).
 std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks);
 

@@ -135,15 +135,37 @@ bool IsListName(const std::string& word);
 // disabled. pList, when given, receives the list picked in.
 bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
                CalcList* pList = nullptr);
-// The message of a selection that cannot be applied, as a command line writes it and as a window
-// does: a sentence, the lists by their captions, the entries one to a line and no notation the
-// user did not write.
-struct CPickError {
-    std::string commandLine; // "\"9G\" is not an entry of the memory list; its entries are ..."
-    std::string window;      // "Cannot pick \"9G\" in the Internal Memory list, which has ..."
+// Why a selection cannot be applied, found before anything changed, with what its message needs.
+struct CPickRefusal {
+    enum class Reason {
+        NotASelection,  // no "="
+        DurationUnit,   // no "=", and a duration's unit ("90 min" unquoted)
+        UnknownList,    // typed names no list
+        Disabled,       // the list is disabled
+        SignedPosition, // "#-1"
+        NoSuchPosition, // "#N" past the last entry
+        NoSuchEntry,    // typed names no entry
+        Ambiguous,      // typed begins more than one entry (beginnings)
+    };
+    Reason reason = Reason::NotASelection;
+    std::string typed; // the selection, the list's name or the value, as typed
+    CalcList list = CalcList::Model;
+    std::string caption;              // the list's caption in the window
+    std::vector<std::string> entries; // the list's entries then
+    std::vector<int> beginnings;
+    std::string disabledBecause; // GetDisabledReason(list)
+    std::string disabledHere;    // GetDisabledReason(list, false)
 };
-bool ApplyPick(CCalculator& calc, const std::string& selection, CPickError& error,
-               CalcList* pList = nullptr);
+// ApplyPick with why not, unworded.
+bool TryPick(CCalculator& calc, const std::string& selection, CPickRefusal& refusal,
+             CalcList* pList = nullptr);
+// Why not, as spanwise-cli says it: "\"9G\" is not an entry of the memory list; its entries are
+// now \"32MW\", ... (or #N for the N-th, from #0)".
+std::string CommandLineWords(const CPickRefusal& refusal);
+// Why not, as a window says it: a sentence, the list by its caption, no notation the user did not
+// write, and the entries whole, one to a line ("Cannot pick \"9G\" in the Internal Memory list,
+// which has no such entry. Its entries are now:\n32MW\n...").
+std::string WindowWords(const CPickRefusal& refusal);
 // The selection of list as it stands, written so that ApplyPick picks that entry again.
 std::string SelectionWord(const CCalculator& calc, CalcList list);
 // The selections that bring a calculator just opened to this calculator's state when applied in

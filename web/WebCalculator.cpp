@@ -28,9 +28,9 @@ void CWebCalculator::ApplyPicks(const emscripten::val& words) {
     std::string messages;
     const auto nWords = words["length"].as<unsigned>();
     for (unsigned i = 0; i < nWords; ++i) {
-        spanwise::CPickError error;
-        if (!spanwise::ApplyPick(m_calc, words[i].as<std::string>(), error)) {
-            messages += (messages.empty() ? "" : "\n\n") + error.window;
+        spanwise::CPickRefusal refusal;
+        if (!spanwise::TryPick(m_calc, words[i].as<std::string>(), refusal)) {
+            messages += (messages.empty() ? "" : "\n\n") + spanwise::WindowWords(refusal);
         }
     }
     if (CDialog* pDlg = m_host.GetMainDialog(); pDlg != nullptr && !messages.empty()) {

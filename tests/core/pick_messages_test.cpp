@@ -80,18 +80,19 @@ TEST(PickMessages, AWindowsAreSentencesWithTheEntriesWhole) {
             std::string error;
             ASSERT_TRUE(ApplyPick(calc, pick, error)) << error;
         }
-        CPickError error;
-        ASSERT_FALSE(ApplyPick(calc, c.pick, error));
+        CPickRefusal refusal;
+        ASSERT_FALSE(TryPick(calc, c.pick, refusal));
         std::string commandLine;
         ApplyPick(calc, c.pick, commandLine);
-        EXPECT_EQ(error.commandLine, commandLine) << "spanwise-cli keeps its words";
+        EXPECT_EQ(CommandLineWords(refusal), commandLine) << "spanwise-cli keeps its words";
 
-        const std::vector<std::string> lines = Lines(error.window);
+        const std::string window = WindowWords(refusal);
+        const std::vector<std::string> lines = Lines(window);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines[0].rfind(c.begins, 0), 0U) << lines[0];
         EXPECT_TRUE(std::isupper(static_cast<unsigned char>(lines[0][0])) != 0);
         for (const char* notation : {"#N", "LIST=VALUE", "(or ", "N-th"}) {
-            EXPECT_EQ(error.window.find(notation), std::string::npos) << notation;
+            EXPECT_EQ(window.find(notation), std::string::npos) << notation;
         }
         const std::vector<std::string>& entries = calc.GetEntries(c.listed);
         for (std::size_t i = 1; i < lines.size(); ++i) {

@@ -53,9 +53,9 @@ TEST_F(CalculatorWindowTest, ScreenReadersHearCaptionsResultsAndTheirChanges) {
 TEST(StartPicksTest, ARefusedPickIsToldOverTheWindowOpenedWithTheRest) {
     CHeadlessHost headless;
     spanwise::CCalculator calc(headless);
-    spanwise::CPickError refusal;
-    ASSERT_TRUE(spanwise::ApplyPick(calc, "model=Cedar", refusal));
-    ASSERT_FALSE(spanwise::ApplyPick(calc, "memory=9G", refusal));
+    spanwise::CPickRefusal refusal;
+    ASSERT_TRUE(spanwise::TryPick(calc, "model=Cedar", refusal));
+    ASSERT_FALSE(spanwise::TryPick(calc, "memory=9G", refusal));
 
     CQtDialogHost host;
     CRecordingCalcApp app;
@@ -81,7 +81,7 @@ TEST(StartPicksTest, ARefusedPickIsToldOverTheWindowOpenedWithTheRest) {
     });
     app.InitInstance();
     // In a window's words, as it stands: nothing inserted where it may wrap.
-    EXPECT_EQ(message.toStdString(), refusal.window);
+    EXPECT_EQ(message.toStdString(), spanwise::WindowWords(refusal));
     EXPECT_EQ(heard, message);
     EXPECT_EQ(shown, QStringList({"Cedar", "REC"}));
 }

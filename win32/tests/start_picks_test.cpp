@@ -88,10 +88,10 @@ TEST(Win32StartPicks, TheWindowOpensWithThePicksAndOneRefusedIsReportedOverIt) {
     // The message for the same pick in the same state, in a window's words.
     ctl::CHeadlessHost headless;
     spanwise::CCalculator refusing(headless);
-    spanwise::CPickError refusal;
-    ASSERT_TRUE(spanwise::ApplyPick(refusing, "model=Cedar", refusal));
-    ASSERT_FALSE(spanwise::ApplyPick(refusing, "range=bogus", refusal));
-    const std::string& message = refusal.window;
+    spanwise::CPickRefusal refusal;
+    ASSERT_TRUE(spanwise::TryPick(refusing, "model=Cedar", refusal));
+    ASSERT_FALSE(spanwise::TryPick(refusing, "range=bogus", refusal));
+    const std::string message = spanwise::WindowWords(refusal);
     HWND hwndBox = program.WaitForWindow(L"spanwise", hwndCalc);
     ASSERT_NE(hwndBox, nullptr) << "a message box over the calculator";
     EXPECT_EQ(WindowTextUtf8(GetDlgItem(hwndBox, 0xFFFF)), message);
