@@ -28,7 +28,8 @@ void CControlView::Attach() {
     if (m_pDlg == nullptr) {
         return;
     }
-    m_shown.assign(m_pDlg->Controls().size(), CShown());
+    m_shown.clear();
+    m_shown.resize(m_pDlg->Controls().size());
     m_bAttaching = true;
     m_pDlg->SetObserver(this);
     m_bAttaching = false;
@@ -95,11 +96,11 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
         ShowText(control);
         return true;
     case ControlChange::Entries:
-        if (bKnown && shown.entries == control.m_entries && shown.rows == control.m_rows) {
+        if (bKnown && control.GetKind() != ControlKind::Table &&
+            shown.entries == control.m_entries) {
             return false;
         }
         shown.entries = control.m_entries;
-        shown.rows = control.m_rows;
         shown.nKnown |= Bit(change);
         ShowEntries(control);
         return true;

@@ -39,7 +39,8 @@ public:
 protected:
     virtual void ShowText(const CControlState& control) = 0;
     // Replaces a list's entries (or a table's columns and rows); the view then sends the
-    // selection, since a widget refilled has lost it.
+    // selection, since a widget refilled has lost it. A table's rows are sent whenever the dialog
+    // sets them: it sets them as a whole, when its box opens.
     virtual void ShowEntries(const CControlState& control) = 0;
     virtual void ShowSelection(const CControlState& control) = 0;
     virtual void ShowEnabled(const CControlState& control) = 0;
@@ -66,7 +67,6 @@ private:
         unsigned nKnown = 0; // one bit for each ControlChange sent once at least
         std::string text;
         std::vector<std::string> entries;
-        std::vector<CTableRow> rows;
         int nCurSel = 0;
         bool bEnabled = false;
         bool bVisible = false;
