@@ -79,10 +79,13 @@ void CDialog::Open(DialogEnded onEnded) {
 }
 
 void CDialog::OnWindowShown() {
-    if (!m_bShown) {
-        return;
+    if (m_bShown) {
+        m_bWindowShown = true;
+        ShowHeldMessages();
     }
-    m_bWindowShown = true;
+}
+
+void CDialog::ShowHeldMessages() {
     // Each box is taken off the list before it shows: a host whose boxes wait for the user
     // (Windows) may see more asked for, or the dialog end, meanwhile.
     const std::weak_ptr<bool> alive = m_pAlive;
@@ -367,12 +370,9 @@ void CDialog::OnCtlColor(CDC* /*pDC*/, CWnd* /*pWnd*/, unsigned /*nCtlColor*/) {
 
 int CDialog::MessageBox(const std::string& text, const char* caption, unsigned nType,
                         DialogEnded onClosed) {
-    std::string title = caption != nullptr ? std::string(caption) : AfxGetAppName();
-    if (m_bWindowShown) {
-        m_host.ShowMessageBox(*this, text, title, nType, std::move(onClosed));
-    } else {
-        m_heldMessages.push_back({text, std::move(title), nType, std::move(onClosed)});
-    }
+    m_heldMessages.push_back({text, caption != nullptr ? std::string(caption) : AfxGetAppName(),
+                              nType, std::move(onClosed)});
+    ShowHeldMessages();
     return IDOK;
 }
 

@@ -158,6 +158,8 @@ private:
         DialogEnded onClosed;
     };
 
+    // Shows the message boxes held, once the window is on screen.
+    void ShowHeldMessages();
     void ReleaseChild(const CDialog& child);
     std::size_t FirstTabStop() const;
 
