@@ -55,17 +55,8 @@ std::vector<std::string> GetFaceNames(const std::string& face) {
     return names;
 }
 
-std::vector<std::string> GetFacesToTry(const std::string& face, bool bBold) {
-    std::vector<std::string> faces = GetFaceNames(face);
-    if (bBold) {
-        faces.insert(faces.end(), std::begin(kBoldFallbackFaces), std::end(kBoldFallbackFaces));
-    }
-    for (const char* standIn : kStandInFaces) {
-        if (std::find(faces.begin(), faces.end(), standIn) == faces.end()) {
-            faces.emplace_back(standIn);
-        }
-    }
-    return faces;
+std::vector<std::string> GetStandInFaces() {
+    return {std::begin(kStandInFaces), std::end(kStandInFaces)};
 }
 
 std::string ResolveFace(const std::string& face, bool bBold, const IInstalledFonts& fonts) {

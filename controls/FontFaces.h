@@ -12,10 +12,9 @@ namespace ctl {
 // one (systems without Japanese fonts know it only by that).
 std::vector<std::string> GetFaceNames(const std::string& face);
 
-// The faces to try in order for face where the window system takes the first it has and cannot be
-// asked whether a face has a bold style of its own (a browser): its names, then for bold text the
-// bold fallbacks, then the stand-ins.
-std::vector<std::string> GetFacesToTry(const std::string& face, bool bBold);
+// Where the face is not installed: Japanese Gothic faces with like metrics, proportional ones
+// first, so that the templates' texts fit as they were laid out.
+std::vector<std::string> GetStandInFaces();
 
 // What a window system has installed, as ResolveFace asks it.
 class IInstalledFonts {

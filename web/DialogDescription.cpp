@@ -93,10 +93,12 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogBaseUnits& units) {
 
 } // namespace
 
-std::string FontFamilies(const std::string& face, bool bBold) {
+std::string FontFamilies(const std::string& face) {
     std::string families;
-    for (const std::string& name : GetFacesToTry(face, bBold)) {
-        families += '"' + name + "\", ";
+    for (const std::vector<std::string>& names : {GetFaceNames(face), GetStandInFaces()}) {
+        for (const std::string& name : names) {
+            families += '"' + name + "\", ";
+        }
     }
     return families + "sans-serif";
 }

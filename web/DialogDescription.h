@@ -10,9 +10,10 @@ class CDialog;
 
 // A dialog as the page draws it, handed over as JSON when it opens.
 
-// The CSS font-family list for a face, for bold text where bBold: the faces to try
-// (ctl::GetFacesToTry), then the browser's sans-serif.
-std::string FontFamilies(const std::string& face, bool bBold = false);
+// The CSS font-family list for a face: its names (GetFaceNames), then the faces that stand in for
+// it where it is not installed, then the browser's sans-serif. The browser makes bold text in the
+// face it takes.
+std::string FontFamilies(const std::string& face);
 
 // The CSS font of the dialog's template: its point size and the families for its face.
 std::string DialogFont(const ctl::CDialogTemplate& dlgTemplate);

@@ -15,9 +15,6 @@ using namespace ctl;
 
 namespace {
 
-// From this weight on, text is bold and drawn in a face with a bold style of its own.
-constexpr int kSemiBoldWeight = 600;
-
 // #rrggbb; "" for kNoColour, the page's own colour.
 std::string CssColour(COLORREF colour) {
     if (colour == kNoColour) {
@@ -107,8 +104,8 @@ void CPageView::ShowFont(const CControlState& control) {
     const std::string& face = control.m_font.faceName;
     Write(control, "font").BeginObject().Field("height", control.m_font.nHeight);
     m_changes.Field("weight", control.m_font.nWeight);
-    m_changes.Field("families", FontFamilies(face.empty() ? GetDialog()->Template().fontFace : face,
-                                             control.m_font.nWeight >= kSemiBoldWeight));
+    m_changes.Field("families",
+                    FontFamilies(face.empty() ? GetDialog()->Template().fontFace : face));
     m_changes.EndObject().EndArray();
 }
 

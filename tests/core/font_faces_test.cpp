@@ -81,19 +81,5 @@ TEST(FontFaces, ResolveBoldTextToAFaceWithABoldStyle) {
     }
 }
 
-// A browser takes the first face of a list it has, and cannot be asked whether one has a bold
-// style: for bold text the faces with one come before the stand-ins.
-TEST(FontFaces, ABrowsersListPutsFacesWithABoldStyleFirstForBoldText) {
-    const auto at = [](const std::vector<std::string>& faces, const std::string& face) {
-        return std::find(faces.begin(), faces.end(), face) - faces.begin();
-    };
-    const std::vector<std::string> bold = GetFacesToTry("ＭＳ Ｐゴシック", true);
-    const std::vector<std::string> regular = GetFacesToTry("ＭＳ Ｐゴシック", false);
-    EXPECT_EQ(bold.front(), "ＭＳ Ｐゴシック");
-    EXPECT_LT(at(bold, "DejaVu Sans"), at(bold, "IPAPGothic"));
-    EXPECT_EQ(at(regular, "DejaVu Sans"), static_cast<long>(regular.size()));
-    EXPECT_EQ(std::count(bold.begin(), bold.end(), "MS PGothic"), 1);
-}
-
 } // namespace
 } // namespace spanwise::test
