@@ -145,7 +145,7 @@ void RunHandler(benchmark::State& state, int nListID, int nModel, int nFunction)
 
 using namespace spanwise;
 
-// The full chain, round all eleven models.
+// The full chain, round every model.
 BENCHMARK_CAPTURE(RunHandler, Model, IDC_MODEL, kAlder, kFunctionMem);
 BENCHMARK_CAPTURE(RunHandler, Memory, IDC_MEMORY, kAlder, kFunctionMem);
 BENCHMARK_CAPTURE(RunHandler, Channels, IDC_CHANNELS, kAlder, kFunctionMem);

@@ -17,17 +17,16 @@
 //
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, so it needs no display.
 
-#include "ComboStyle.h"
-#include "DialogWindow.h"
-#include "Fonts.h"
-#include "Icons.h"
-#include "QtDialogHost.h"
-
 #include "controls/ControlState.h"
 #include "controls/DC.h"
 #include "controls/Dialog.h"
 #include "controls/DialogHost.h"
 #include "controls/DialogLayout.h"
+#include "gui/ComboStyle.h"
+#include "gui/DialogWindow.h"
+#include "gui/Fonts.h"
+#include "gui/Icons.h"
+#include "gui/QtDialogHost.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"

@@ -1,12 +1,14 @@
 #include "calc/DurationParse.h"
 
+#include "calc/DurationUnits.h"
 #include "calc/ShownText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
+#include <initializer_list>
+#include <string_view>
 #include <system_error>
 
 namespace spanwise {
@@ -15,42 +17,38 @@ const char* const kDurationExamples = "3d, 2d12h, 1h30min, 1.5h or 500ms";
 
 namespace {
 
-// Longest unit first: a piece's unit must come after the previous piece's in this table.
-struct CDurationUnit {
-    const char* name;     // the short name, as the program writes times
-    const char* plural;   // what a message calls several of them
-    double dSeconds;      // a whole unit in seconds, for the units of one second and more
-    double dPerSecond;    // units in a second, for the units below one second
-    const char* words[5]; // every spelling, in lower case
-};
-
-// clang-format off
-const CDurationUnit kUnits[] = {
-    { "d",   "days",          86400, 0,   { "d", "day", "days" } },
-    { "h",   "hours",          3600, 0,   { "h", "hour", "hours", "hr", "hrs" } },
-    { "min", "minutes",          60, 0,   { "min", "mins", "minute", "minutes" } },
-    { "s",   "seconds",           1, 0,   { "s", "sec", "secs", "second", "seconds" } },
-    { "ms",  "milliseconds",      0, 1e3, { "ms", "millisecond", "milliseconds" } },
-    { "us",  "microseconds",      0, 1e6, { "us", "\xc2\xb5s", "\xce\xbcs", "microsecond",
-                                            "microseconds" } }, // micro sign, Greek mu
-    { "ns",  "nanoseconds",       0, 1e9, { "ns", "nanosecond", "nanoseconds" } },
-};
-// clang-format on
-
-constexpr int kUnitCount = static_cast<int>(std::size(kUnits));
-
 // A number's digits before its exponent, written out without one, up to this length; a longer one
 // is only asked for in plain digits.
 constexpr std::size_t kLongestPlainForm = 40;
 // Exponents beyond this give plain forms far longer than kLongestPlainForm.
 constexpr long kLargestExponent = 1000;
+// A clock time has two to four fields: MM:SS, H:MM:SS, D:HH:MM:SS.
+constexpr std::size_t kLongestClock = 4;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+// The length in bytes of the space at text[i], 0 where there is none: the blank, the tab, line
+// ends, and the Unicode spaces that text pasted from a document or a web page brings: no-break,
+// the typographic spaces from en quad to hair (thin among them), narrow no-break, ideographic.
+std::size_t SpaceLength(const std::string& text, std::size_t i) {
+    const auto byte = [&](std::size_t k) {
+        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0U;
+    };
+    const unsigned b = byte(i);
+    if (b == ' ' || (b >= '\t' && b <= '\r')) {
+        return 1;
+    }
+    if (b == 0xc2 && byte(i + 1) == 0xa0) { // U+00A0
+        return 2;
+    }
+    const unsigned b1 = byte(i + 1);
+    const unsigned b2 = byte(i + 2);
+    const bool bSpace =
+        (b == 0xe2 && b1 == 0x80 && (b2 <= 0x8a || b2 == 0xaf)) || // U+2000-200A, 202F
+        (b == 0xe3 && b1 == 0x80 && b2 == 0x80);                   // U+3000
+    return bSpace && b2 >= 0x80 ? 3 : 0;
 }
 
 // A unit is a run of letters; bytes past ASCII belong to it, so that "µs" is one word and a
@@ -58,29 +56,6 @@ bool IsBlank(char c) {
 bool IsUnitByte(char c) {
     const auto b = static_cast<unsigned char>(c);
     return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b >= 0x80;
-}
-
-// ASCII letters in lower case; the program's units and words have no others, and a locale must
-// not change what "MIN" means.
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-int FindUnit(const std::string& word) {
-    const std::string lower = Lower(word);
-    for (int i = 0; i < kUnitCount; ++i) {
-        for (const char* spelling : kUnits[i].words) {
-            if (spelling != nullptr && lower == spelling) {
-                return i;
-            }
-        }
-    }
-    return -1;
 }
 
 // The number of digits with at most one '.', read the same in every locale. Out of range: +inf
@@ -105,7 +80,7 @@ double ReadDecimal(const std::string& number) {
 
 // The piece's value in seconds, rounded once: a sub-second unit divides, so that "1600ms" is the
 // same number as "1.6".
-double PieceSeconds(double dNumber, const CDurationUnit& unit) {
+double PieceSeconds(double dNumber, const CDurationUnitInfo& unit) {
     return unit.dPerSecond > 0 ? dNumber / unit.dPerSecond : dNumber * unit.dSeconds;
 }
 
@@ -153,61 +128,86 @@ public:
     const std::string& Error() const { return m_strError; }
 
 private:
-    // what, with the example after it when the message stays short enough.
-    bool Fail(const std::string& what, bool bExample = true) {
-        m_strError = what;
-        const std::string example = std::string("; write a duration such as ") + kDurationExamples;
-        if (bExample && what.size() + example.size() <= kLongestDurationMessage) {
-            m_strError += example;
+    // The message, a sentence in parts, with the example after it when it stays short enough.
+    bool Fail(std::initializer_list<std::string_view> parts, bool bExample = true) {
+        m_strError.clear();
+        for (const std::string_view part : parts) {
+            m_strError.append(part);
+        }
+        const std::string_view example = "; write a duration such as ";
+        if (bExample &&
+            m_strError.size() + example.size() + std::string_view(kDurationExamples).size() <=
+                kLongestDurationMessage) {
+            m_strError.append(example).append(kDurationExamples);
         }
         return false;
     }
     bool Unexpected(std::size_t i) {
-        return Fail("unexpected " + QuoteTyped(m_strText.substr(i, 1)) + " in " +
-                    QuoteTyped(m_strText));
+        return Fail(
+            {"unexpected ", QuoteTyped(m_strText.substr(i, 1)), " in ", QuoteTyped(m_strText)});
     }
-    void SkipBlanks() {
-        while (m_nPos < m_nLength && IsBlank(m_strText[m_nPos])) {
-            ++m_nPos;
+    void SkipSpaces() {
+        for (std::size_t n = 0; m_nPos < m_nLength && (n = SpaceLength(m_strText, m_nPos)) > 0;) {
+            m_nPos += n;
         }
     }
     std::size_t UnitEnd(std::size_t i) const {
-        while (i < m_nLength && IsUnitByte(m_strText[i])) {
+        while (i < m_nLength && IsUnitByte(m_strText[i]) && SpaceLength(m_strText, i) == 0) {
             ++i;
         }
         return i;
     }
+    std::size_t DigitsEnd(std::size_t i) const {
+        while (i < m_nLength && IsDigit(m_strText[i])) {
+            ++i;
+        }
+        return i;
+    }
+    // A comma after a whole number from 1 to 999, with three digits after it and then neither a
+    // digit nor a point, reads as well as a separator of thousands ("1,000").
+    bool IsThousandsComma(std::size_t comma, const std::string& whole) const {
+        return !whole.empty() && whole.size() <= 3 && whole[0] != '0' &&
+               DigitsEnd(comma + 1) == comma + 4 &&
+               (comma + 4 == m_nLength || m_strText[comma + 4] != '.');
+    }
+    bool ReadPieces(double& dTotal);
     bool ReadNumber(std::string& number);
     bool RefuseExponent(std::size_t numberStart, const std::string& number);
+    bool RefuseThousands(std::size_t numberStart, std::size_t comma);
+    bool CheckOrder(int nUnit);
+    bool ReadClock(std::size_t start, double& dTotal);
 
     const std::string& m_strText;
     const std::size_t m_nLength;
-    std::size_t m_nPos = 0; // where reading goes on
-    bool m_bCommaIsPoint = false;
+    std::size_t m_nPos = 0;   // where reading goes on
+    int m_nPreviousUnit = -1; // the unit of the last piece read, as a DurationUnit
+    int m_nPieces = 0;
     bool m_bNonZeroDigit = false;
     std::string m_strError;
 };
 
-// The number at m_nPos: digits with at most one decimal point (the lone comma too), a digit on at
-// least one side of it. Refuses what stands there instead.
+// The number at m_nPos: digits with at most one decimal point, a digit on at least one side of
+// it; a comma right after a digit is the point. Refuses what stands there instead.
 bool CDurationReader::ReadNumber(std::string& number) {
     const std::size_t start = m_nPos;
     const char first = m_strText[m_nPos];
     if (first == '+') {
-        return Fail(QuoteTyped(m_strText) + " has a sign: write the number alone", false);
+        return Fail({QuoteTyped(m_strText), " has a sign: write the number alone"}, false);
     }
     bool bDigits = false;
     bool bPoint = false;
     for (; m_nPos < m_nLength; ++m_nPos) {
         const char c = m_strText[m_nPos];
         // A decimal comma follows a digit, so that "1h, 30min" is not 1 h and 0.3 min.
-        const bool bCommaPoint =
-            c == ',' && m_bCommaIsPoint && m_nPos > start && IsDigit(m_strText[m_nPos - 1]);
+        const bool bCommaPoint = c == ',' && m_nPos > start && IsDigit(m_strText[m_nPos - 1]);
         if (IsDigit(c)) {
             bDigits = true;
             m_bNonZeroDigit = m_bNonZeroDigit || c != '0';
             number += c;
         } else if ((c == '.' || bCommaPoint) && !bPoint) {
+            if (bCommaPoint && IsThousandsComma(m_nPos, number)) {
+                return RefuseThousands(start, m_nPos);
+            }
             bPoint = true;
             number += '.';
         } else {
@@ -218,11 +218,10 @@ bool CDurationReader::ReadNumber(std::string& number) {
         return true;
     }
     if (IsUnitByte(first)) {
-        const std::size_t end = UnitEnd(start);
-        const std::string word = m_strText.substr(start, end - start);
-        return Fail(FindUnit(word) >= 0
-                        ? "the unit " + QuoteTyped(word) + " has no number before it"
-                        : QuoteTyped(word) + " is not a number");
+        const std::string word = m_strText.substr(start, UnitEnd(start) - start);
+        return IsDurationUnit(word)
+                   ? Fail({"the unit ", QuoteTyped(word), " has no number before it"})
+                   : Fail({QuoteTyped(word), " is not a number"});
     }
     return Unexpected(start);
 }
@@ -241,40 +240,104 @@ bool CDurationReader::RefuseExponent(std::size_t numberStart, const std::string&
     }
     const std::string typed = m_strText.substr(numberStart, i - numberStart);
     const std::string plain = PlainForm(number, bNegative ? -nExponent : nExponent);
-    return Fail(QuoteTyped(typed) + " is scientific notation, which is not accepted: write " +
-                    (plain.empty() ? "it in plain digits" : plain),
+    return Fail({QuoteTyped(typed), " is scientific notation, which is not accepted: write ",
+                 plain.empty() ? "it in plain digits" : plain},
                 false);
 }
 
-bool CDurationReader::Read(double& dSeconds) {
-    SkipBlanks();
-    if (m_nPos == m_nLength) {
-        return Fail("the duration is empty");
+// "1,000h" is a thousand hours to some and one to others: refused with both readings of the
+// number, with its unit when one follows at once.
+bool CDurationReader::RefuseThousands(std::size_t numberStart, std::size_t comma) {
+    std::size_t end = UnitEnd(comma + 4);
+    if (!IsDurationUnit(m_strText.substr(comma + 4, end - comma - 4))) {
+        end = comma + 4;
     }
-    // Only a sign in front makes a duration negative; a '-' anywhere else is out of place.
-    if (m_strText[m_nPos] == '-') {
-        return Fail(QuoteTyped(m_strText) + " is negative: a duration must be longer than zero",
-                    false);
-    }
-    const std::size_t nCommas = std::count(m_strText.begin(), m_strText.end(), ',');
-    if (nCommas > 1) {
-        return Fail(QuoteTyped(m_strText) + " has more than one comma: write decimals with a point",
-                    false);
-    }
-    m_bCommaIsPoint = nCommas == 1;
+    const std::string before = m_strText.substr(numberStart, comma - numberStart);
+    const std::string after = m_strText.substr(comma + 1, end - comma - 1);
+    return Fail({"\"", before, ",", after, "\" is ambiguous: write ", before, after, " or ", before,
+                 ".", after},
+                false);
+}
 
-    double dTotal = 0;
-    int nPreviousUnit = -1;
-    int nPieces = 0;
+// A piece in nUnit after the pieces read so far: each unit once, from the longest down.
+bool CDurationReader::CheckOrder(int nUnit) {
+    const char* const plural = GetDurationUnit(static_cast<DurationUnit>(nUnit)).plural;
+    if (nUnit == m_nPreviousUnit) {
+        return Fail({"the ", plural, " are written twice"});
+    }
+    if (nUnit < m_nPreviousUnit) {
+        return Fail({"the ", plural, " come after the ",
+                     GetDurationUnit(static_cast<DurationUnit>(m_nPreviousUnit)).plural,
+                     ": write the pieces from the longest unit down"},
+                    false);
+    }
+    m_nPreviousUnit = nUnit;
+    return true;
+}
+
+// A clock time whose first field, all digits, was read from start and whose first colon is at
+// m_nPos: MM:SS, H:MM:SS or D:HH:MM:SS, two digits after each colon, each below the next longer
+// unit, the seconds with decimals or not. It ends the duration.
+bool CDurationReader::ReadClock(std::size_t start, double& dTotal) {
+    std::size_t end = m_nPos;
+    int nColons = 0;
+    while (end < m_nLength && (IsDigit(m_strText[end]) || m_strText[end] == ':')) {
+        nColons += m_strText[end++] == ':' ? 1 : 0;
+    }
+    bool bWellFormed = DigitsEnd(start) == m_nPos && nColons <= static_cast<int>(kLongestClock) - 1;
+    for (std::size_t i = m_nPos; i < end; i += 3) {
+        bWellFormed = bWellFormed && m_strText[i] == ':' && DigitsEnd(i + 1) == i + 3;
+    }
+    if (end < m_nLength && m_strText[end] == '.') {
+        end = DigitsEnd(end + 1); // the seconds' decimals
+        bWellFormed = bWellFormed && (end == m_nLength || m_strText[end] != ':');
+    }
+    const std::string typed = m_strText.substr(start, end - start);
+    if (!bWellFormed) {
+        return Fail({QuoteTyped(typed), " is not a clock time: write MM:SS, H:MM:SS or D:HH:MM:SS"},
+                    false);
+    }
+    const int nFirstUnit = static_cast<int>(DurationUnit::Second) - nColons;
+    if (!CheckOrder(nFirstUnit)) {
+        return false;
+    }
+    // Each field ends at the next colon; the seconds at the end.
+    int nUnit = nFirstUnit;
+    for (std::size_t fieldStart = start; fieldStart < end;) {
+        const auto unit = static_cast<DurationUnit>(nUnit++);
+        const std::size_t fieldEnd = unit == DurationUnit::Second ? end : DigitsEnd(fieldStart);
+        const double dField = ReadDecimal(m_strText.substr(fieldStart, fieldEnd - fieldStart));
+        m_bNonZeroDigit = m_bNonZeroDigit || dField > 0;
+        dTotal += PieceSeconds(dField, GetDurationUnit(unit));
+        fieldStart = fieldEnd + 1;
+    }
+    m_nPos = end;
+    m_nPreviousUnit = static_cast<int>(DurationUnit::Second);
+    ++m_nPieces;
+    SkipSpaces();
+    return m_nPos == m_nLength || Unexpected(m_nPos);
+}
+
+// The pieces from m_nPos to the end, added up in dTotal.
+bool CDurationReader::ReadPieces(double& dTotal) {
+    std::size_t nDecimalCommas = 0;
+    for (std::size_t i = m_nPos + 1; i < m_nLength; ++i) {
+        nDecimalCommas += m_strText[i] == ',' && IsDigit(m_strText[i - 1]) ? 1 : 0;
+    }
+    if (nDecimalCommas > 1) {
+        return Fail(
+            {QuoteTyped(m_strText), " has more than one comma: write decimals with a point"},
+            false);
+    }
     std::string bareNumber; // a number without a unit, which must stand alone
     while (true) {
-        SkipBlanks();
+        SkipSpaces();
         if (m_nPos == m_nLength) {
-            break;
+            return true;
         }
         if (!bareNumber.empty()) {
-            return Fail("the number " + QuoteTyped(bareNumber) +
-                        " has no unit: a number without one must stand alone");
+            return Fail({"the number ", QuoteTyped(bareNumber),
+                         " has no unit: a number without one must stand alone"});
         }
         const std::size_t numberStart = m_nPos;
         std::string number;
@@ -289,9 +352,12 @@ bool CDurationReader::Read(double& dSeconds) {
               IsDigit(m_strText[m_nPos + 2])))) {
             return RefuseExponent(numberStart, number);
         }
+        if (m_nPos < m_nLength && m_strText[m_nPos] == ':') {
+            return ReadClock(numberStart, dTotal);
+        }
         const double dNumber = ReadDecimal(number);
 
-        SkipBlanks();
+        SkipSpaces();
         const std::size_t unitStart = m_nPos;
         m_nPos = UnitEnd(m_nPos);
         const std::string word = m_strText.substr(unitStart, m_nPos - unitStart);
@@ -299,39 +365,66 @@ bool CDurationReader::Read(double& dSeconds) {
             if (m_nPos < m_nLength && !IsDigit(m_strText[m_nPos])) {
                 return Unexpected(m_nPos);
             }
-            if (nPieces > 0) {
-                return Fail("the number " + QuoteTyped(typedNumber) + " has no unit");
+            if (m_nPieces > 0) {
+                return Fail({"the number ", QuoteTyped(typedNumber), " has no unit"});
             }
             bareNumber = typedNumber;
             dTotal = dNumber;
-            ++nPieces;
+            ++m_nPieces;
             continue;
         }
-        const int nUnit = FindUnit(word);
-        if (nUnit < 0) {
-            return Fail(QuoteTyped(word) + " is not a unit: use d, h, min, s, ms, us or ns", false);
+        DurationUnit unit = DurationUnit::Second;
+        if (!FindDurationUnit(word, unit)) {
+            return Fail({QuoteTyped(word), " is not a unit: use ", kDurationUnitNames}, false);
         }
-        if (nUnit == nPreviousUnit) {
-            return Fail(std::string("the ") + kUnits[nUnit].plural + " are written twice");
-        }
-        if (nUnit < nPreviousUnit) {
-            return Fail(std::string("the ") + kUnits[nUnit].plural + " come after the " +
-                            kUnits[nPreviousUnit].plural +
-                            ": write the pieces from the longest unit down",
+        const CDurationUnitInfo& info = GetDurationUnit(unit);
+        if (!info.bFixedLength) {
+            return Fail({QuoteTyped(word), " is not accepted: months and years vary; write days"},
                         false);
         }
-        nPreviousUnit = nUnit;
-        dTotal += PieceSeconds(dNumber, kUnits[nUnit]);
-        ++nPieces;
+        if (!CheckOrder(static_cast<int>(unit))) {
+            return false;
+        }
+        dTotal += PieceSeconds(dNumber, info);
+        ++m_nPieces;
+        // A comma after a unit separates it from the next piece: "1 hour, 30 minutes".
+        SkipSpaces();
+        if (m_nPos < m_nLength && m_strText[m_nPos] == ',') {
+            const std::size_t comma = m_nPos++;
+            SkipSpaces();
+            if (m_nPos == m_nLength || m_strText[m_nPos] == ',') {
+                return Unexpected(m_nPos == m_nLength ? comma : m_nPos);
+            }
+        }
+    }
+}
+
+bool CDurationReader::Read(double& dSeconds) {
+    SkipSpaces();
+    if (m_nPos == m_nLength) {
+        return Fail({"the duration is empty"});
+    }
+    const bool bMinus = m_strText[m_nPos] == '-';
+    m_nPos += bMinus ? 1 : 0;
+    double dTotal = 0;
+    const bool bRead = ReadPieces(dTotal);
+    // Zero is zero with a sign as without; only a sign in front makes anything else negative,
+    // whatever follows it.
+    if (bRead && m_nPieces > 0 && dTotal == 0 && !m_bNonZeroDigit) {
+        return Fail({QuoteTyped(m_strText), " is not longer than zero"});
+    }
+    if (bMinus) {
+        return Fail({QuoteTyped(m_strText), " is negative: a duration must be longer than zero"},
+                    false);
+    }
+    if (!bRead) {
+        return false;
     }
     if (!std::isfinite(dTotal)) {
-        return Fail(QuoteTyped(m_strText) + " is too long a duration: no number holds it", false);
+        return Fail({QuoteTyped(m_strText), " is too long a duration: no number holds it"}, false);
     }
     if (!(dTotal > 0)) {
-        return Fail(m_bNonZeroDigit ? QuoteTyped(m_strText) + " is too short to tell from zero"
-                                    : QuoteTyped(m_strText) +
-                                          " is no time at all: a duration must be longer than zero",
-                    false);
+        return Fail({QuoteTyped(m_strText), " is too short to tell from zero"}, false);
     }
     dSeconds = dTotal;
     return true;
@@ -349,7 +442,8 @@ bool ParseDuration(const std::string& text, double& dSeconds, std::string& error
 }
 
 bool IsDurationUnit(const std::string& word) {
-    return FindUnit(word) >= 0;
+    DurationUnit unit = DurationUnit::Second;
+    return FindDurationUnit(word, unit);
 }
 
 } // namespace spanwise

@@ -8,6 +8,7 @@
 #include "ExitStatus.h"
 #include "Scenario.h"
 #include "ScenarioLines.h"
+#include "calc/DurationUnits.h"
 #include "calc/ShownText.h"
 #include "res/Version.h"
 #include "ui/Calculator.h"
@@ -27,8 +28,10 @@ namespace {
 
 const char* const kSelectionsName = "selections";
 const char* const kSelectionsUsage = "[LIST=VALUE ... | -]";
+// The label of the units a duration may not be written in, in --help.
+const char* const kRefusedUnits = "refused";
 
-const char* const kFooter = R"(Selections:
+const char* const kSelectionsHelp = R"(Selections:
   Each selection is LIST=VALUE and acts as a user's pick in that list of the
   calculator window, applied in the order given, from the opening state.
   LIST is one of: model, memory, function, sampling, scanner, channels, range.
@@ -36,17 +39,25 @@ const char* const kFooter = R"(Selections:
   case, else the beginning of just one entry (model=alder, range=5min), or #N
   for the entry at position N counted from #0 (for empty or repeated texts).
   A pick in a list the window disables is an error. Selections without a
-  command mean report.
+  command mean report. A -- before them ends the options.
 
 Durations (fit):
   DURATION is written in pieces from the longest unit down, each a number
-  with its unit, together or apart: 3d, 2d12h, 1h30min, 1.5h, "90 min",
-  500ms; a number alone is seconds. The units are d, h, min, s, ms, us and
-  ns, also written day(s), hour(s), hr(s), minute(s), mins, sec(s) and
-  second(s), in any case. A comma is the decimal point when the duration
-  holds no other (1,5h). fit --all holds each of the memory, function,
-  sampling, scanner and channels lists picked on the line at its entry and
-  tries every combination of the others.
+  with its unit, together or apart, a comma after a unit if you like:
+  3d, 2d12h, 1h30min, 1.5h, 500ms, "90 min", "1 hour, 30 minutes"; a number
+  alone is seconds. A clock time may stand alone or end it: MM:SS, H:MM:SS,
+  D:HH:MM:SS, "1d 02:00:00". A comma right after a digit is the decimal
+  point, once in a duration (1,5h); 1,000h is refused as ambiguous. fit --all
+  holds each of the memory, function, sampling, scanner and channels lists
+  picked on the line at its entry and tries every combination of the others:
+  those that fit come first, the finest range first, then the others, the
+  longest recording time first.
+
+)";
+
+const char* const kAfterUnitsHelp =
+    R"(  Months and years vary in length: write days. M is months; minutes are m
+  or min.
 
 Scenario lines:
   A lone - reads one scenario per line from standard input (LF, CR LF or CR
@@ -75,6 +86,32 @@ Examples:
   spanwise-cli fit "90 min" --all model=alder memory=1g
   printf 'model=Cedar\nmodel=Hazel\n' | spanwise-cli fit 3d --csv -
   printf 'model=Hazel\nmodel=Ivy channels=4ch\n' | spanwise-cli state -)";
+
+// The units of durations, one line each, from the reader's table: "  hours  h, hr, hrs, hour,
+// hours", the units it refuses on a line of their own.
+std::string UnitsHelp() {
+    std::size_t nWidth = std::string(kRefusedUnits).size();
+    for (std::size_t i = 0; i < kDurationUnitCount; ++i) {
+        if (kDurationUnits[i].bFixedLength) {
+            nWidth = std::max(nWidth, std::string(kDurationUnits[i].plural).size());
+        }
+    }
+    std::string help = "Units (in any case):\n";
+    std::string refused;
+    for (std::size_t i = 0; i < kDurationUnitCount; ++i) {
+        const CDurationUnitInfo& info = kDurationUnits[i];
+        const std::string spellings = ListSpellings(info.unit);
+        if (info.bFixedLength) {
+            const std::string label = info.plural;
+            help.append("  ").append(label).append(nWidth + 2 - label.size(), ' ');
+            help.append(spellings).append("\n");
+        } else {
+            refused.append(refused.empty() ? "" : ", ").append(spellings);
+        }
+    }
+    const std::string label = kRefusedUnits;
+    return help + "  " + label + std::string(nWidth + 2 - label.size(), ' ') + refused + '\n';
+}
 
 // Help that writes the selections as LIST=VALUE rather than by the name of their argument.
 class CHelpFormatter final : public CLI::Formatter {
@@ -114,8 +151,18 @@ void ReportUsageError(std::ostream& err, const std::string& message) {
     err << "spanwise-cli: " << message << "\nTry 'spanwise-cli --help' for more information.\n";
 }
 
+using ParsedCommands = std::vector<std::pair<const CCommand*, CLI::App*>>;
+
 // The message of a parse error, with every argument it repeats shown safely.
-std::string DescribeParseError(const CLI::ParseError& error, const CLI::App& app) {
+std::string DescribeParseError(const CLI::ParseError& error, const CLI::App& app,
+                               const ParsedCommands& subcommands) {
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        for (const auto& [command, subcommand] : subcommands) {
+            if (subcommand->parsed() && command->missingArgument != nullptr) {
+                return command->missingArgument;
+            }
+        }
+    }
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
         std::string message;
         for (const std::string& arg : app.remaining(true)) {
@@ -160,6 +207,36 @@ int AnswerSelections(const CCommand& command, const CCommandOptions& options,
     return answer.nExitStatus;
 }
 
+// Whether the parser takes arg for an option, "--all", "-x" or "--3d": a dash or two, then a
+// character that may begin an option's name, but not a digit after one dash ("-3d" is negative).
+bool IsOptionLike(const std::string& arg) {
+    const auto beginsName = [](char c) { return c != '-' && c != '!' && c != ' ' && c != '\n'; };
+    if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+        return beginsName(arg[2]);
+    }
+    return arg.size() > 1 && arg[0] == '-' && beginsName(arg[1]) &&
+           !(arg[1] >= '0' && arg[1] <= '9');
+}
+
+// The options among the command's arguments that it does not have, up to "--", as the message
+// names them. Left to the parser, "fit --3d model=Cedar" would say that "model=Cedar" is no
+// duration, the arguments around an unknown option being read first.
+std::string FindUnknownOptions(const CLI::App& command, const std::vector<std::string>& args) {
+    std::string message;
+    for (std::size_t i = 1; i < args.size() && args[i] != "--"; ++i) {
+        const std::string& arg = args[i];
+        if (!IsOptionLike(arg)) {
+            continue;
+        }
+        const std::string name = arg[1] == '-' ? arg.substr(0, arg.find('=')) : arg.substr(0, 2);
+        if (command.get_option_no_throw(name) == nullptr) {
+            message +=
+                (message.empty() ? "" : "; ") + std::string("unknown option ") + QuoteTyped(arg);
+        }
+    }
+    return message;
+}
+
 // Selections without a command are the default command's: the arguments with its name put in
 // front. False, with a message, for a first argument that is neither a command, a selection, "-"
 // nor an option.
@@ -168,8 +245,12 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
         return true;
     }
     const std::string& first = args.front();
-    if (first.size() > 1 && first[0] == '-') {
+    if (first.size() > 1 && first[0] == '-' && first != "--") {
         return true; // an option of the program itself
+    }
+    if (first == "--") {
+        args.insert(args.begin(), DefaultCommand().name);
+        return true;
     }
     // A list's name alone is a selection that lacks its "=VALUE", and is reported as such.
     if (first != "-" && first.find('=') == std::string::npos && !IsListName(first)) {
@@ -200,12 +281,12 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     formatter->label("Positionals", "Arguments");
     app.formatter(formatter);
     app.set_version_flag("--version", std::string("Spanwise ") + spanwise::kFileVersion);
-    app.footer(kFooter);
+    app.footer(std::string(kSelectionsHelp) + UnitsHelp() + kAfterUnitsHelp);
     app.require_subcommand(0, 1);
 
     CCommandOptions options;
     std::vector<std::string> selections;
-    std::vector<std::pair<const CCommand*, CLI::App*>> subcommands;
+    ParsedCommands subcommands;
     for (const CCommand& command : Commands()) {
         CLI::App* subcommand = app.add_subcommand(command.name, command.summary);
         subcommand->group("Commands");
@@ -215,12 +296,22 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         subcommands.emplace_back(&command, subcommand);
     }
 
+    for (const auto& [candidate, subcommand] : subcommands) {
+        if (!args.empty() && args.front() == candidate->name) {
+            const std::string unknown = FindUnknownOptions(*subcommand, args);
+            if (!unknown.empty()) {
+                ReportUsageError(err, unknown);
+                return kExitUsage;
+            }
+        }
+    }
+
     std::reverse(args.begin(), args.end()); // CLI11 takes the arguments last first
     try {
         app.parse(args);
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() != 0) {
-            ReportUsageError(err, DescribeParseError(e, app));
+            ReportUsageError(err, DescribeParseError(e, app, subcommands));
             return kExitUsage;
         }
         app.exit(e, out, err); // help or the version

@@ -56,14 +56,14 @@ CAnswer AnswerTable(CCalculator& calc, const CCommandOptions& options,
 
 const std::vector<CCommand>& Commands() {
     static const std::vector<CCommand> commands = {
-        {"report", "Print the Copy report after the selections (the default)", NoOptions,
+        {"report", "Print the Copy report after the selections (the default)", NoOptions, nullptr,
          TextFormat, AnswerReport},
-        {"state", "Print the whole dialog as one JSON object", NoOptions, JsonLineFormat,
+        {"state", "Print the whole dialog as one JSON object", NoOptions, nullptr, JsonLineFormat,
          AnswerState},
         {"table", "Print the sampling period and recording time at every offered range",
-         AddCsvOption, TableFormat, AnswerTable},
+         AddCsvOption, nullptr, TableFormat, AnswerTable},
         {"fit", "Print the finest range whose recording time is at least DURATION", AddFitOptions,
-         FitFormat, AnswerFit},
+         kFitDurationMissing, FitFormat, AnswerFit},
     };
     return commands;
 }

@@ -49,6 +49,8 @@ struct CCommand {
     const char* summary; // for --help
     // Adds the command's own options and arguments, which come before the selections.
     void (*addOptions)(CLI::App& subcommand, CCommandOptions& options);
+    // The usage error when the argument the command needs is missing; nullptr for none.
+    const char* missingArgument;
     AnswerFormat (*format)(const CCommandOptions& options);
     CAnswer (*answer)(CCalculator& calc, const CCommandOptions& options, const PickedLists& picked);
 };

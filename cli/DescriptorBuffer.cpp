@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace spanwise::cli {
 
@@ -10,10 +11,28 @@ namespace {
 
 constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
+// read(2) or write(2) on fd, again when a signal interrupted it.
+CDescriptorBuffer::Transfer DescriptorTransfer(int fd, CDescriptorBuffer::Direction direction) {
+    return [fd, direction](char* data, std::size_t nSize, int& nError) -> std::ptrdiff_t {
+        ssize_t nDone = 0;
+        do {
+            nDone = direction == CDescriptorBuffer::Direction::Read ? ::read(fd, data, nSize)
+                                                                    : ::write(fd, data, nSize);
+        } while (nDone < 0 && errno == EINTR);
+        if (nDone < 0) {
+            nError = errno;
+        }
+        return nDone;
+    };
+}
+
 } // namespace
 
 CDescriptorBuffer::CDescriptorBuffer(int fd, Direction direction)
-    : m_fd(fd), m_buffer(kBufferSize) {
+    : CDescriptorBuffer(DescriptorTransfer(fd, direction), direction) {}
+
+CDescriptorBuffer::CDescriptorBuffer(Transfer transfer, Direction direction)
+    : m_transfer(std::move(transfer)), m_buffer(kBufferSize) {
     char* const first = m_buffer.data();
     if (direction == Direction::Read) {
         setg(first, first, first);
@@ -26,12 +45,9 @@ CDescriptorBuffer::int_type CDescriptorBuffer::underflow() {
     if (m_nError != 0) {
         return traits_type::eof();
     }
-    ssize_t nRead = 0;
-    do {
-        nRead = ::read(m_fd, m_buffer.data(), m_buffer.size());
-    } while (nRead < 0 && errno == EINTR);
-    if (nRead < 0) {
-        m_nError = errno;
+    const std::ptrdiff_t nRead = m_transfer(m_buffer.data(), m_buffer.size(), m_nError);
+    if (nRead < 0 && m_nError == 0) {
+        m_nError = EIO;
     }
     if (nRead <= 0) {
         return traits_type::eof();
@@ -56,16 +72,14 @@ int CDescriptorBuffer::sync() {
 }
 
 bool CDescriptorBuffer::Drain() {
-    const char* data = pbase();
+    char* data = pbase();
     auto nLeft = static_cast<std::size_t>(pptr() - pbase());
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     while (m_nError == 0 && nLeft > 0) {
-        const ssize_t nWritten = ::write(m_fd, data, nLeft);
+        const std::ptrdiff_t nWritten = m_transfer(data, nLeft, m_nError);
         if (nWritten < 0) {
-            if (errno != EINTR) {
-                m_nError = errno;
-            }
-            continue;
+            m_nError = m_nError != 0 ? m_nError : EIO;
+            break;
         }
         data += nWritten;
         nLeft -= static_cast<std::size_t>(nWritten);

@@ -3,6 +3,7 @@
 #include "ExitStatus.h"
 #include "Output.h"
 #include "calc/DurationParse.h"
+#include "calc/FitMessages.h"
 #include "calc/ShownText.h"
 #include "ui/Calculator.h"
 
@@ -106,12 +107,13 @@ std::vector<CFitAnswer> AnswerEveryCombination(CCalculator& calc, double dSecond
             answers.push_back(std::move(answer));
         }
     }
-    // Finest sampling first; a longer recording first among equals.
+    // The combinations that fit first, the finest range first and among equals the longer
+    // recording; then those where nothing fits, the longest recording first.
     std::stable_sort(answers.begin(), answers.end(), [](const CFitAnswer& a, const CFitAnswer& b) {
         if (a.bFits != b.bFits) {
             return a.bFits;
         }
-        if (a.dSecondsPerDiv != b.dSecondsPerDiv) {
+        if (a.bFits && a.dSecondsPerDiv != b.dSecondsPerDiv) {
             return a.dSecondsPerDiv < b.dSecondsPerDiv;
         }
         return a.dRecordingTime > b.dRecordingTime;
@@ -155,8 +157,7 @@ std::vector<std::string> AnswerCells(const CFitAnswer& answer) {
 std::string AnswerText(const CFitAnswer& answer, const CDuration& duration) {
     std::string text;
     if (!answer.bFits) {
-        text = "No time-axis range records " + QuoteTyped(duration.typed) +
-               " under these conditions; the longest recording time is at " + answer.range + ":\n";
+        text = NoRangeRecordsMessage(duration.typed, answer.recordingTime, answer.range) + '\n';
     }
     const std::vector<std::string> cells = AnswerCells(answer);
     std::vector<std::vector<std::string>> rows;
@@ -166,16 +167,26 @@ std::string AnswerText(const CFitAnswer& answer, const CDuration& duration) {
     return text + Columns(rows);
 }
 
-// "held: memory 1GW; varied: function, sampling, scanner, channels"
-std::string HeldLine(const CFitAnswer& first, const std::vector<std::size_t>& held) {
+// "held: memory 1GW; varied: function, channels": the held lists that are enabled, with their
+// entries, and the lists whose entry differs between the answers.
+std::string HeldLine(const std::vector<CFitAnswer>& answers, const std::vector<std::size_t>& held) {
     std::string heldText;
     std::string variedText;
     for (std::size_t i = 0; i < kConditionLists.size(); ++i) {
         const std::string name = GetListName(kConditionLists[i]);
+        const std::string& entry = answers.front().conditions[i];
+        const bool bVaries =
+            std::any_of(answers.begin(), answers.end(),
+                        [&](const CFitAnswer& answer) { return answer.conditions[i] != entry; });
         if (std::find(held.begin(), held.end(), i) != held.end()) {
-            heldText += (heldText.empty() ? "" : ", ") + name + ' ' + first.conditions[i];
-        } else {
-            variedText += (variedText.empty() ? "" : ", ") + name;
+            if (entry != "-") {
+                heldText.append(heldText.empty() ? "" : ", ")
+                    .append(name)
+                    .append(" ")
+                    .append(entry);
+            }
+        } else if (bVaries) {
+            variedText.append(variedText.empty() ? "" : ", ").append(name);
         }
     }
     return "held: " + (heldText.empty() ? "none" : heldText) +
@@ -201,11 +212,15 @@ std::vector<std::string> AllRow(const CFitAnswer& answer, const char* yes, const
     return row;
 }
 
-// "1 of 1 combination records less than ...", "0 of 3 combinations record less than ..."
+// "0 of 1 combination records less than ...", "2 of 5 combinations record less than ..."
 std::string CountLine(std::size_t nNone, std::size_t nAll, const CDuration& duration) {
-    return std::to_string(nNone) + " of " + std::to_string(nAll) +
-           (nAll == 1 ? " combination" : " combinations") + (nNone == 1 ? " records" : " record") +
-           " less than " + QuoteTyped(duration.typed) + " at every range\n";
+    const std::string none = std::to_string(nNone);
+    if (nAll == 1) {
+        return none + " of 1 combination records less than " + QuoteTyped(duration.typed) +
+               " at every range\n";
+    }
+    return none + " of " + std::to_string(nAll) + " combinations record less than " +
+           QuoteTyped(duration.typed) + " at every range\n";
 }
 
 std::string AllText(const std::vector<CFitAnswer>& answers, const std::vector<std::size_t>& held,
@@ -216,8 +231,7 @@ std::string AllText(const std::vector<CFitAnswer>& answers, const std::vector<st
     }
     const auto nNone = static_cast<std::size_t>(std::count_if(
         answers.begin(), answers.end(), [](const CFitAnswer& answer) { return !answer.bFits; }));
-    return HeldLine(answers.front(), held) + Columns(rows) +
-           CountLine(nNone, answers.size(), duration);
+    return HeldLine(answers, held) + Columns(rows) + CountLine(nNone, answers.size(), duration);
 }
 
 std::string CsvLine(const std::vector<std::string>& cells) {
@@ -247,6 +261,12 @@ std::string AllCsv(const std::vector<CFitAnswer>& answers) {
 
 } // namespace
 
+const char* const kFitDurationFirst =
+    "the duration comes first, as in fit DURATION [LIST=VALUE ...]";
+const char* const kFitDurationMissing =
+    "fit needs a DURATION, which comes before the selections: spanwise-cli fit DURATION "
+    "[LIST=VALUE ...]";
+
 void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
     subcommand
         .add_option("DURATION", options.duration,
@@ -258,6 +278,9 @@ void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
                 if (text == "-") {
                     return std::string("\"-\" is not a duration: scenario lines are read with "
                                        "fit DURATION -, the duration first");
+                }
+                if (text.find('=') != std::string::npos) {
+                    return QuoteTyped(text) + " is a selection: " + kFitDurationFirst;
                 }
                 double dSeconds = 0;
                 std::string error;

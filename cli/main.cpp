@@ -11,14 +11,43 @@
 #ifdef _WIN32
 #include "Utf16.h"
 
-#include <fcntl.h>
-#include <io.h>
+#include "win32/StandardStream.h"
 #endif
 
 namespace {
 
+using spanwise::cli::CDescriptorBuffer;
+
+#ifdef _WIN32
+// The streams as Windows hands them over: on a console through its UTF-16 functions, so that
+// typed text shows as typed in any code page; elsewhere the bytes themselves, lines ending in
+// "\n" alone, as on every system, so that scripts and JSON Lines readers see one answer per line.
+// Input from a file or pipe is read as it is, a Ctrl+Z byte (0x1A) like any other; typed on a
+// console, Ctrl+Z then Enter ends it, as every Windows program lets it. A failure reads as it
+// does on Linux ("Broken pipe", "Bad file descriptor").
 int Run(int argc, const char* const* argv) {
-    using spanwise::cli::CDescriptorBuffer;
+    CStandardStream input(STDIN_FILENO);
+    CStandardStream output(STDOUT_FILENO);
+    CStandardStream error(STDERR_FILENO);
+    CDescriptorBuffer inBuffer([&input](char* data, std::size_t nSize,
+                                        int& nError) { return input.Read(data, nSize, nError); },
+                               CDescriptorBuffer::Direction::Read);
+    CDescriptorBuffer outBuffer(
+        [&output](char* data, std::size_t nSize, int& nError) {
+            return output.Write(data, nSize, nError);
+        },
+        CDescriptorBuffer::Direction::Write);
+    CDescriptorBuffer errBuffer([&error](char* data, std::size_t nSize,
+                                         int& nError) { return error.Write(data, nSize, nError); },
+                                CDescriptorBuffer::Direction::Write);
+    std::istream in(&inBuffer);
+    std::ostream out(&outBuffer);
+    std::ostream err(&errBuffer);
+    err.setf(std::ios::unitbuf);
+    return spanwise::cli::RunCommandLine(argc, argv, in, out, err);
+}
+#else
+int Run(int argc, const char* const* argv) {
     // Standard input and output go straight to their descriptors, which keep the reason of a
     // failed read or write for the message; C stdio is never used.
     CDescriptorBuffer inBuffer(STDIN_FILENO, CDescriptorBuffer::Direction::Read);
@@ -27,6 +56,7 @@ int Run(int argc, const char* const* argv) {
     std::ostream out(&outBuffer);
     return spanwise::cli::RunCommandLine(argc, argv, in, out, std::cerr);
 }
+#endif
 
 } // namespace
 
@@ -34,15 +64,6 @@ int Run(int argc, const char* const* argv) {
 // The C runtime's wide entry point (linked with -municode): the arguments as the command line
 // holds them, in UTF-16, rather than recoded to the ANSI code page, which has no "日本".
 int wmain(int argc, wchar_t** argv) {
-    // The same bytes on every system: lines end in "\n" alone, so that scripts and JSON Lines
-    // readers see one answer per line. Redirected or piped input is read as it is, so that a
-    // Ctrl+Z byte (0x1A) in it is a byte like any other rather than its end; typed on a console,
-    // Ctrl+Z then Enter still ends it, as every Windows program lets it.
-    _setmode(STDOUT_FILENO, _O_BINARY);
-    _setmode(STDERR_FILENO, _O_BINARY);
-    if (_isatty(STDIN_FILENO) == 0) {
-        _setmode(STDIN_FILENO, _O_BINARY);
-    }
     std::vector<std::string> args;
     for (int i = 0; i < argc; ++i) {
         const std::wstring arg(argv[i]);

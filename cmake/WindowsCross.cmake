@@ -30,7 +30,11 @@ if(SPANWISE_BUILD_TESTS)
     FetchContent_MakeAvailable(GTest)
 endif()
 
-# The built programs and tests run under Wine, each build folder with its own Wine prefix.
+# The built programs and tests run under Wine, each build folder with its own Wine prefix; 32-bit
+# programs in a 32-bit Windows, as they run on a lab's 32-bit PC.
+set(SPANWISE_WINE_RUN "${PROJECT_SOURCE_DIR}/scripts/wine-run")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    list(APPEND SPANWISE_WINE_RUN --win32)
+endif()
 set(SPANWISE_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine" CACHE PATH "Wine prefix of the tests")
-set(CMAKE_CROSSCOMPILING_EMULATOR
-    "${PROJECT_SOURCE_DIR}/scripts/wine-run;--prefix;${SPANWISE_WINE_PREFIX}")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${SPANWISE_WINE_RUN} --prefix "${SPANWISE_WINE_PREFIX}")

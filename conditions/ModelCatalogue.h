@@ -6,7 +6,7 @@
 
 #include <iterator>
 
-// The eleven models: one row each with everything the dialog offers and computes for it. A model
+// The models: one row each with everything the dialog offers and computes for it. A model
 // is known everywhere by its position in the Model Number list; only the catalogue tells one
 // model from another, so adding a model is a template entry and a row here.
 

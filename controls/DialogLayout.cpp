@@ -68,17 +68,88 @@ CRect MapDialogRect(const CRect& rect, const CDialogBaseUnits& units) {
             MulDiv(rect.cy, units.nY, 8)};
 }
 
-CDialogLayout LayOutDialog(const CDialogTemplate& dlgTemplate, const CDialogBaseUnits& units) {
+namespace {
+
+bool SharesColumn(const CRect& a, const CRect& b) {
+    return a.x < b.x + b.cx && b.x < a.x + a.cx;
+}
+
+int FindItem(const CDialogTemplate& dlgTemplate, int nID) {
+    for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
+        if (dlgTemplate.items[i].nID == nID) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The smallest base unit, at least nUnit, at which nUnits dialog units are at least nPixels.
+int UnitHolding(int nUnit, int nUnits, int nDivisor, int nPixels) {
+    // No text is wider than a thousand units' worth of pixels; past that, a measure is wrong.
+    constexpr int kLargestUnit = 1000;
+    if (nUnits <= 0) {
+        return nUnit;
+    }
+    while (nUnit < kLargestUnit && MulDiv(nUnits, nUnit, nDivisor) < nPixels) {
+        ++nUnit;
+    }
+    return nUnit;
+}
+
+} // namespace
+
+CDialogLayout LayOutDialog(const CDialogTemplate& dlgTemplate, const CDialogBaseUnits& units,
+                           const std::vector<CAddedButton>& added) {
+    // In dialog units first: each added row moves what lies below it in its column.
+    CRect dialog{0, 0, dlgTemplate.cx, dlgTemplate.cy};
+    std::vector<CRect> rects;
+    rects.reserve(dlgTemplate.nItems);
+    for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
+        const CDialogItemTemplate& item = dlgTemplate.items[i];
+        rects.push_back({item.x, item.y, item.cx, item.cy});
+    }
+    std::vector<CControlPlace> addedPlaces;
+    std::vector<CRect> addedRects;
+    for (const CAddedButton& button : added) {
+        const int nBeside = FindItem(dlgTemplate, button.nBeside);
+        const int nGroup = nBeside < 0 ? -1 : GetEnclosingGroup(dlgTemplate, nBeside);
+        CControlPlace place;
+        place.nGroup = nGroup;
+        addedPlaces.push_back(place);
+        addedRects.push_back(nBeside < 0 ? CRect{} : button.rect);
+        if (nBeside < 0) {
+            continue;
+        }
+        const CRect column = nGroup < 0 ? dialog : rects[nGroup];
+        const int nRow = button.rect.cy + kAddedRowGap;
+        const auto moveBelow = [&](CRect& rect, bool bGrows) {
+            if (!SharesColumn(rect, column)) {
+                return;
+            }
+            if (rect.y >= button.rect.y) {
+                rect.y += nRow;
+            } else if (bGrows && rect.y + rect.cy > button.rect.y) {
+                rect.cy += nRow;
+            }
+        };
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            moveBelow(rects[i], dlgTemplate.items[i].kind == ControlKind::GroupBox);
+        }
+        for (std::size_t i = 0; i + 1 < addedRects.size(); ++i) {
+            moveBelow(addedRects[i], false);
+        }
+        dialog.cy += nRow;
+    }
+
     CDialogLayout layout;
-    const CRect client = MapDialogRect({0, 0, dlgTemplate.cx, dlgTemplate.cy}, units);
+    const CRect client = MapDialogRect(dialog, units);
     layout.cx = client.cx;
     layout.cy = client.cy;
     layout.controls.reserve(dlgTemplate.nItems);
     for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
-        const CDialogItemTemplate& item = dlgTemplate.items[i];
         CControlPlace place;
-        place.rect = MapDialogRect({item.x, item.y, item.cx, item.cy}, units);
-        if (item.kind == ControlKind::Icon) {
+        place.rect = MapDialogRect(rects[i], units);
+        if (dlgTemplate.items[i].kind == ControlKind::Icon) {
             place.rect.cx = kStandardIconSize;
             place.rect.cy = kStandardIconSize;
         }
@@ -86,7 +157,28 @@ CDialogLayout LayOutDialog(const CDialogTemplate& dlgTemplate, const CDialogBase
         place.nLabel = GetNamingControl(dlgTemplate, i);
         layout.controls.push_back(place);
     }
+    for (std::size_t i = 0; i < addedPlaces.size(); ++i) {
+        addedPlaces[i].rect = MapDialogRect(addedRects[i], units);
+    }
+    layout.added = std::move(addedPlaces);
     return layout;
+}
+
+CDialogBaseUnits FitBaseUnits(const CDialogTemplate& dlgTemplate, const CDialogBaseUnits& units,
+                              const std::vector<CTextExtent>& extents) {
+    CDialogBaseUnits fitted = units;
+    for (const CTextExtent& extent : extents) {
+        if (extent.nItem >= dlgTemplate.nItems) {
+            continue;
+        }
+        const CDialogItemTemplate& item = dlgTemplate.items[extent.nItem];
+        fitted.nX = UnitHolding(fitted.nX, item.cx, 4, extent.cx);
+        // A list's height in the template is that of its list dropped down.
+        if (item.kind != ControlKind::ComboBox) {
+            fitted.nY = UnitHolding(fitted.nY, item.cy, 8, extent.cy);
+        }
+    }
+    return fitted;
 }
 
 } // namespace ctl

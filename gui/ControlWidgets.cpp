@@ -62,10 +62,6 @@ QWidget* CreateIcon(const CDialogItemTemplate& item, QWidget* pParent) {
 
 } // namespace
 
-QString FromCore(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* CreateControlWidget(const CDialogItemTemplate& item, const CRect& place,
                              QWidget* pParent) {
     const QRect rect(place.x, place.y, place.cx, place.cy);

@@ -3,17 +3,11 @@
 #include "controls/DialogLayout.h"
 #include "controls/DialogTemplate.h"
 
-#include <QString>
-
-#include <string>
-
 class QWidget;
 
 // The widgets the dialogs' controls are drawn with, made from the templates: a static text is a
 // QLabel, a group box a QGroupBox, a list a QComboBox, a button a QPushButton, an edit field a
 // QLineEdit, an icon a QLabel with its image and a table a CTableWidget.
-
-QString FromCore(const std::string& text);
 
 // The widget of item, placed at place in pParent, named "control<id>"; its signals are not
 // connected yet.

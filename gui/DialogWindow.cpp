@@ -3,6 +3,7 @@
 #include "AccessibleList.h"
 #include "Announcer.h"
 #include "ControlWidgets.h"
+#include "CoreText.h"
 #include "Fonts.h"
 #include "Icons.h"
 #include "ReadableColour.h"

@@ -1,5 +1,7 @@
 #include "DisplayCheck.h"
 
+#include "ui/Calculator.h"
+
 #include <xcb/xcb.h>
 
 #include <sys/socket.h>
@@ -39,14 +41,20 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// The platforms chosen on the command line or in the environment, or an empty text.
+std::string ChosenPlatforms(const std::vector<std::string>& args) {
+    const std::string platforms = OptionValue(args, "platform");
+    return platforms.empty() ? Environment("QT_QPA_PLATFORM") : platforms;
+}
+
 // The platforms the toolkit tries, as it chooses them on a desktop.
 std::string PlatformList(const std::vector<std::string>& args) {
-    std::string platforms = OptionValue(args, "platform");
-    if (platforms.empty()) {
-        platforms = Environment("QT_QPA_PLATFORM");
-    }
+    std::string platforms = ChosenPlatforms(args);
     if (!platforms.empty()) {
         return platforms;
+    }
+    if (DisplayOptionChoosesX11(args)) {
+        return "xcb";
     }
     const bool bGnome =
         Lower(Environment("XDG_CURRENT_DESKTOP")).find("gnome") != std::string::npos ||
@@ -90,6 +98,10 @@ bool WaylandDisplayAnswers(const std::string& display) {
 
 } // namespace
 
+bool DisplayOptionChoosesX11(const std::vector<std::string>& args) {
+    return !OptionValue(args, "display").empty() && ChosenPlatforms(args).empty();
+}
+
 CDisplayCheck CheckDisplay(const std::vector<std::string>& args) {
     CDisplayCheck check;
     check.bAnswers = false;
@@ -110,7 +122,8 @@ CDisplayCheck CheckDisplay(const std::vector<std::string>& args) {
                 return CDisplayCheck{};
             }
             if (check.display.empty()) {
-                check.display = display.empty() ? "(DISPLAY is not set)" : display;
+                check.display =
+                    display.empty() ? "(DISPLAY is not set)" : spanwise::QuoteUserText(display);
             }
         } else if (name.rfind("wayland", 0) == 0) {
             const std::string display = Environment("WAYLAND_DISPLAY");
@@ -118,7 +131,9 @@ CDisplayCheck CheckDisplay(const std::vector<std::string>& args) {
                 return CDisplayCheck{};
             }
             if (check.display.empty()) {
-                check.display = "Wayland " + (display.empty() ? std::string("wayland-0") : display);
+                check.display =
+                    "Wayland " +
+                    spanwise::QuoteUserText(display.empty() ? std::string("wayland-0") : display);
             }
         } else if (!name.empty()) {
             return CDisplayCheck{};
@@ -129,7 +144,8 @@ CDisplayCheck CheckDisplay(const std::vector<std::string>& args) {
 
 bool HasDisplay(const std::vector<std::string>& args) {
     return !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty() ||
-           !Environment("QT_QPA_PLATFORM").empty() || !OptionValue(args, "platform").empty();
+           !Environment("QT_QPA_PLATFORM").empty() || !OptionValue(args, "platform").empty() ||
+           !OptionValue(args, "display").empty();
 }
 
 std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& args) {

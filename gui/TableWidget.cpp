@@ -1,6 +1,6 @@
 #include "TableWidget.h"
 
-#include "ControlWidgets.h"
+#include "CoreText.h"
 
 #include "controls/ControlState.h"
 

@@ -29,9 +29,10 @@ constexpr int kExitFailure = 1;
 const char* const kMenuHint = "right-click the window, or press the Menu key or Shift+F10";
 const char* const kHelpNotes =
     "Qt's own options, such as -platform NAME, are accepted as well.\n"
-    "Without a display (neither DISPLAY nor WAYLAND_DISPLAY set and no Qt platform\n"
-    "chosen) the report of the picked conditions is printed instead of the window;\n"
-    "a pick that cannot be applied then makes the exit status 2.\n"
+    "-display NAME opens the window on that X display, DISPLAY set or not.\n"
+    "Without a display (neither DISPLAY nor WAYLAND_DISPLAY set, no -display and no\n"
+    "Qt platform chosen) the report of the picked conditions is printed instead of\n"
+    "the window; a pick that cannot be applied then makes the exit status 2.\n"
     "spanwise-cli calculates any conditions without a window.\n";
 
 // Where no window can be opened: the report of the conditions the picks lead to, as Copy would
@@ -87,6 +88,9 @@ int main(int argc, char* argv[]) {
                            kExitFailure);
     }
 
+    if (DisplayOptionChoosesX11(rawArgs)) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication app(argc, argv);
     // Qt takes the locale from the environment; numbers are written with '.' whatever it is.
     std::setlocale(LC_NUMERIC, "C");

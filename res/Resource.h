@@ -49,6 +49,17 @@ constexpr unsigned IDS_RANGES = 103;
 constexpr unsigned IDS_RESULT_FONT_FACE = 1010;
 constexpr unsigned IDS_SAMPLING_PERIOD_NAME = 1011;
 constexpr unsigned IDS_COPY_TOOLTIP = 1107;
+// The web page's own: its window menu's button and item, what it says after Copy and Copy Link,
+// after Exit (%1 is the link to reload), a message box's button, a range row's check mark
+constexpr unsigned IDS_PAGE_MENU = 2000;
+constexpr unsigned IDS_PAGE_COPY_LINK = 2001;
+constexpr unsigned IDS_PAGE_REPORT_COPIED = 2002;
+constexpr unsigned IDS_PAGE_LINK_COPIED = 2003;
+constexpr unsigned IDS_PAGE_LINK_NOT_COPIED = 2004;
+constexpr unsigned IDS_PAGE_CLOSED = 2005;
+constexpr unsigned IDS_PAGE_RELOAD = 2006;
+constexpr unsigned IDS_PAGE_OK = 2007;
+constexpr unsigned IDS_PAGE_RANGE_MARKED = 2008;
 
 // System-menu command of the About item
 constexpr unsigned IDM_ABOUTBOX = 0x0010;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ConditionLists.h"
+#include "RangeRows.h"
+
 #include "controls/DialogHost.h"
-#include "ui/ConditionLists.h"
-#include "ui/RangeRows.h"
 
 #include <functional>
 #include <memory>
@@ -171,5 +172,10 @@ std::string SelectionWord(const CCalculator& calc, CalcList list);
 // The selections that bring a calculator just opened to this calculator's state when applied in
 // their order, each list picked while it is enabled; none for the opening state.
 std::vector<std::string> GetSelectionWords(const CCalculator& calc);
+
+// Text a user gave (a word of the command line, a variable of the environment) as every message
+// shows it: between double quotes, what does not print escaped ("\x1b"), shortened past 60
+// characters.
+std::string QuoteUserText(const std::string& text);
 
 } // namespace spanwise

@@ -4,7 +4,7 @@
 
 #include "FitTimeDlg.h"
 #include "calc/DurationParse.h"
-#include "calc/ShownText.h"
+#include "calc/FitMessages.h"
 
 #include <memory>
 
@@ -37,10 +37,9 @@ std::string CRecordingCalcDlg::PlanFit(const std::string& duration, int& nTimeRa
     bool bFits = false;
     nTimeRange = GetFittingTimeRange(dSeconds, bFits);
     if (!bFits) {
-        return "No time-axis range records " + spanwise::QuoteTyped(duration) +
-               " under these conditions: the longest recording time is " +
-               FormatRecordingTime(GetRecordingTimeSecondsAt(nTimeRange)) + ", at " +
-               m_cbTimeRange.GetLBText(nTimeRange) + ".";
+        return spanwise::NoRangeRecordsMessage(
+            duration, FormatRecordingTime(GetRecordingTimeSecondsAt(nTimeRange)),
+            m_cbTimeRange.GetLBText(nTimeRange));
     }
     return {};
 }

@@ -317,4 +317,8 @@ std::vector<std::string> GetSelectionWords(const CCalculator& calc) {
     return words;
 }
 
+std::string QuoteUserText(const std::string& text) {
+    return QuoteTyped(text);
+}
+
 } // namespace spanwise

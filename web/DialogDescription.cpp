@@ -5,6 +5,7 @@
 #include "controls/Dialog.h"
 #include "controls/FontFaces.h"
 #include "controls/Mnemonics.h"
+#include "res/PageButtons.h"
 #include "res/Resource.h"
 
 #include <algorithm>
@@ -19,16 +20,6 @@ namespace {
 const char* const kKindNames[] = {"static",    "groupbox", "combobox", "button",
                                   "defbutton", "icon",     "edit",     "table"};
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Table) + 1);
-
-// A window-menu command the page also offers as a button of its own, where the user looks for
-// it: the Ranges view beside the Time-axis Range list, on the row of the sampling period below
-// it (dialog units).
-struct CPageButton {
-    unsigned nCommand;
-    int nBeside;
-    CRect rect;
-};
-const CPageButton kPageButtons[] = {{IDM_RANGES, IDC_TIME_RANGE, {180, 81, 45, 14}}};
 
 struct CStyleClass {
     unsigned style;
@@ -58,10 +49,24 @@ const char* IconFile(int nResource) {
     return nResource == IDR_MAINFRAME ? "spanwise.svg" : "";
 }
 
+void WritePlace(CJsonWriter& json, const CRect& rect) {
+    json.Field("x", rect.x).Field("y", rect.y).Field("cx", rect.cx).Field("cy", rect.cy);
+}
+
+// How many lines of the dialog's font a control's box holds: a static text of one line never
+// wraps.
+int LinesHeld(const CRect& rect, const CDialogBaseUnits& units) {
+    return units.nY > 0 ? rect.cy / units.nY : 0;
+}
+
+CDialogLayout PageLayout(const CDialog& dlg, const CDialogBaseUnits& units) {
+    return LayOutDialog(dlg.Template(), units, GetPageButtons(dlg.Template().nIDD));
+}
+
 // The window menu's items: {"id", "text" (as shown, "" for a separator), "mnemonic" (where the
 // marked letter stands in text, -1 for none)}; then "buttons": the page's buttons for them
-// (kPageButtons), {"command", "text", "group", "x", "y", "cx", "cy"}.
-void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogBaseUnits& units) {
+// (GetPageButtons), {"command", "text", "group", "x", "y", "cx", "cy"}.
+void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogLayout& layout) {
     const std::vector<CMenu::CItem> none;
     const CMenu* pMenu = dlg.GetSystemMenu(false);
     const auto& items = pMenu != nullptr ? pMenu->Items() : none;
@@ -73,19 +78,17 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogBaseUnits& units) {
         json.Field("mnemonic", GetMnemonicPosition(item.text)).EndObject();
     }
     json.EndArray().Key("buttons").BeginArray();
-    for (const CPageButton& button : kPageButtons) {
-        const CControlState* pBeside = dlg.FindControl(button.nBeside);
-        const auto item = std::find_if(items.begin(), items.end(), [&button](const auto& entry) {
-            return entry.nID == button.nCommand;
+    const std::vector<CAddedButton> buttons = GetPageButtons(dlg.Template().nIDD);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const auto item = std::find_if(items.begin(), items.end(), [&](const auto& entry) {
+            return entry.nID == buttons[i].nCommand;
         });
-        if (pBeside == nullptr || item == items.end()) {
+        if (layout.added[i].rect.cx == 0 || item == items.end()) {
             continue;
         }
-        const CRect rect = MapDialogRect(button.rect, units);
-        json.BeginObject().Field("command", static_cast<int>(button.nCommand));
-        json.Field("text", StripMnemonics(item->text));
-        json.Field("group", GetEnclosingGroup(dlg.Template(), pBeside->GetIndex()));
-        json.Field("x", rect.x).Field("y", rect.y).Field("cx", rect.cx).Field("cy", rect.cy);
+        json.BeginObject().Field("command", static_cast<int>(buttons[i].nCommand));
+        json.Field("text", StripMnemonics(item->text)).Field("group", layout.added[i].nGroup);
+        WritePlace(json, layout.added[i].rect);
         json.EndObject();
     }
     json.EndArray();
@@ -109,14 +112,14 @@ std::string DialogFont(const CDialogTemplate& dlgTemplate) {
 
 std::string DescribeDialog(CDialog& dlg, int nOwner, const CDialogBaseUnits& units) {
     const CDialogTemplate& dlgTemplate = dlg.Template();
-    const CDialogLayout layout = LayOutDialog(dlgTemplate, units);
+    const CDialogLayout layout = PageLayout(dlg, units);
     CJsonWriter json;
     json.BeginObject().Field("owner", nOwner).Field("title", dlgTemplate.title);
     json.Field("icon", IconFile(dlg.GetIcon(true).nResource))
         .Field("font", DialogFont(dlgTemplate));
     json.Field("pointSize", dlgTemplate.nFontPointSize);
     json.Field("cx", layout.cx).Field("cy", layout.cy);
-    WriteMenu(json, dlg, units);
+    WriteMenu(json, dlg, layout);
     json.Key("controls").BeginArray();
     for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
         const CDialogItemTemplate& item = dlgTemplate.items[i];
@@ -124,11 +127,33 @@ std::string DescribeDialog(CDialog& dlg, int nOwner, const CDialogBaseUnits& uni
         json.BeginObject()
             .Field("id", item.nID)
             .Field("kind", kKindNames[static_cast<int>(item.kind)]);
-        json.Field("x", place.rect.x).Field("y", place.rect.y);
-        json.Field("cx", place.rect.cx).Field("cy", place.rect.cy);
+        WritePlace(json, place.rect);
+        json.Field("lines", LinesHeld(place.rect, units));
         json.Field("group", place.nGroup).Field("label", place.nLabel);
         json.Field("classes", StyleClasses(item.style)).Field("icon", IconFile(item.nIconResource));
         json.EndObject();
+    }
+    json.EndArray().EndObject();
+    return json.Take();
+}
+
+std::string DescribeLayout(const CDialog& dlg, const CDialogBaseUnits& units) {
+    const CDialogLayout layout = PageLayout(dlg, units);
+    CJsonWriter json;
+    json.BeginObject().Field("cx", layout.cx).Field("cy", layout.cy);
+    json.Key("controls").BeginArray();
+    for (const CControlPlace& place : layout.controls) {
+        json.BeginObject();
+        WritePlace(json, place.rect);
+        json.Field("lines", LinesHeld(place.rect, units)).EndObject();
+    }
+    json.EndArray().Key("buttons").BeginArray();
+    for (const CControlPlace& place : layout.added) {
+        if (place.rect.cx != 0) {
+            json.BeginObject();
+            WritePlace(json, place.rect);
+            json.EndObject();
+        }
     }
     json.EndArray().EndObject();
     return json.Take();

@@ -23,7 +23,12 @@ std::string DialogFont(const ctl::CDialogTemplate& dlgTemplate);
 // the window menu's items ({"id", "text", "mnemonic"}, text "" for a separator), "buttons": the
 // page's own buttons for some of them, placed as controls are, "controls": one for each
 // control in template (tab) order: {"id", "kind", "x", "y", "cx", "cy" (pixels in the client
-// area), "group" (index of the group box that frames it, -1 for none), "label" (index of the
-// control that names it, -1 for none), "classes" (the page's classes for its styles), "icon"}}.
+// area), "lines" (how many lines of the dialog's font its box holds), "group" (index of the
+// group box that frames it, -1 for none), "label" (index of the control that names it, -1 for
+// none), "classes" (the page's classes for its styles), "icon"}}.
 // units: the base units of the dialog's font as the page measures it.
 std::string DescribeDialog(ctl::CDialog& dlg, int nOwner, const ctl::CDialogBaseUnits& units);
+
+// The dialog laid out again at other base units: {"cx", "cy", "controls": [{"x", "y", "cx",
+// "cy", "lines"}] in template order, "buttons": [{"x", "y", "cx", "cy"}] as DescribeDialog's}.
+std::string DescribeLayout(const ctl::CDialog& dlg, const ctl::CDialogBaseUnits& units);

@@ -1,8 +1,16 @@
 #include "WebCalculator.h"
 
+#include "JsonWriter.h"
+
+#include "app/StartPicks.h"
 #include "controls/Dialog.h"
+#include "controls/Mnemonics.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <emscripten/bind.h>
+
+#include <algorithm>
 
 using namespace ctl;
 
@@ -24,17 +32,32 @@ CWebCalculator::CWebCalculator(emscripten::val page) : m_host(std::move(page)), 
     m_host.SetClipboardFallback([this] { return m_calc.GetReport(); });
 }
 
-void CWebCalculator::ApplyPicks(const emscripten::val& words) {
-    std::string messages;
-    const auto nWords = words["length"].as<unsigned>();
-    for (unsigned i = 0; i < nWords; ++i) {
-        spanwise::CPickRefusal refusal;
-        if (!spanwise::TryPick(m_calc, words[i].as<std::string>(), refusal)) {
-            messages += (messages.empty() ? "" : "\n\n") + spanwise::WindowWords(refusal);
+void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
+    std::vector<std::string> refused;
+    const auto nPairs = pairs["length"].as<unsigned>();
+    for (unsigned i = 0; i < nPairs; ++i) {
+        const std::string list = pairs[i][0].as<std::string>();
+        const std::string value = pairs[i][1].as<std::string>();
+        if (!spanwise::IsListName(list)) {
+            continue;
+        }
+        const std::string word = list + "=" + value;
+        if (value.find('+') != std::string::npos) {
+            std::string blanks = value;
+            std::replace(blanks.begin(), blanks.end(), '+', ' ');
+            std::string ignored;
+            if (spanwise::ApplyPick(m_calc, word, ignored) ||
+                spanwise::ApplyPick(m_calc, list + "=" + blanks, ignored)) {
+                continue;
+            }
+        }
+        // Applied here, or refused with the message of the value as the address writes it.
+        for (std::string& message : ApplyStartPicks(m_calc, {word}, nullptr)) {
+            refused.push_back(std::move(message));
         }
     }
-    if (CDialog* pDlg = m_host.GetMainDialog(); pDlg != nullptr && !messages.empty()) {
-        pDlg->MessageBox(messages);
+    if (const std::string message = RefusedPicksMessage(refused); !message.empty()) {
+        m_calc.ShowMessage(message);
     }
 }
 
@@ -79,12 +102,48 @@ void CWebCalculator::SysCommand(int nHandle, int nID) {
     });
 }
 
+std::string CWebCalculator::FitText(int nHandle, const emscripten::val& extents) {
+    std::vector<CTextExtent> sizes;
+    const auto nExtents = extents["length"].as<unsigned>();
+    for (unsigned i = 0; i < nExtents; ++i) {
+        const emscripten::val extent = extents[i];
+        sizes.push_back({extent[0].as<std::size_t>(), extent[1].as<int>(), extent[2].as<int>()});
+    }
+    return m_host.FitText(nHandle, sizes);
+}
+
+std::string CWebCalculator::GetPageTexts() {
+    struct CPageText {
+        const char* name;
+        unsigned nID;
+    };
+    static const CPageText kTexts[] = {
+        {"menu", IDS_PAGE_MENU},
+        {"reportCopied", IDS_PAGE_REPORT_COPIED},
+        {"linkCopied", IDS_PAGE_LINK_COPIED},
+        {"linkNotCopied", IDS_PAGE_LINK_NOT_COPIED},
+        {"closed", IDS_PAGE_CLOSED},
+        {"reload", IDS_PAGE_RELOAD},
+        {"ok", IDS_PAGE_OK},
+        {"marked", IDS_PAGE_RANGE_MARKED},
+    };
+    CJsonWriter json;
+    json.BeginObject();
+    for (const CPageText& text : kTexts) {
+        json.Field(text.name, LoadString(text.nID));
+    }
+    const std::string copyLink = LoadString(IDS_PAGE_COPY_LINK);
+    json.Key("copyLink").BeginObject().Field("text", StripMnemonics(copyLink));
+    json.Field("mnemonic", GetMnemonicPosition(copyLink)).EndObject();
+    return json.EndObject().Take();
+}
+
 // What the page's JavaScript sees of the program: the calculator and nothing else.
 EMSCRIPTEN_BINDINGS(spanwise) {
     emscripten::class_<CWebCalculator>("Calculator")
         .constructor<emscripten::val>()
         .function("open", &CWebCalculator::Open)
-        .function("applyPicks", &CWebCalculator::ApplyPicks)
+        .function("applyAddress", &CWebCalculator::ApplyAddress)
         .function("selectionWords", &CWebCalculator::GetSelectionWords)
         .function("pick", &CWebCalculator::Pick)
         .function("click", &CWebCalculator::Click)
@@ -92,6 +151,8 @@ EMSCRIPTEN_BINDINGS(spanwise) {
         .function("ok", &CWebCalculator::Ok)
         .function("cancel", &CWebCalculator::Cancel)
         .function("sysCommand", &CWebCalculator::SysCommand)
+        .function("fitText", &CWebCalculator::FitText)
+        .class_function("pageTexts", &CWebCalculator::GetPageTexts)
         .function("messageBoxClosed", &CWebCalculator::MessageBoxClosed)
         .function("clipboardRefused", &CWebCalculator::ClipboardRefused)
         .function("takeChanges", &CWebCalculator::TakeChanges);

@@ -20,9 +20,13 @@ public:
 
     // Shows the calculator; the page draws it in showDialog and from the first TakeChanges.
     void Open() { m_calc.Show(); }
-    // Picks as spanwise-cli's LIST=VALUE words do (the page's address), in order; the messages of
-    // those that fail are shown in one message box, as a window words them.
-    void ApplyPicks(const emscripten::val& words);
+    // The picks of the page's address, [[key, value], ...] as its query holds them (percent-
+    // decoded, a '+' left as it is), applied as the window applies its command line's
+    // (ApplyStartPicks): the messages of those that fail in one message box, as a window words
+    // them. A key that names no list is someone else's (utm_source, fbclid) and passed over. A '+'
+    // is itself ("channels=16ch+logic"); where that names no entry, it is the blank form encoders
+    // write ("sampling=Dual-axis+Sampling").
+    void ApplyAddress(const emscripten::val& pairs);
     // The words that reopen the calculator's state (see spanwise::GetSelectionWords).
     emscripten::val GetSelectionWords() const;
 
@@ -37,6 +41,16 @@ public:
     void Cancel(int nHandle);
     // An item of the dialog's window menu.
     void SysCommand(int nHandle, int nID);
+
+    // How much room the texts of dialog nHandle take, as drawn: [[control index, width, height],
+    // ...] in pixels (see CWebHost::FitText).
+    std::string FitText(int nHandle, const emscripten::val& extents);
+    // The page's own texts, by name (JSON): its window menu's button ("menu") and Copy Link item
+    // ("copyLink": {text, mnemonic}), what it says after Copy ("reportCopied") and Copy Link
+    // ("linkCopied", "linkNotCopied"), after Exit ("closed", where "%1" stands for the link
+    // "reload"), a message box's button ("ok") and what a check mark on a range row says
+    // ("marked").
+    static std::string GetPageTexts();
 
     void MessageBoxClosed(int nToken) { m_host.MessageBoxClosed(nToken); }
     void ClipboardRefused() { m_host.ClipboardRefused(); }

@@ -48,9 +48,24 @@ void CWebHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     const CDialogBaseUnits units = GetDialogBaseUnits(size[0].as<int>(), size[1].as<int>());
     const int nOwner = owner != m_open.end() ? owner->nHandle : 0;
     m_page.call<void>("showDialog", nHandle, DescribeDialog(dlg, nOwner, units));
-    m_open.push_back(
-        {nHandle, &dlg, std::make_unique<CPageView>(dlg, nHandle, m_changes), std::move(onEnded)});
+    m_open.push_back({nHandle, &dlg, std::make_unique<CPageView>(dlg, nHandle, m_changes),
+                      std::move(onEnded), units});
     dlg.OnWindowShown();
+}
+
+std::string CWebHost::FitText(int nHandle, const std::vector<CTextExtent>& extents) {
+    const auto found =
+        std::find_if(m_open.begin(), m_open.end(),
+                     [nHandle](const COpenDialog& open) { return open.nHandle == nHandle; });
+    if (found == m_open.end()) {
+        return {};
+    }
+    const CDialogBaseUnits units = FitBaseUnits(found->pDlg->Template(), found->units, extents);
+    if (units.nX == found->units.nX && units.nY == found->units.nY) {
+        return {};
+    }
+    found->units = units;
+    return DescribeLayout(*found->pDlg, units);
 }
 
 void CWebHost::CloseDialog(CDialog& dlg, int nResult) {

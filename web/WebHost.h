@@ -5,6 +5,7 @@
 
 #include "controls/Clipboard.h"
 #include "controls/DialogHost.h"
+#include "controls/DialogLayout.h"
 
 #include <emscripten/val.h>
 
@@ -22,7 +23,8 @@
 class CWebHost final : public ctl::IDialogHost, public ctl::IClipboard {
 public:
     // page: the page's object with the functions
-    //   measureFont(font, letters) -> [width of letters, height of a line] in pixels,
+    //   measureFont(font, letters) -> [width of letters, height of a line] in pixels, as the
+    //   browser draws them,
     //   showDialog(handle, description) (see DescribeDialog), closeDialog(handle),
     //   messageBox(owner's handle, text, caption, token, text to copy by hand or ""),
     //   canWriteClipboard(), writeClipboard(text).
@@ -33,11 +35,15 @@ public:
         ctl::CDialog* pDlg;
         std::unique_ptr<CPageView> pView;
         ctl::DialogEnded onEnded;
+        ctl::CDialogBaseUnits units; // as laid out
     };
     // The open dialog the page knows by nHandle; nullptr once it has ended.
     const COpenDialog* Find(int nHandle) const;
-    // The dialog opened first, under every other: the calculator; nullptr once it has ended.
-    ctl::CDialog* GetMainDialog() const { return m_open.empty() ? nullptr : m_open.front().pDlg; }
+
+    // Once the page has drawn dialog nHandle, how much room its texts take there (see
+    // ctl::FitBaseUnits): where a box does not hold its text, the dialog laid out anew at base
+    // units that make it (see DescribeLayout); else "".
+    std::string FitText(int nHandle, const std::vector<ctl::CTextExtent>& extents);
 
     // What changed in the dialogs since the last call, as a JSON array of the views' records (see
     // CPageView) in the order the changes were made, and last, when a field the user reads

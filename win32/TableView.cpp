@@ -5,6 +5,7 @@
 #include "TextConversion.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -90,7 +91,7 @@ void DrawBar(const NMCUSTOMDRAW& draw, int nLastColumn, const ctl::CTableRow& ro
     }
     const LONG nLeft = check.right + nPad;
     const LONG nWidth = std::max(0L, cell.right - nPad - nLeft);
-    const RECT bar{nLeft, check.top, nLeft + static_cast<LONG>(row.dBar * nWidth + 0.5),
+    const RECT bar{nLeft, check.top, nLeft + static_cast<LONG>(std::lround(row.dBar * nWidth)),
                    check.bottom};
     FillRect(draw.hdc, &bar, GetSysColorBrush(nColour));
 }

@@ -6,8 +6,8 @@
 // The picks are applied first, then Fit a Recording Time with DURATION (when not "-"), so that the
 // box marks the ranges that record it. Run on Qt's offscreen platform; needs no display.
 
-#include "DialogWindow.h"
-#include "QtDialogHost.h"
+#include "gui/DialogWindow.h"
+#include "gui/QtDialogHost.h"
 
 #include "controls/Dialog.h"
 #include "res/Resource.h"

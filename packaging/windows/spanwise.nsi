@@ -1,16 +1,30 @@
 ; The Windows installer, spanwise-VERSION-setup.exe (scripts/package-windows runs makensis).
-; It installs for the current user only, without administrator rights, into
-; %LOCALAPPDATA%\Programs\Spanwise, makes a Start-menu shortcut and registers its uninstaller in
-; Installed apps. An option, off by default, adds the folder to the user's PATH.
+; One installer for every Windows: a 32-bit program itself, it installs the 64-bit programs on x64
+; Windows and the 32-bit ones everywhere else. It installs for the current user only, without
+; administrator rights, into %LOCALAPPDATA%\Programs\Spanwise or the folder chosen, makes a
+; Start-menu shortcut and registers its uninstaller in Installed apps. An option adds the folder
+; to the user's PATH.
 ;
-; makensis -DVERSION=1.02 -DVERSION_NUMBERS=1.0.2.0 -DSTAGING=DIR -DICON=FILE -DOUTFILE=FILE
-;   STAGING holds spanwise.exe, spanwise-cli.exe, README.txt and LICENSE, as the zip does.
+; Installing again upgrades in place: the folder page offers the folder of the installation, and
+; the PATH option is as that installation had it. Installing into another folder moves the
+; installation: the old copy and its PATH entry are removed first. Nothing is replaced or removed
+; while spanwise.exe or spanwise-cli.exe runs from the folders concerned: the user is asked to
+; close it, and an install or uninstall without a window (/S) fails instead.
+;
+; makensis -DVERSION=SHORT -DVERSION_NUMBERS=A.B.C.D -DSTAGING_X64=DIR -DSTAGING_X86=DIR
+;          -DSIZE_X64=KB -DSIZE_X86=KB -DICON=FILE -DOUTFILE=FILE
+;   SHORT is the version as the About box writes it, A.B.C.D the version record's four numbers;
+;   scripts/package-windows takes both from the build (CMakeLists.txt states the version once).
+;   Each STAGING folder holds spanwise.exe, spanwise-cli.exe, README.txt and LICENSE.txt, as the
+;   zips do; each SIZE is what its files take, which the components page shows.
 ;
 ; Command line: /S installs (and the uninstaller uninstalls) without a window; /PATH chooses the
-; PATH option, also without a window; /D=FOLDER, last, installs elsewhere.
+; PATH option and /NOPATH leaves it out, also without a window; /D=FOLDER, last, installs there.
+; Exit status: 0 done, 1 cancelled, 2 stopped because Spanwise was running (or a file could not
+; be written); nothing is changed when it stops for a running program.
 
 Unicode true
-Target amd64-unicode
+Target x86-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
@@ -19,15 +33,18 @@ ManifestDPIAware true
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "WinMessages.nsh"
+!include "x64.nsh"
 
 !define PRODUCT "Spanwise"
 !define PUBLISHER "The Spanwise developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Spanwise"
 !define ENVIRONMENT_KEY "Environment"
+!define EXIT_STOPPED 2
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Spanwise"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION_NUMBERS}"
@@ -43,6 +60,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
+; A component's name is one line of a tree, cut off where the tree ends; what the PATH option is
+; for is said above it, where the text wraps.
+!define MUI_COMPONENTSPAGE_TEXT_TOP "Adding the folder to your PATH lets you run spanwise-cli by its name in a terminal (Command Prompt, PowerShell). Click Next to continue."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\spanwise.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Spanwise"
 !insertmacro MUI_PAGE_COMPONENTS
@@ -52,6 +72,64 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+; ---- running programs ---------------------------------------------------------------------------
+; Windows lets no one open a running program's file for writing, so a program that cannot be
+; opened so is running (or locked by something else that would make replacing it fail too).
+
+Var Folder ; the folder a function works on
+
+!macro WAIT_UNTIL_CLOSED un
+; $3: 1 when the file $2 is there and cannot be opened for writing, else 0.
+Function ${un}FileInUse
+    StrCpy $3 0
+    ${If} ${FileExists} $2
+        ClearErrors
+        FileOpen $4 $2 a
+        ${If} ${Errors}
+            StrCpy $3 1
+        ${Else}
+            FileClose $4
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
+; Returns when no program in $Folder runs; otherwise asks the user to close it, and stops with
+; nothing changed when the user will not (without a window: at once).
+Function ${un}WaitUntilClosed
+    Push $0
+    Push $2
+    Push $3
+    Push $4
+    ${Do}
+        StrCpy $0 "" ; the programs that run
+        StrCpy $2 "$Folder\spanwise.exe"
+        Call ${un}FileInUse
+        ${IfThen} $3 == 1 ${|} StrCpy $0 "spanwise.exe" ${|}
+        StrCpy $2 "$Folder\spanwise-cli.exe"
+        Call ${un}FileInUse
+        ${If} $3 == 1
+            ${If} $0 == ""
+                StrCpy $0 "spanwise-cli.exe"
+            ${Else}
+                StrCpy $0 "$0 and spanwise-cli.exe"
+            ${EndIf}
+        ${EndIf}
+        ${IfThen} $0 == "" ${|} ${ExitDo} ${|}
+        DetailPrint "Spanwise is running: $0 in $Folder"
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Spanwise is running: $0 in $Folder.$\r$\n$\r$\nClose it, then choose Retry. Cancel stops here and changes nothing." /SD IDCANCEL IDRETRY retry
+        SetErrorLevel ${EXIT_STOPPED}
+        Abort "Stopped: close $0, then try again."
+    retry:
+    ${Loop}
+    Pop $4
+    Pop $3
+    Pop $2
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro WAIT_UNTIL_CLOSED ""
+!insertmacro WAIT_UNTIL_CLOSED "un."
 
 ; ---- the user's PATH ----------------------------------------------------------------------------
 ; A PATH is a list of folders separated by ";". NSIS reads and writes at most NSIS_MAX_STRLEN - 1
@@ -113,6 +191,49 @@ FunctionEnd
 !insertmacro READ_USER_PATH ""
 !insertmacro READ_USER_PATH "un."
 
+; Takes $Folder out of the user's PATH, every time it is there (in any case, as Windows compares
+; folders). A PATH too long to be changed here is left as it is, and the user is told what to
+; take out by hand.
+!macro REMOVE_FROM_PATH un
+Function ${un}RemoveFromPath
+    Call ${un}ReadUserPath
+    ${If} $1 == 0
+        DetailPrint "Your PATH is too long to be changed here: remove $Folder from it yourself."
+        MessageBox MB_OK|MB_ICONEXCLAMATION "Your PATH is too long to be changed here. Remove this folder from it yourself:$\r$\n$\r$\n$Folder" /SD IDOK
+        Return
+    ${EndIf}
+    StrCpy $PathList "$0;"
+    StrCpy $1 "" ; every other folder, as it stood
+    StrCpy $2 0  ; how many
+    StrCpy $3 0  ; whether $Folder was there
+    ${Do}
+        Call ${un}CutFolder
+        ${If} $PathFolder == $Folder
+            StrCpy $3 1
+        ${Else}
+            ${If} $2 == 0
+                StrCpy $1 $PathFolder
+            ${Else}
+                StrCpy $1 "$1;$PathFolder"
+            ${EndIf}
+            IntOp $2 $2 + 1
+        ${EndIf}
+    ${LoopUntil} $PathList == ""
+    ${If} $3 == 0
+        Return
+    ${EndIf}
+    ${If} $1 == ""
+        DeleteRegValue HKCU "${ENVIRONMENT_KEY}" "Path"
+    ${Else}
+        WriteRegExpandStr HKCU "${ENVIRONMENT_KEY}" "Path" $1
+    ${EndIf}
+    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=500
+    DetailPrint "Removed $Folder from your PATH"
+FunctionEnd
+!macroend
+!insertmacro REMOVE_FROM_PATH ""
+!insertmacro REMOVE_FROM_PATH "un."
+
 Function AddToPath
     Call ReadUserPath
     ${If} $1 == 0
@@ -144,46 +265,54 @@ Function AddToPath
     Return
 too_long:
     DetailPrint "Your PATH is too long to be changed here: add $INSTDIR to it yourself."
-    MessageBox MB_OK|MB_ICONEXCLAMATION "Your PATH is too long to be changed here. To run spanwise-cli in a terminal, add $INSTDIR to it yourself." /SD IDOK
-FunctionEnd
-
-Function un.RemoveFromPath
-    Call un.ReadUserPath
-    ${If} $1 == 0
-        DetailPrint "Your PATH is too long to be changed here: remove $INSTDIR from it yourself."
-        Return
-    ${EndIf}
-    StrCpy $PathList "$0;"
-    StrCpy $1 "" ; every other folder, as it stood
-    StrCpy $2 0  ; how many
-    ${Do}
-        Call un.CutFolder
-        ${If} $PathFolder != $INSTDIR
-            ${If} $2 == 0
-                StrCpy $1 $PathFolder
-            ${Else}
-                StrCpy $1 "$1;$PathFolder"
-            ${EndIf}
-            IntOp $2 $2 + 1
-        ${EndIf}
-    ${LoopUntil} $PathList == ""
-    ${If} $1 == ""
-        DeleteRegValue HKCU "${ENVIRONMENT_KEY}" "Path"
-    ${Else}
-        WriteRegExpandStr HKCU "${ENVIRONMENT_KEY}" "Path" $1
-    ${EndIf}
-    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=500
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Your PATH is too long to be changed here. To run spanwise-cli in a terminal, add this folder to it yourself:$\r$\n$\r$\n$INSTDIR" /SD IDOK
 FunctionEnd
 
 ; ---- installing ---------------------------------------------------------------------------------
 
-Section "Spanwise (the calculator and spanwise-cli)" SecProgram
+; The installation this one replaces, as its uninstaller's registry values describe it.
+Var OldFolder ; its folder (which may be gone), or "" when there is none
+Var OldOnPath ; 1 when it added its folder to the PATH
+
+; Removes the installation in $OldFolder, which this one replaces from another folder: its PATH
+; entry, then its files and the folder, once empty. Whatever else is in the folder stays.
+Function RemoveOldCopy
+    StrCpy $Folder $OldFolder
+    ${If} $OldOnPath == 1
+        Call RemoveFromPath
+        DeleteRegValue HKCU "${UNINSTALL_KEY}" "AddedToPath"
+    ${EndIf}
+    Delete "$OldFolder\spanwise.exe"
+    Delete "$OldFolder\spanwise-cli.exe"
+    Delete "$OldFolder\README.txt"
+    Delete "$OldFolder\LICENSE.txt"
+    Delete "$OldFolder\uninstall.exe"
+    RMDir "$OldFolder"
+    DetailPrint "Moved Spanwise from $OldFolder"
+FunctionEnd
+
+Section "Spanwise" SecProgram
     SectionIn RO
+    ; Nothing is touched while a program that would be replaced or removed runs.
+    StrCpy $Folder $INSTDIR
+    Call WaitUntilClosed
+    ${If} $OldFolder != ""
+    ${AndIf} $OldFolder != $INSTDIR ; in any case
+        StrCpy $Folder $OldFolder
+        Call WaitUntilClosed
+        Call RemoveOldCopy
+    ${EndIf}
+
     SetOutPath "$INSTDIR"
-    File "${STAGING}\spanwise.exe"
-    File "${STAGING}\spanwise-cli.exe"
-    File "${STAGING}\README.txt"
-    File /oname=LICENSE.txt "${STAGING}\LICENSE"
+    ${If} ${IsNativeAMD64}
+        File "${STAGING_X64}\spanwise.exe"
+        File "${STAGING_X64}\spanwise-cli.exe"
+    ${Else}
+        File "${STAGING_X86}\spanwise.exe"
+        File "${STAGING_X86}\spanwise-cli.exe"
+    ${EndIf}
+    File "${STAGING_X64}\README.txt"
+    File "${STAGING_X64}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Spanwise.lnk" "$INSTDIR\spanwise.exe" "" "$INSTDIR\spanwise.exe" 0 \
         SW_SHOWNORMAL "" "Maximum recording length and time of memory recorders"
@@ -202,32 +331,73 @@ Section "Spanwise (the calculator and spanwise-cli)" SecProgram
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
 SectionEnd
 
-Section /o "Add the folder to my PATH, so that spanwise-cli runs in a terminal" SecPath
+Section /o "Add the folder to my PATH" SecPath
     Call AddToPath
 SectionEnd
 
+; An upgrade whose PATH option was turned off takes out the entry the installation had added.
+Section "-PathLeftOut"
+    ${IfNot} ${SectionIsSelected} ${SecPath}
+        ReadRegDWORD $0 HKCU "${UNINSTALL_KEY}" "AddedToPath"
+        ${If} $0 == 1
+            StrCpy $Folder $INSTDIR
+            Call RemoveFromPath
+            DeleteRegValue HKCU "${UNINSTALL_KEY}" "AddedToPath"
+        ${EndIf}
+    ${EndIf}
+SectionEnd
+
 Function .onInit
+    ; The section holds both pairs of programs; one is installed.
+    ${If} ${IsNativeAMD64}
+        SectionSetSize ${SecProgram} ${SIZE_X64}
+    ${Else}
+        SectionSetSize ${SecProgram} ${SIZE_X86}
+    ${EndIf}
+    ; A folder removed by hand may still have its PATH entry, which moving takes out.
+    ReadRegStr $OldFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ReadRegDWORD $OldOnPath HKCU "${UNINSTALL_KEY}" "AddedToPath"
+    ${If} $OldOnPath == 1
+        !insertmacro SelectSection ${SecPath}
+    ${EndIf}
     ${GetParameters} $0
     ClearErrors
     ${GetOptions} $0 "/PATH" $1
     ${IfNot} ${Errors}
         !insertmacro SelectSection ${SecPath}
     ${EndIf}
+    ClearErrors
+    ${GetOptions} $0 "/NOPATH" $1
+    ${IfNot} ${Errors}
+        !insertmacro UnselectSection ${SecPath}
+    ${EndIf}
 FunctionEnd
 
 ; ---- uninstalling -------------------------------------------------------------------------------
 
 Section "Uninstall"
-    ReadRegDWORD $0 HKCU "${UNINSTALL_KEY}" "AddedToPath"
-    ${If} $0 == 1
+    StrCpy $Folder $INSTDIR
+    Call un.WaitUntilClosed
+    ; The registry values describe this installation unless another copy, from an older installer
+    ; that did not move installations, has been installed since; they and the shortcut are then
+    ; that copy's.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == ""
+    ${OrIf} $0 == $INSTDIR
+        ReadRegDWORD $1 HKCU "${UNINSTALL_KEY}" "AddedToPath"
+        ${If} $1 == 1
+            Call un.RemoveFromPath
+        ${EndIf}
+        Delete "$SMPROGRAMS\Spanwise.lnk"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${Else}
+        ; Whether this copy added its folder is not known any more; the folder is going away.
         Call un.RemoveFromPath
     ${EndIf}
-    Delete "$SMPROGRAMS\Spanwise.lnk"
     Delete "$INSTDIR\spanwise.exe"
     Delete "$INSTDIR\spanwise-cli.exe"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -1,11 +1,15 @@
 // report, state and table as a user runs them from a shell: single mode, one scenario per run.
 
 #include "CliRun.h"
+#include "ModelPositions.h"
+#include "calc/DurationParse.h"
+#include "calc/DurationUnits.h"
 #include "res/Version.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <sstream>
 
 namespace spanwise::test {
@@ -55,7 +59,7 @@ TEST(CliReport, PrintsTheReportAfterThePicksInOrder) {
         // the channel pick is made while the list is enabled; REC then shows it as "-"
         {{"report", "model=Cedar", "channels=4ch", "function=REC"}, kCedarRecReport},
         {{"report", "MODEL=cedar", "Function=rec"}, kCedarRecReport},
-        {{"report", "model=#2", "function=#1"}, kCedarRecReport},
+        {{"report", "model=" + ModelPosition("Cedar"), "function=#1"}, kCedarRecReport},
         // selections without a command mean report
         {{"model=Cedar", "function=REC"}, kCedarRecReport},
         {{"model=ced", "function=r"}, kCedarRecReport},
@@ -160,7 +164,7 @@ TEST(CliState, ShowsEmptyAndPlaceholderEntriesInTheirPositions) {
 
 TEST(CliState, AnyCaseAPositionAndAUniqueBeginningPickTheSameEntryAsItsText) {
     const std::vector<Args> spellings[] = {
-        {{"model=Gum/Gum-2"}, {"model=gUM/gum-2"}, {"model=#6"}},
+        {{"model=Gum/Gum-2"}, {"model=gUM/gum-2"}, {"model=" + ModelPosition("Gum/Gum-2")}},
         {{"channels=4ch"}, {"CHANNELS=4CH"}, {"channels=#2"}},
         {{"range=5min/div"}, {"range=#25"}, {"range=5min"}, {"range=5MI"}},
         {{"model=Alder/Alder-W"}, {"model=alder"}, {"model=a"}},
@@ -258,6 +262,102 @@ TEST(CliHelp, ExplainsTheListsWithAnExampleAndGivesTheVersion) {
     const CCliRun version = RunCli({"--version"});
     EXPECT_EQ(version.nExit, 0);
     EXPECT_EQ(version.out, std::string("Spanwise ") + kFileVersion + "\n");
+}
+
+// "--" ends the options before the selections of every command, and without one.
+TEST(CliCommands, DoubleDashEndsTheOptions) {
+    const Args kCommands[] = {{}, {"report"}, {"state"}, {"table", "--csv"}, {"fit", "3d"}};
+    for (const Args& command : kCommands) {
+        Args plain = command;
+        plain.emplace_back("model=Cedar");
+        Args dashed = command;
+        dashed.insert(dashed.end(), {"--", "model=Cedar"});
+        const CCliRun expected = RunCli(plain);
+        const CCliRun run = RunCli(dashed);
+        EXPECT_EQ(run.nExit, 0) << ::testing::PrintToString(dashed) << run.err;
+        EXPECT_EQ(run.out, expected.out) << ::testing::PrintToString(dashed);
+    }
+}
+
+// The lines of --help that list the units, from its "Units" heading to the refused ones.
+std::vector<std::string> UnitLines(const std::string& help) {
+    const std::vector<std::string> lines = SplitLines(help);
+    auto line = std::find(lines.begin(), lines.end(), "Units (in any case):");
+    std::vector<std::string> units;
+    while (line != lines.end() && ++line != lines.end() && line->rfind("  ", 0) == 0) {
+        units.push_back(line->substr(2));
+        if (line->rfind("  refused ", 0) == 0) {
+            break;
+        }
+    }
+    return units;
+}
+
+// The units --help lists are the reader's: every spelling of the table on its unit's line, each
+// read as its unit or refused as the line says; the README and the manual pages list the same.
+TEST(CliHelp, ListsTheUnitsOfTheReader) {
+    const std::vector<std::string> lines = UnitLines(RunCli({"--help"}).out);
+    std::vector<std::pair<std::string, std::string>> listed; // unit, spelling
+    for (const std::string& line : lines) {
+        const std::size_t gap = line.find("  ");
+        ASSERT_NE(gap, std::string::npos) << line;
+        std::istringstream spellings(line.substr(line.find_first_not_of(' ', gap)));
+        for (std::string spelling; std::getline(spellings >> std::ws, spelling, ',');) {
+            listed.emplace_back(line.substr(0, gap), spelling);
+        }
+    }
+    std::vector<std::pair<std::string, std::string>> table;
+    for (const bool bFixed : {true, false}) {
+        for (std::size_t i = 0; i < kDurationUnitCount; ++i) {
+            for (std::size_t j = 0; j < kDurationSpellingCount; ++j) {
+                if (kDurationUnits[i].bFixedLength == bFixed &&
+                    kDurationSpellings[j].unit == kDurationUnits[i].unit) {
+                    table.emplace_back(bFixed ? kDurationUnits[i].plural : "refused",
+                                       kDurationSpellings[j].text);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(listed, table);
+    // Each spelling reads as the first on its line, or is refused with its line.
+    for (const auto& [unit, spelling] : listed) {
+        const std::string first =
+            std::find_if(listed.begin(), listed.end(), [&](const auto& entry) {
+                return entry.first == unit;
+            })->second;
+        double dSeconds = 0;
+        double dFirst = 0;
+        std::string error;
+        const bool bRead = ParseDuration("2" + spelling, dSeconds, error);
+        EXPECT_EQ(bRead, unit != "refused") << spelling << ": " << error;
+        if (bRead) {
+            ASSERT_TRUE(ParseDuration("2" + first, dFirst, error));
+            EXPECT_EQ(dSeconds, dFirst) << spelling;
+        }
+    }
+
+#ifndef _WIN32 // the sources are read once, on the build machine
+    for (const char* document : {"README.md", "man/spanwise-cli.1.in", "man/spanwise.1.in"}) {
+        std::ifstream file(std::string(SPANWISE_SOURCE_DIR) + "/" + document);
+        ASSERT_TRUE(file) << document;
+        std::vector<std::string> shown;
+        for (std::string line; std::getline(file, line);) {
+            // a manual page writes the micro sign and the Greek mu as glyph names
+            for (const auto& [glyph, character] :
+                 {std::pair<std::string, std::string>{"\\(mc", "\xc2\xb5"},
+                  {"\\(*m", "\xce\xbc"}}) {
+                for (std::size_t at; (at = line.find(glyph)) != std::string::npos;) {
+                    line.replace(at, glyph.size(), character);
+                }
+            }
+            shown.push_back(line.substr(std::min(line.find_first_not_of(' '), line.size())));
+        }
+        for (const std::string& line : lines) {
+            EXPECT_NE(std::find(shown.begin(), shown.end(), line), shown.end())
+                << document << " does not list: " << line;
+        }
+    }
+#endif
 }
 
 } // namespace

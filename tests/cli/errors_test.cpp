@@ -2,6 +2,7 @@
 // help, nothing on standard output, exit status 2.
 
 #include "CliRun.h"
+#include "ModelPositions.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -29,7 +30,7 @@ TEST(CliErrors, RejectEachKindOfBadInputWithAUsefulMessage) {
         {{"report", "model=Cedar", "memory=#-1"}, {"#-1", "memory list", "#0 to #2"}},
         {{"report", "range=#99999999999"}, {"#99999999999", "range list", "#0 to #25"}},
         // "#N" takes no sign
-        {{"report", "model=#-0"}, {"\"#-0\"", "without a sign", "#0 to #10"}},
+        {{"report", "model=#-0"}, {"\"#-0\"", "without a sign", "#0 to " + LastModelPosition()}},
         {{"report", "memory=#+1"}, {"\"#+1\"", "without a sign", "#0 to #3"}},
         // "#N" with anything after it is text, never position N
         {{"report", "model=#2x"}, {"\"#2x\"", "model list"}},
@@ -57,6 +58,14 @@ TEST(CliErrors, RejectEachKindOfBadInputWithAUsefulMessage) {
         {{"status"}, {"\"status\"", "report, state, table"}},
         {{"model"}, {"\"model\"", "LIST=VALUE"}},
         {{"model=Oak"}, {"\"Oak\"", "model list"}},
+        // a duration missing, misplaced or looking like an option
+        {{"fit"}, {"fit needs a DURATION", "spanwise-cli fit DURATION [LIST=VALUE ...]"}},
+        {{"fit", "--all", "--json"}, {"fit needs a DURATION"}},
+        {{"fit", "model=Cedar", "3d"},
+         {"\"model=Cedar\" is a selection: the duration comes first",
+          "fit DURATION [LIST=VALUE ...]"}},
+        {{"fit", "--3d", "model=Cedar"}, {"unknown option \"--3d\""}},
+        {{"fit", "-x", "3d"}, {"unknown option \"-x\""}},
         {{"state", "-", "model=Cedar"}, {"standard input"}},
         {{"state", "model=Cedar", "-"}, {"standard input"}},
     };

@@ -67,8 +67,8 @@ TEST(CliFit, AnswersTheFirstRangeOfTheTableThatLastsLongEnough) {
 TEST(CliFit, TextNamesTheLongestWhenNothingFits) {
     const CCliRun run = RunCli({"fit", "3000 days", "model=Cedar"});
     EXPECT_EQ(run.nExit, 3);
-    EXPECT_EQ(run.out, "No time-axis range records \"3000 days\" under these conditions; the "
-                       "longest recording time is at 5min/div:\n"
+    EXPECT_EQ(run.out, "No time-axis range records \"3000 days\" under these conditions: the "
+                       "longest recording time is 555d13h20min, at 5min/div.\n"
                        "range             5min/div\n"
                        "sampling_period   3s/S\n"
                        "recording_time    555d13h20min\n"
@@ -79,7 +79,8 @@ TEST(CliFit, TextNamesTheLongestWhenNothingFits) {
 TEST(CliFit, SpellingsAnswerAsTheirShortForms) {
     const std::pair<const char*, const char*> kPairs[] = {
         {"90 min", "90min"}, {"1.5 h", "1.5h"}, {"1 hour", "1h"},   {"2 hours", "2h"},
-        {"3 days", "3d"},    {"1,5h", "1.5h"},  {"10 SECS", "10s"},
+        {"3 days", "3d"},    {"1,5h", "1.5h"},  {"10 SECS", "10s"}, {"1 hour, 30 minutes", "90min"},
+        {"01:30:00", "90m"},
     };
     for (const auto& [spelled, shortForm] : kPairs) {
         Json spelledAnswer = Json::parse(RunCli({"fit", spelled, "--json", "model=Cedar"}).out);
@@ -114,6 +115,8 @@ TEST(CliFit, DurationsEchoWhatWasTypedAndStayShort) {
         {"1h-", 2, "unexpected \"-\" in \"1h-\""},
         {"5-", 2, "unexpected \"-\" in \"5-\""},
         {"-1h", 2, "\"-1h\" is negative"},
+        {"-0", 2, "\"-0\" is not longer than zero"},
+        {"1,000h", 2, "\"1,000h\" is ambiguous: write 1000h or 1.000h"},
         {"3x", 2, "\"x\" is not a unit"},
         {"30min1h", 2, "the hours come after the minutes"},
         {"0", 2, "longer than zero"},
@@ -152,13 +155,17 @@ TEST(CliFit, AllHoldsTheListsPickedOnTheLine) {
          "held: memory 1GW; varied: function, sampling, scanner, channels",
          {{"memory", "1GW"}}},
         // REC disables the channels: those combinations do not hold 4ch
-        {{"model=Ivy", "channels=4ch"},
-         "held: channels 4ch; varied: memory, function, sampling, scanner",
-         {{"channels", "4ch"}}},
+        {{"model=Ivy", "channels=4ch"}, "held: channels 4ch; varied: none", {{"channels", "4ch"}}},
+        // a held list that a later pick disabled is not named
+        {{"model=Ivy", "channels=4ch", "function=REC"},
+         "held: function REC; varied: none",
+         {{"function", "REC"}}},
         {{"model=Cedar", "function=REC", "memory=#0"},
-         "held: memory 32MW, function REC; varied: sampling, scanner, channels",
+         "held: memory 32MW, function REC; varied: none",
          {{"memory", "32MW"}, {"function", "REC"}}},
-        {{"model=Hazel"}, "held: none; varied: memory, function, sampling, scanner, channels", {}},
+        // only the lists whose entry differs between the rows vary
+        {{"model=Hazel"}, "held: none; varied: function, channels", {}},
+        {{"model=Gum/Gum-2"}, "held: none; varied: none", {}},
     };
     for (const CCase& c : kCases) {
         SCOPED_TRACE(::testing::PrintToString(c.picks));
@@ -187,9 +194,10 @@ TEST(CliFit, AllHoldsTheListsPickedOnTheLine) {
         const std::vector<std::string> lines = SplitLines(text.out);
         ASSERT_EQ(lines.size(), answers.size() + 3);
         EXPECT_EQ(lines.front(), c.held);
-        EXPECT_EQ(lines.back(), "0 of " + std::to_string(answers.size()) +
-                                    (answers.size() == 1 ? " combination" : " combinations") +
-                                    " record less than \"1h\" at every range");
+        EXPECT_EQ(lines.back(),
+                  "0 of " + std::to_string(answers.size()) +
+                      (answers.size() == 1 ? " combination records" : " combinations record") +
+                      " less than \"1h\" at every range");
     }
 }
 
@@ -212,7 +220,7 @@ TEST(CliFit, AllListsEveryCombinationThoseThatDoNotFitLast) {
 
     const CCliRun text = RunCli({"fit", "10d", "--all", "model=Hazel"});
     EXPECT_EQ(text.out,
-              "held: none; varied: memory, function, sampling, scanner, channels\n"
+              "held: none; varied: function, channels\n"
               "memory  function  sampling  scanner  channels  fits  range      sampling_period  "
               "recording_time  recording_length\n"
               "-       MEM       -         -        1ch       yes   5min/div   3.75s/S          "
@@ -221,7 +229,16 @@ TEST(CliFit, AllListsEveryCombinationThoseThatDoNotFitLast) {
               "16d16h          400 div\n"
               "-       MEM       -         -        2ch       no    5min/div   3.75s/S          "
               "5d13h20min      1600 div\n"
-              "1 of 3 combinations records less than \"10d\" at every range\n");
+              "1 of 3 combinations record less than \"10d\" at every range\n");
+
+    // When nothing fits, the longest recording comes first, whatever its range.
+    const CCliRun none = RunCli({"fit", "100d", "--all", "--csv", "model=Hazel"});
+    EXPECT_EQ(none.nExit, 3);
+    EXPECT_EQ(none.out, "memory,function,sampling,scanner,channels,fits,range,sampling_period,"
+                        "recording_time,recording_length\n"
+                        "-,REC,-,-,-,false,1hour/div,-,16d16h,400 div\n"
+                        "-,MEM,-,-,1ch,false,5min/div,3.75s/S,11d2h40min,3200 div\n"
+                        "-,MEM,-,-,2ch,false,5min/div,3.75s/S,5d13h20min,1600 div\n");
 
     const CCliRun one = RunCli({"fit", "3000d", "--all", "model=Juniper"});
     EXPECT_EQ(one.nExit, 3);

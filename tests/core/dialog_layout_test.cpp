@@ -4,6 +4,7 @@
 #include "controls/DialogLayout.h"
 #include "controls/Messages.h"
 #include "res/DialogTemplates.h"
+#include "res/PageButtons.h"
 #include "res/Resource.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,86 @@ TEST(DialogLayoutTest, NamesListsByTheirCaptionsAndFieldsByTheirGroups) {
     EXPECT_EQ(group(IDC_COPY), 0);
     EXPECT_EQ(layout.cx, 434);
     EXPECT_EQ(layout.cy, 225);
+}
+
+bool Overlap(const CRect& a, const CRect& b) {
+    return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
+}
+
+bool Holds(const CRect& outer, const CRect& inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.cx <= outer.x + outer.cx &&
+           inner.y + inner.cy <= outer.y + outer.cy;
+}
+
+// The buttons the web page adds take rows of their own: in every dialog, no control covers
+// another (a list as high as it is closed), each lies in its group box and the dialog.
+TEST(DialogLayoutTest, AddedButtonsCoverNothing) {
+    const CDialogBaseUnits units{6, 12};
+    for (const CDialogTemplate* pTemplate :
+         {&kRecordingCalcTemplate, &kAboutBoxTemplate, &kFitTimeTemplate, &kRangesTemplate}) {
+        const std::vector<CAddedButton> added = GetPageButtons(pTemplate->nIDD);
+        const CDialogLayout layout = LayOutDialog(*pTemplate, units, added);
+        std::vector<CControlPlace> places = layout.controls;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            if (pTemplate->items[i].kind == ControlKind::ComboBox) {
+                places[i].rect.cy = MapDialogRect({0, 0, 0, 14}, units).cy;
+            }
+        }
+        places.insert(places.end(), layout.added.begin(), layout.added.end());
+        const CRect dialog{0, 0, layout.cx, layout.cy};
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const bool bGroup =
+                i < pTemplate->nItems && pTemplate->items[i].kind == ControlKind::GroupBox;
+            EXPECT_TRUE(Holds(dialog, places[i].rect)) << pTemplate->nIDD << " #" << i;
+            if (places[i].nGroup >= 0) {
+                EXPECT_TRUE(Holds(places[places[i].nGroup].rect, places[i].rect))
+                    << pTemplate->nIDD << " #" << i;
+            }
+            for (std::size_t j = i + 1; j < places.size() && !bGroup; ++j) {
+                const bool bOtherGroup =
+                    j < pTemplate->nItems && pTemplate->items[j].kind == ControlKind::GroupBox;
+                EXPECT_FALSE(!bOtherGroup && Overlap(places[i].rect, places[j].rect))
+                    << pTemplate->nIDD << " #" << i << " and #" << j;
+            }
+        }
+    }
+    // The calculator's Ranges... button: beside the Time-axis Range list, in its group box.
+    const CDialogLayout layout =
+        LayOutDialog(kRecordingCalcTemplate, units, GetPageButtons(IDD_RECORDINGCALC_DIALOG));
+    ASSERT_EQ(layout.added.size(), 1U);
+    EXPECT_EQ(layout.added[0].nGroup,
+              static_cast<int>(IndexOf(kRecordingCalcTemplate, IDC_GRP_RECORDING_TIME)));
+    EXPECT_GT(layout.cy, 225);
+}
+
+struct CFitCase {
+    const char* what;
+    std::vector<CTextExtent> extents;
+    CDialogBaseUnits expected;
+};
+
+// The dialog grows as a whole by the least that makes every box hold its text.
+TEST(DialogLayoutTest, FitsBaseUnitsToTheTexts) {
+    const CDialogTemplate& calc = kRecordingCalcTemplate;
+    const std::size_t nSampling = IndexOf(calc, IDC_SAMPLING);       // 80 x 95 units, a list
+    const std::size_t nLabel = IndexOf(calc, IDC_LBL_TIME_RANGE);    // 32 x 20 units
+    const std::size_t nLength = IndexOf(calc, IDC_RECORDING_LENGTH); // 95 x 12 units
+    const CFitCase cases[] = {
+        {"every text fits", {{nSampling, 120, 0}, {nLabel, 48, 30}, {nLength, 142, 18}}, {6, 12}},
+        // 80 units are 120 pixels at 6, 140 at 7.
+        {"a list's widest entry one pixel more", {{nSampling, 121, 0}}, {7, 12}},
+        {"a list's entry twice as wide", {{nSampling, 240, 0}}, {12, 12}},
+        // 20 units are 30 pixels at 12; 3 lines of 15 need 45, at 18.
+        {"a caption that wraps once more", {{nLabel, 0, 45}}, {6, 18}},
+        {"a list as high as it is dropped down", {{nSampling, 0, 400}}, {6, 12}},
+        {"the widest of several", {{nSampling, 130, 0}, {nLength, 200, 0}}, {9, 12}},
+        {"no such control", {{calc.nItems, 5000, 5000}}, {6, 12}},
+    };
+    for (const CFitCase& row : cases) {
+        const CDialogBaseUnits units = FitBaseUnits(calc, {6, 12}, row.extents);
+        EXPECT_EQ(units.nX, row.expected.nX) << row.what;
+        EXPECT_EQ(units.nY, row.expected.nY) << row.what;
+    }
 }
 
 } // namespace

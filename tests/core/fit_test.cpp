@@ -86,6 +86,10 @@ TEST(FitRecordingTime, AgreesWithEveryRangesTimeInEveryReachableState) {
 TEST(FitRecordingTime, PicksTheRangeAsAUserWould) {
     CHeadlessHost host;
     CCalculator calc(host);
+    // The box reads what spanwise-cli fit reads: 90 s need 500us/div (160 s).
+    EXPECT_TRUE(calc.FitRecordingTime("1m\xc2\xa0"
+                                      "30s\r\n"));
+    EXPECT_EQ(calc.GetSelectedText(CalcList::TimeRange), "500us/div");
     // 320000 div at 10us/div last 3.2 s; at 5us/div 1.6 s.
     EXPECT_TRUE(calc.FitRecordingTime("2s"));
     EXPECT_EQ(calc.GetSelectedText(CalcList::TimeRange), "10us/div");
@@ -106,8 +110,12 @@ TEST(FitRecordingTime, SaysWhyAndChangesNothingWhenItCannot) {
         // the echo is what was typed, never the duration written again
         {"2147483648 days", "No time-axis range records \"2147483648 days\" under these "
                             "conditions: the longest recording time is 1111d2h40min, at 5min/div."},
-        {"3x", "Cannot read the recording time: \"x\" is not a unit: use d, h, min, s, ms, us or "
-               "ns."},
+        {"3x", "Cannot read the recording time: \"x\" is not a unit: use w, d, h, min, s, ms, us "
+               "or ns."},
+        {"1,000h", "Cannot read the recording time: \"1,000h\" is ambiguous: write 1000h or "
+                   "1.000h."},
+        {"-0", "Cannot read the recording time: \"-0\" is not longer than zero; write a duration "
+               "such as 3d, 2d12h, 1h30min, 1.5h or 500ms."},
         {std::string(400, '9'), "Cannot read the recording time: \"" + std::string(57, '9') +
                                     "...\" (400 characters) is too long a duration: no number "
                                     "holds it."},

@@ -24,7 +24,7 @@ using spanwise::test::kOpeningReportCrLf;
 TEST_F(CalculatorWindowTest, CopyPutsTheReportOnTheClipboard) {
     QClipboard* pClipboard = QGuiApplication::clipboard();
     pClipboard->setText("something else");
-    const std::vector<CWidgetView> before = Views();
+    const std::vector<CControlSnapshot> before = Views();
 
     for (int nPress = 0; nPress < 2; ++nPress) {
         QTest::mouseClick(Button(IDC_COPY), Qt::LeftButton);
@@ -58,7 +58,7 @@ TEST_P(ClipboardRefusalTest, ShowsItsMessageAndCarriesOn) {
     clipboard.bEmptySucceeds = row.bEmpty;
     clipboard.bSetSucceeds = row.bSet;
     m_host.SetClipboard(&clipboard);
-    const std::vector<CWidgetView> before = Views();
+    const std::vector<CControlSnapshot> before = Views();
 
     bool bShown = false;
     WhenModalOpens([&](QWidget* pModal) {

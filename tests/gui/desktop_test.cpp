@@ -3,8 +3,7 @@
 
 #include "gui_test_support.h"
 
-#include "ReadableColour.h"
-
+#include "gui/ReadableColour.h"
 #include "res/Resource.h"
 
 #include <QAbstractItemModel>
@@ -39,7 +38,7 @@ TEST_F(CalculatorWindowTest, APickRefillsEachListInOneStep) {
         for (const int nID : {IDC_MEMORY, IDC_SCANNER, IDC_CHANNELS, IDC_TIME_RANGE}) {
             counters.push_back(std::make_unique<CInsertionCounter>(List(nID)));
         }
-        const QStringList rangesBefore = ViewOf(List(IDC_TIME_RANGE)).entries;
+        const std::vector<std::string> rangesBefore = ViewOf(List(IDC_TIME_RANGE)).entries;
         PressDown(nList);
         for (std::size_t i = 0; i < counters.size(); ++i) {
             EXPECT_LE(counters[i]->Count(), 1) << "list " << i << " after a pick in " << nList;

@@ -78,7 +78,7 @@ TEST_F(FitWindowTest, PicksTheFinestRangeThatRecordsTheDuration) {
 // that typing replaces it; nothing changes until a duration is accepted, and the question offers
 // it again when it reopens.
 TEST_F(FitWindowTest, ABadEntryKeepsTheQuestionOpenWithItsTextSelected) {
-    const std::vector<CWidgetView> before = Views();
+    const std::vector<CControlSnapshot> before = Views();
     for (const char* duration : {"1h-", "2000d"}) {
         SCOPED_TRACE(duration);
         QString message;
@@ -112,7 +112,7 @@ TEST_F(FitWindowTest, ABadEntryKeepsTheQuestionOpenWithItsTextSelected) {
 }
 
 TEST_F(FitWindowTest, NothingFitsSaysSoAndChangesNothing) {
-    const std::vector<CWidgetView> before = Views();
+    const std::vector<CControlSnapshot> before = Views();
     QString message;
     Fit(
         "2000d",

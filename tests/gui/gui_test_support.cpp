@@ -53,23 +53,23 @@ void WhenPopupOpens(std::function<void(QWidget*)> act) {
                       "popup menu");
 }
 
-CWidgetView ViewOf(const QWidget* pWidget) {
-    CWidgetView view;
+CControlSnapshot ViewOf(const QWidget* pWidget) {
+    CControlSnapshot view;
     view.bEnabled = pWidget->isEnabled();
-    view.bHidden = pWidget->isHidden();
+    view.bVisible = !pWidget->isHidden();
     if (const auto* pCombo = qobject_cast<const QComboBox*>(pWidget); pCombo != nullptr) {
-        view.text = pCombo->currentText();
-        view.nCurrent = pCombo->currentIndex();
+        view.text = pCombo->currentText().toStdString();
+        view.nCurSel = pCombo->currentIndex();
         for (int i = 0; i < pCombo->count(); ++i) {
-            view.entries.append(pCombo->itemText(i));
+            view.entries.push_back(pCombo->itemText(i).toStdString());
         }
     } else if (const auto* pLabel = qobject_cast<const QLabel*>(pWidget); pLabel != nullptr) {
-        view.text = pLabel->text();
+        view.text = pLabel->text().toStdString();
     } else if (const auto* pGroup = qobject_cast<const QGroupBox*>(pWidget); pGroup != nullptr) {
-        view.text = pGroup->title();
+        view.text = pGroup->title().toStdString();
     } else if (const auto* pButton = qobject_cast<const QPushButton*>(pWidget);
                pButton != nullptr) {
-        view.text = pButton->text();
+        view.text = pButton->text().toStdString();
     }
     return view;
 }
@@ -101,11 +101,11 @@ QPushButton* CalculatorWindowTest::Button(int nID) const {
 }
 
 QString CalculatorWindowTest::Shown(int nID) const {
-    return ViewOf(Widget(nID)).text;
+    return QString::fromStdString(ViewOf(Widget(nID)).text);
 }
 
-std::vector<CWidgetView> CalculatorWindowTest::Views() const {
-    std::vector<CWidgetView> views;
+std::vector<CControlSnapshot> CalculatorWindowTest::Views() const {
+    std::vector<CControlSnapshot> views;
     for (std::size_t i = 0; i < m_pDlg->Controls().size(); ++i) {
         views.push_back(ViewOf(m_pWindow->ControlWidgetAt(i)));
     }
@@ -113,8 +113,8 @@ std::vector<CWidgetView> CalculatorWindowTest::Views() const {
 }
 
 std::vector<int> CalculatorWindowTest::ChangedIds(const CDialog& dlg,
-                                                  const std::vector<CWidgetView>& before,
-                                                  const std::vector<CWidgetView>& after) {
+                                                  const std::vector<CControlSnapshot>& before,
+                                                  const std::vector<CControlSnapshot>& after) {
     std::vector<int> ids;
     for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
         if (!(before[i] == after[i])) {
@@ -136,19 +136,15 @@ void CalculatorWindowTest::PressDown(int nID, int nTimes) {
 void CalculatorWindowTest::ExpectWidgetsMirrorDialog() const {
     for (std::size_t i = 0; i < m_pDlg->Controls().size(); ++i) {
         const CControlState& state = *m_pDlg->Controls()[i];
-        const CWidgetView view = ViewOf(m_pWindow->ControlWidgetAt(i));
+        const CControlSnapshot view = ViewOf(m_pWindow->ControlWidgetAt(i));
         SCOPED_TRACE("control " + std::to_string(state.GetID()));
         EXPECT_EQ(view.bEnabled, state.m_bEnabled);
-        EXPECT_EQ(view.bHidden, !state.m_bVisible);
+        EXPECT_EQ(view.bVisible, state.m_bVisible);
         if (state.GetKind() == ControlKind::ComboBox) {
-            QStringList entries;
-            for (const std::string& entry : state.m_entries) {
-                entries.append(QString::fromStdString(entry));
-            }
-            EXPECT_EQ(view.entries, entries);
-            EXPECT_EQ(view.nCurrent, state.m_nCurSel);
+            EXPECT_EQ(view.entries, state.m_entries);
+            EXPECT_EQ(view.nCurSel, state.m_nCurSel);
         } else if (state.GetKind() != ControlKind::Icon) {
-            EXPECT_EQ(view.text.toStdString(), state.m_strText);
+            EXPECT_EQ(view.text, state.m_strText);
         }
     }
 }

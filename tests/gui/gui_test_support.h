@@ -4,11 +4,12 @@
 // platform, a scripted clipboard, and a way to act inside a modal loop (message boxes, menus,
 // the About box) while the code under test waits in it.
 
-#include "DialogWindow.h"
-#include "QtDialogHost.h"
+#include "ControlSnapshot.h"
 
 #include "controls/Clipboard.h"
 #include "controls/Dialog.h"
+#include "gui/DialogWindow.h"
+#include "gui/QtDialogHost.h"
 #include "res/Resource.h"
 #include "ui/Calculator.h"
 
@@ -50,21 +51,10 @@ public:
     void Close() override { ++nCloses; }
 };
 
-// What a user sees of one control.
-struct CWidgetView {
-    QString text; // caption, shown text, or a list's shown entry
-    QStringList entries;
-    int nCurrent = -1;
-    bool bEnabled = true;
-    bool bHidden = false;
+using spanwise::test::CControlSnapshot;
 
-    bool operator==(const CWidgetView& other) const {
-        return text == other.text && entries == other.entries && nCurrent == other.nCurrent &&
-               bEnabled == other.bEnabled && bHidden == other.bHidden;
-    }
-};
-
-CWidgetView ViewOf(const QWidget* pWidget);
+// What a user sees of a control's widget.
+CControlSnapshot ViewOf(const QWidget* pWidget);
 
 // The calculator shown in its window by the Qt host.
 class CalculatorWindowTest : public ::testing::Test {
@@ -83,11 +73,11 @@ protected:
     QString Shown(int nID) const;
 
     // Views of all controls, in template order.
-    std::vector<CWidgetView> Views() const;
+    std::vector<CControlSnapshot> Views() const;
     // Indexes (template order) of the controls whose view differs.
     static std::vector<int> ChangedIds(const ctl::CDialog& dlg,
-                                       const std::vector<CWidgetView>& before,
-                                       const std::vector<CWidgetView>& after);
+                                       const std::vector<CControlSnapshot>& before,
+                                       const std::vector<CControlSnapshot>& after);
 
     // A user picks the next entry of list nID with the Down key (nTimes times).
     void PressDown(int nID, int nTimes = 1);

@@ -4,10 +4,8 @@
 
 #include "gui_test_support.h"
 
+#include "gui/Fonts.h"
 #include "res/ModelEntries.h"
-
-#include "Fonts.h"
-
 #include "res/Resource.h"
 
 #include <QFontMetrics>
@@ -18,6 +16,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <iterator>
 #include <set>
 
 using namespace ctl;
@@ -41,14 +40,12 @@ TEST_F(CalculatorWindowTest, OpensOnTheFirstEntriesWithTheirResults) {
     EXPECT_EQ(m_pWindow->windowTitle(),
               "NORVAK MEMORY Loomgraphs Maximum Recording Calculator(Test Version)");
 
-    QStringList models;
-    for (const char* model : spanwise::kModelEntries) {
-        models.append(QString::fromUtf8(model));
-    }
+    const std::vector<std::string> models(std::begin(spanwise::kModelEntries),
+                                          std::end(spanwise::kModelEntries));
     EXPECT_EQ(ViewOf(List(IDC_MODEL)).entries, models);
-    EXPECT_EQ(ViewOf(List(IDC_FUNCTION)).entries, QStringList({"MEM", "REC"}));
+    EXPECT_EQ(ViewOf(List(IDC_FUNCTION)).entries, std::vector<std::string>({"MEM", "REC"}));
     EXPECT_EQ(ViewOf(List(IDC_SAMPLING)).entries,
-              QStringList({"Single-axis Sampling", "Dual-axis Sampling"}));
+              std::vector<std::string>({"Single-axis Sampling", "Dual-axis Sampling"}));
 
     const std::vector<std::pair<int, QString>> shown = {
         {IDC_MODEL, "Alder/Alder-W"},
@@ -98,7 +95,7 @@ class PickRefreshTest : public CalculatorWindowTest,
 
 TEST_P(PickRefreshTest, RefreshesOnlyWhatLiesDownstream) {
     const CPickCase& pick = GetParam();
-    const std::vector<CWidgetView> before = Views();
+    const std::vector<CControlSnapshot> before = Views();
     PressDown(pick.nList);
     const std::vector<int> changed = ChangedIds(Dlg(), before, Views());
 
@@ -155,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Which condition lists a user can still use, by model and function.
 struct CEnablingCase {
-    int nModel;
+    const char* model;
     bool bRec;
     // Internal Memory, Function, Sampling, scanner unit, Channels
     std::vector<bool> enabled;
@@ -163,7 +160,7 @@ struct CEnablingCase {
 };
 
 void PrintTo(const CEnablingCase& row, std::ostream* pOut) {
-    *pOut << "model " << row.nModel << (row.bRec ? " REC" : " MEM");
+    *pOut << row.model << (row.bRec ? " REC" : " MEM");
 }
 
 class EnablingTest : public CalculatorWindowTest,
@@ -171,11 +168,13 @@ class EnablingTest : public CalculatorWindowTest,
 
 TEST_P(EnablingTest, GreysOutTheListsThatDoNotApply) {
     const CEnablingCase& row = GetParam();
-    PressDown(IDC_MODEL, row.nModel);
+    const int nModel = List(IDC_MODEL)->findText(row.model);
+    ASSERT_GE(nModel, 0) << "no model " << row.model;
+    PressDown(IDC_MODEL, nModel);
     if (row.bRec) {
         PressDown(IDC_FUNCTION);
     }
-    ASSERT_EQ(List(IDC_MODEL)->currentIndex(), row.nModel);
+    ASSERT_EQ(List(IDC_MODEL)->currentText(), row.model);
     for (std::size_t i = 0; i < kConditionLists.size(); ++i) {
         EXPECT_EQ(List(kConditionLists[i])->isEnabled(), row.enabled[i])
             << "list " << kConditionLists[i];
@@ -187,17 +186,19 @@ TEST_P(EnablingTest, GreysOutTheListsThatDoNotApply) {
     EXPECT_TRUE(Label(IDC_RECORDING_TIME)->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByModelAndFunction, EnablingTest,
-    ::testing::Values(CEnablingCase{0, false, {true, true, true, true, true}, true},
-                      CEnablingCase{0, true, {true, true, false, true, false}, false},
-                      CEnablingCase{1, true, {true, true, false, true, false}, false},
-                      CEnablingCase{2, false, {true, true, false, false, true}, true},
-                      CEnablingCase{6, false, {false, false, false, false, false}, true},
-                      CEnablingCase{7, false, {false, true, false, false, true}, true},
-                      CEnablingCase{8, true, {false, true, false, false, false}, false},
-                      CEnablingCase{9, false, {false, false, false, false, false}, true},
-                      CEnablingCase{10, true, {true, true, false, false, false}, false}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ByModelAndFunction, EnablingTest, ::testing::Values(
+    //            model            REC    memory function sampling scanner channels  period shown
+    CEnablingCase{"Alder/Alder-W", false, {true,  true,    true,    true,   true},   true},
+    CEnablingCase{"Alder/Alder-W", true,  {true,  true,    false,   true,   false},  false},
+    CEnablingCase{"Birch/Birch-W", true,  {true,  true,    false,   true,   false},  false},
+    CEnablingCase{"Cedar",         false, {true,  true,    false,   false,  true},   true},
+    CEnablingCase{"Gum/Gum-2",     false, {false, false,   false,   false,  false},  true},
+    CEnablingCase{"Hazel",         false, {false, true,    false,   false,  true},   true},
+    CEnablingCase{"Ivy",           true,  {false, true,    false,   false,  false},  false},
+    CEnablingCase{"Juniper",       false, {false, false,   false,   false,  false},  true},
+    CEnablingCase{"Kauri",         true,  {true,  true,    false,   false,  false},  false}));
+// clang-format on
 
 TEST_F(CalculatorWindowTest, GreyedListsComeBackWithMem) {
     PressDown(IDC_FUNCTION);
@@ -412,12 +413,12 @@ TEST_F(CalculatorWindowTest, EveryListEntryShowsWhole) {
     const auto collect = [&] {
         for (const int nID : {IDC_MODEL, IDC_MEMORY, IDC_FUNCTION, IDC_SAMPLING, IDC_SCANNER,
                               IDC_CHANNELS, IDC_TIME_RANGE}) {
-            for (const QString& entry : ViewOf(List(nID)).entries) {
-                entries.insert({nID, entry});
+            for (const std::string& entry : ViewOf(List(nID)).entries) {
+                entries.insert({nID, QString::fromStdString(entry)});
             }
         }
     };
-    for (int nModel = 0; nModel < 11; ++nModel) {
+    for (int nModel = 0; nModel < List(IDC_MODEL)->count(); ++nModel) {
         collect();
         if (List(IDC_SAMPLING)->isEnabled()) {
             PressDown(IDC_SAMPLING);

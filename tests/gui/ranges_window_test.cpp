@@ -4,8 +4,7 @@
 
 #include "gui_test_support.h"
 
-#include "TableWidget.h"
-
+#include "gui/TableWidget.h"
 #include "ui/RangeRows.h"
 
 #include <QAccessible>

@@ -1,14 +1,14 @@
 // The spanwise program as a process: without a display it prints the opening report; help and
 // version need no display; the screenshot option writes a picture of the real window.
 
-#include "Fonts.h"
 #include "OpeningReport.h"
-#include "res/Version.h"
 
 #include "controls/ControlState.h"
+#include "gui/Fonts.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/Version.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -249,20 +249,31 @@ TEST_P(SilentDisplayTest, SaysSoAndPrintsTheOpeningReport) {
 
 INSTANTIATE_TEST_SUITE_P(
     Displays, SilentDisplayTest,
-    ::testing::Values(CSilentDisplayCase{"XServerGone", {"DISPLAY=@SILENT@"}, {}, "@SILENT@"},
-                      CSilentDisplayCase{
-                          "X11Chosen", {"DISPLAY=@SILENT@", "QT_QPA_PLATFORM=xcb"}, {}, "@SILENT@"},
-                      CSilentDisplayCase{"DisplayOption",
-                                         {"DISPLAY=@SILENT@"},
-                                         {"-platform", "xcb", "-display", "@SILENT@"},
-                                         "@SILENT@"},
-                      CSilentDisplayCase{
-                          "X11WithoutDisplay", {"QT_QPA_PLATFORM=xcb"}, {}, "(DISPLAY is not set)"},
-                      CSilentDisplayCase{"WaylandSessionGone",
-                                         {"WAYLAND_DISPLAY=wayland-9", "XDG_SESSION_TYPE=wayland",
-                                          "XDG_RUNTIME_DIR=@RUNTIME@"},
-                                         {},
-                                         "Wayland wayland-9"}),
+    ::testing::Values(
+        CSilentDisplayCase{"XServerGone", {"DISPLAY=@SILENT@"}, {}, "\"@SILENT@\""},
+        CSilentDisplayCase{
+            "X11Chosen", {"DISPLAY=@SILENT@", "QT_QPA_PLATFORM=xcb"}, {}, "\"@SILENT@\""},
+        CSilentDisplayCase{"DisplayOption",
+                           {"DISPLAY=@SILENT@"},
+                           {"-platform", "xcb", "-display", "@SILENT@"},
+                           "\"@SILENT@\""},
+        // -display is tried whether DISPLAY is set or not, in a Wayland session too.
+        CSilentDisplayCase{
+            "DisplayOptionWithoutDisplay", {}, {"-display", "@SILENT@"}, "\"@SILENT@\""},
+        CSilentDisplayCase{
+            "DisplayOptionInWaylandSession",
+            {"WAYLAND_DISPLAY=wayland-9", "XDG_SESSION_TYPE=wayland", "XDG_RUNTIME_DIR=@RUNTIME@"},
+            {"-display", "@SILENT@"},
+            "\"@SILENT@\""},
+        CSilentDisplayCase{
+            "X11WithoutDisplay", {"QT_QPA_PLATFORM=xcb"}, {}, "(DISPLAY is not set)"},
+        // A name is shown as every text a user gives: a terminal's escape does not reach it.
+        CSilentDisplayCase{"EscapeInDisplay", {"DISPLAY=\x1b[31m"}, {}, "\"\\x1b[31m\""},
+        CSilentDisplayCase{
+            "WaylandSessionGone",
+            {"WAYLAND_DISPLAY=wayland-9", "XDG_SESSION_TYPE=wayland", "XDG_RUNTIME_DIR=@RUNTIME@"},
+            {},
+            "Wayland \"wayland-9\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 namespace {

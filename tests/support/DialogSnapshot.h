@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ControlSnapshot.h"
+
 #include "ui/RecordingCalcDlg.h"
 
 #include <map>
@@ -7,20 +9,6 @@
 #include <vector>
 
 namespace spanwise::test {
-
-// Everything a user can see of one control.
-struct CControlSnapshot {
-    std::string text;
-    std::vector<std::string> entries;
-    int nCurSel = -1;
-    bool bEnabled = true;
-    bool bVisible = true;
-
-    bool operator==(const CControlSnapshot& other) const {
-        return text == other.text && entries == other.entries && nCurSel == other.nCurSel &&
-               bEnabled == other.bEnabled && bVisible == other.bVisible;
-    }
-};
 
 // The whole dialog: every control by id (the unnamed group box under id -1) and the selection
 // state.

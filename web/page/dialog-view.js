@@ -25,10 +25,12 @@ function makeStatic(control, isLabel) {
         : make('div', 'static text');
 }
 
-// A table: its rows are chosen with a click, or with Enter on the row the arrow keys moved to.
+// A table: its rows are chosen with a click, or with Enter on the row the arrow keys moved to. Its
+// parts carry their roles, which a narrow screen's layout of them would otherwise take away.
 function makeTable(choose) {
-    const table = make('table');
-    table.append(make('thead'), make('tbody'));
+    const table = make('table', '', {}, { role: 'table' });
+    table.append(make('thead', '', {}, { role: 'rowgroup' }),
+        make('tbody', '', {}, { role: 'rowgroup' }));
     table.addEventListener('click', (event) => {
         const row = event.target.closest('tbody tr');
         if (row) {
@@ -89,6 +91,13 @@ function makeControl(control, index, isLabel, actions) {
     }
 }
 
+// A cell's text, which may wrap between the units of a duration ("35555d|13h|20min") where a
+// narrow screen leaves it no room on one line.
+function breakable(text) {
+    return text.split(/(?<=[a-z])(?=\d)/)
+        .flatMap((piece, at) => (at ? [make('wbr'), piece] : [piece]));
+}
+
 // How each kind of change shows in a control's element.
 const SHOW = {
     text(element, text) {
@@ -113,21 +122,30 @@ const SHOW = {
         element.length = entries.length;
     },
     name: (element, name) => element.setAttribute('aria-label', name),
-    // A table's rows (see web/PageView.h): each carries its range, the first column.
+    // A table's rows (see web/PageView.h): each carries its range, the first column; a marked
+    // row's check mark says so.
     table(element, { columns, rows }) {
         const [head, body] = [element.querySelector('thead'), element.querySelector('tbody')];
-        const header = make('tr');
-        header.append(...columns.map((title) => make('th', '', { scope: 'col', textContent: title })),
-            make('td'));
+        const header = make('tr', '', {}, { role: 'row' });
+        header.append(...columns.map((title) => make('th', '', { scope: 'col', textContent: title },
+            { role: 'columnheader' })), make('td', '', {}, { role: 'cell' }));
         head.replaceChildren(header);
         body.replaceChildren(...rows.map(({ cells, bar, current, marked }) => {
-            const row = make('tr', `${current ? 'current' : ''} ${marked ? 'marked' : ''}`,
-                { tabIndex: -1 }, current ? { 'aria-current': 'true' } : {});
+            const classes = [current && 'current', marked && 'marked'].filter(Boolean).join(' ');
+            const row = make('tr', classes, { tabIndex: -1 },
+                { role: 'row', ...current && { 'aria-current': 'true' } });
             row.dataset.range = cells[0];
             row.style.setProperty('--bar', `${bar / 100}%`);
-            const track = make('td', 'bar-track');
+            const track = make('td', 'bar-track', {}, { role: 'cell' });
             track.append(make('span', 'bar'));
-            row.append(...cells.map((cell) => make('td', '', { textContent: cell })), track);
+            row.append(...cells.map((cell, at) => {
+                const shown = make('td', '', {}, { role: 'cell' });
+                shown.append(...breakable(cell));
+                if (marked && at === 0) {
+                    shown.dataset.mark = element.dataset.mark;
+                }
+                return shown;
+            }), track);
             return row;
         }));
     },
@@ -153,10 +171,11 @@ const SHOW = {
 };
 
 export class DialogView {
-    constructor(description, actions) {
+    // texts: the page's own texts (see CWebCalculator::GetPageTexts).
+    constructor(description, texts, actions) {
         this.description = description;
-        const { controls, cx, cy } = description;
-        // The window is as wide as its client area; a longer title is cut short, as in a title bar.
+        const { controls } = description;
+        // The window is as wide as its client area; a longer title wraps.
         const title = make('h2', 'title',
             { id: uniqueId('title'), textContent: description.title, title: description.title });
         const titleBar = make('header', 'title-bar');
@@ -165,14 +184,12 @@ export class DialogView {
         }
         titleBar.append(title);
         if (description.menu.some((item) => item.text)) {
-            titleBar.append(buildWindowMenu(description.menu, actions.sysCommand));
+            titleBar.append(buildWindowMenu(description.menu, actions.sysCommand, texts.menu));
         }
-        const client = make('div', 'client');
-        Object.assign(client.style,
-            { font: description.font, width: `${cx}px`, height: `${cy}px` });
+        this.client = make('div', 'client');
+        this.client.style.font = description.font;
         this.element = make('section', 'window', {}, { 'aria-labelledby': title.id });
-        this.element.style.width = `${cx + 2}px`;
-        this.element.append(titleBar, client);
+        this.element.append(titleBar, this.client);
         this.titleId = title.id;
 
         const labels = new Set(controls.map((control) => control.label));
@@ -180,38 +197,106 @@ export class DialogView {
             const element = makeControl(control, index, labels.has(index), actions);
             element.className += control.classes;
             element.dataset.controlId = control.id;
+            if (control.kind === 'table') {
+                element.dataset.mark = texts.marked;
+            }
             return element;
         });
-        controls.forEach((control, index) => this.place(control, this.elements[index], client));
+        controls.forEach((control, index) => this.place(control, this.elements[index]));
         controls.forEach((control, index) => this.name(index, control.label));
         // The page's own buttons for commands of the window menu, after the controls.
-        for (const command of description.buttons) {
+        this.buttons = description.buttons.map((command) => {
             const button = make('button', 'button', { type: 'button', textContent: command.text });
             button.dataset.command = command.command;
             button.addEventListener('click', () => actions.sysCommand(command.command));
-            this.place(command, button, client);
-        }
+            this.place(command, button);
+            return button;
+        });
+        this.position();
     }
 
-    // Puts the element of control where the core laid it out, in the group box that frames it
-    // (placed first) or in the client area.
-    place(control, element, client) {
+    // Puts the element of control in the group box that frames it (placed first) or in the
+    // client area.
+    place(control, element) {
         if (element.parentNode) {
             return;
         }
-        const { group, x, y, cx, cy, kind } = control;
-        const origin = group >= 0 ? this.description.controls[group] : { x: 0, y: 0 };
-        Object.assign(element.style, { left: `${x - origin.x}px`, top: `${y - origin.y}px`,
-            width: `${cx}px` });
-        // A list's height in the template is that of the list dropped down; closed, it is as
-        // high as its font needs.
-        if (kind !== 'combobox') {
-            element.style.height = `${cy}px`;
-        }
+        const { group } = control;
         if (group >= 0) {
-            this.place(this.description.controls[group], this.elements[group], client);
+            this.place(this.description.controls[group], this.elements[group]);
         }
-        (group >= 0 ? this.elements[group] : client).append(element);
+        (group >= 0 ? this.elements[group] : this.client).append(element);
+    }
+
+    // Sets the window's size and every element's box where the core laid them out.
+    position() {
+        const { cx, cy, controls, buttons } = this.description;
+        Object.assign(this.client.style, { width: `${cx}px`, height: `${cy}px` });
+        this.element.style.width = `${cx + 2}px`;
+        const setBox = (control, element) => {
+            const { group, x, y, kind } = control;
+            const origin = group >= 0 ? controls[group] : { x: 0, y: 0 };
+            Object.assign(element.style, { left: `${x - origin.x}px`, top: `${y - origin.y}px`,
+                width: `${control.cx}px` });
+            // A list's height in the template is that of the list dropped down; closed, it is as
+            // high as its font needs.
+            if (kind !== 'combobox') {
+                element.style.height = `${control.cy}px`;
+            }
+            // A text whose box holds one line stays on one line.
+            element.classList.toggle('one-line', kind === 'static' && control.lines <= 1);
+        };
+        controls.forEach((control, index) => setBox(control, this.elements[index]));
+        buttons.forEach((command, index) => setBox(command, this.buttons[index]));
+    }
+
+    // Once the dialog is drawn, how much room its texts take, each as it would be drawn alone in
+    // the dialog's font (see ctl::CTextExtent), [[index, width, height], ...]; fit(extents) gives
+    // the dialog laid out anew where they need more room than they have (see
+    // CWebCalculator::FitText), which it is then.
+    fitText(fit) {
+        const measuring = make('div', 'client measuring', {}, { 'aria-hidden': 'true' });
+        measuring.style.font = this.description.font;
+        const probes = [];
+        this.description.controls.forEach((control, index) => {
+            const element = this.elements[index];
+            const source = control.kind === 'groupbox' ? element.querySelector('.group-caption')
+                : element;
+            if (['edit', 'icon'].includes(control.kind) || !source.textContent && !source.length) {
+                return;
+            }
+            const probe = source.cloneNode(true);
+            probe.hidden = false;
+            probe.removeAttribute('id');
+            probe.querySelectorAll('[id]').forEach((inner) => inner.removeAttribute('id'));
+            const wraps = control.kind === 'static' && control.lines > 1;
+            const width = control.kind === 'combobox' ? 'auto'
+                : wraps ? `${control.cx}px` : 'max-content';
+            Object.assign(probe.style, { left: '0', top: '0', height: 'auto', minWidth: '0', width });
+            // A group box's caption stands in from its left edge and leaves as much to its right.
+            const inset = control.kind === 'groupbox'
+                ? 2 * (parseFloat(getComputedStyle(source).left) || 0) : 0;
+            probes.push([index, probe, wraps, inset, control.kind === 'table']);
+            measuring.append(probe);
+        });
+        document.body.append(measuring);
+        // A table scrolls its rows: only its columns' width counts.
+        const extents = probes.map(([index, probe, wraps, inset, scrolls]) => {
+            const { width, height } = probe.getBoundingClientRect();
+            return [index, wraps ? 0 : Math.ceil(width + inset),
+                inset || scrolls ? 0 : Math.ceil(height)];
+        });
+        measuring.remove();
+        const layout = fit(extents);
+        if (!layout) {
+            return;
+        }
+        const { cx, cy, controls, buttons } = JSON.parse(layout);
+        Object.assign(this.description, { cx, cy });
+        controls.forEach((place, index) => Object.assign(this.description.controls[index], place));
+        buttons.forEach((place, index) => Object.assign(this.description.buttons[index], place));
+        this.position();
+        this.fitToWidth();
     }
 
     // The control at label names the one at index: a label is for a list or an edit field, and

@@ -10,8 +10,11 @@ export function uniqueId(prefix) {
 
 // A new element of that tag and class, with properties (type, textContent, id, ...) and attributes
 // (role, aria-...) set.
-export function make(tag, className, properties = {}, attributes = {}) {
-    const element = Object.assign(document.createElement(tag), { className }, properties);
+export function make(tag, className = '', properties = {}, attributes = {}) {
+    const element = Object.assign(document.createElement(tag), properties);
+    if (className) {
+        element.className = className;
+    }
     for (const [name, value] of Object.entries(attributes)) {
         element.setAttribute(name, value);
     }

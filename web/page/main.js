@@ -13,37 +13,55 @@ const missing = Object.entries({
     'Element.replaceChildren': Element.prototype.replaceChildren,
     'HTMLDialogElement.showModal': globalThis.HTMLDialogElement
         && HTMLDialogElement.prototype.showModal,
-    'spanwise.js': globalThis.createSpanwise,
 }).filter(([, found]) => !found).map(([name]) => name);
 if (missing.length) {
     throw new Error(`this browser lacks ${missing.join(', ')}.`);
 }
+if (!globalThis.createSpanwise) {
+    throw new Error('spanwise.js could not be loaded.');
+}
 
 // The core as compile-core.js compiled it; from its bytes when that failed (a server that does not
-// send .wasm files as application/wasm).
+// send .wasm files as application/wasm). A failure names the file.
 function instantiateWasm(imports, receiveInstance) {
     const fromBytes = () => fetch('spanwise.wasm').then((response) => {
         if (!response.ok) {
-            throw new Error(`spanwise.wasm: ${response.status} ${response.statusText}`);
+            throw new Error(`${response.status} ${response.statusText}`);
         }
         return response.arrayBuffer();
     }).then((bytes) => WebAssembly.compile(bytes));
     compiledCore.catch(fromBytes)
         .then((module) => WebAssembly.instantiate(module, imports)
-            .then((instance) => receiveInstance(instance, module)));
+            .then((instance) => [instance, module]))
+        .then(([instance, module]) => receiveInstance(instance, module), (error) => {
+            throw new Error(`spanwise.wasm could not be loaded (${error.message}).`);
+        });
     return {};
 }
 
-// The picks of the address (?model=Cedar&function=REC), as spanwise-cli's LIST=VALUE words.
-const picks = [...new URLSearchParams(window.location.search)].map(([list, value]) =>
-    `${list}=${value}`);
+// The address's query as [key, value] pairs, each percent-decoded. A '+' stays a '+': the core
+// reads it as a blank only where that names no entry (see CWebCalculator::ApplyAddress).
+function addressPairs(query) {
+    const decode = (text) => {
+        try {
+            return decodeURIComponent(text);
+        } catch {
+            return text; // a stray '%', as typed
+        }
+    };
+    return query.replace(/^\?/, '').split('&').filter(Boolean).map((part) => {
+        const at = part.indexOf('=');
+        return at < 0 ? [decode(part), '']
+            : [decode(part.slice(0, at)), decode(part.slice(at + 1))];
+    });
+}
 
 globalThis.createSpanwise({ instantiateWasm }).then((module) => {
-    const host = new PageHost(app);
+    const host = new PageHost(app, JSON.parse(module.Calculator.pageTexts()));
     host.calculator = new module.Calculator(host);
     host.act((calculator) => {
         calculator.open();
-        calculator.applyPicks(picks);
+        calculator.applyAddress(addressPairs(window.location.search));
     }, false);
     app.setAttribute('aria-busy', 'false');
     performance.mark('spanwise-first-results');

@@ -8,29 +8,47 @@ import { make, showNotice } from './dom.js';
 import { measureFont } from './fonts.js';
 import { showMessageBox } from './message-box.js';
 
-// The window menu's item of the page's own: the address, picks and all, to the clipboard.
-const COPY_LINK = { id: 0, text: 'Copy Link', mnemonic: 5 };
+// The window menu's item of the page's own, after the core's: the address, picks and all, to the
+// clipboard.
+const COPY_LINK_ID = 0;
 
-// The address with the picks in its query, each LIST=VALUE as it reads ('/' left as it is).
+// The address with the picks in its query, each LIST=VALUE as it reads ('/' and '+' left as they
+// are: the page reads a '+' as itself).
 function addressOf(words) {
     const address = new URL(window.location.href);
     address.search = words.map((word) => {
         const at = word.indexOf('=');
         return `${encodeURIComponent(word.slice(0, at))}=${
-            encodeURIComponent(word.slice(at + 1)).replaceAll('%2F', '/')}`;
+            encodeURIComponent(word.slice(at + 1)).replaceAll('%2F', '/').replaceAll('%2B', '+')}`;
     }).join('&');
     return address.href;
 }
 
+// How long a confirmation stays shown unless the user does something else first.
+const CONFIRMATION_MS = 8000;
+
 export class PageHost {
-    // app: the element the calculator is drawn in.
-    constructor(app) {
+    // app: the element the calculator is drawn in; texts: the page's own texts, from the core
+    // (see CWebCalculator::GetPageTexts).
+    constructor(app, texts) {
         this.app = app;
+        this.texts = texts;
+        this.copyLinkItem = { id: COPY_LINK_ID, ...texts.copyLink };
         this.status = document.getElementById('status');
         this.calculator = null;
         this.views = new Map(); // by handle
+        this.unfitted = []; // views drawn for the first time in this action
         this.ended = false;
         window.addEventListener('resize', () => this.views.forEach((view) => view.fitToWidth()));
+        // A confirmation shows beside what the user last pressed, and goes with their next action.
+        const touched = (event) => {
+            this.touched = event.target;
+            if (this.status.classList.contains('shown')) {
+                this.say('');
+            }
+        };
+        document.addEventListener('pointerdown', touched, true);
+        document.addEventListener('keydown', touched, true);
     }
 
     // Hands a user's action to the core (call gets the calculator), then draws what changed and
@@ -52,6 +70,12 @@ export class PageHost {
                 focus = (view && view.show(index, what, value)) || focus;
             }
         }
+        // A dialog just drawn is laid out again where a text does not fit its box.
+        for (const view of this.unfitted.splice(0)) {
+            if (this.views.get(view.handle) === view && !this.ended) {
+                view.fitText((extents) => this.calculator.fitText(view.handle, extents));
+            }
+        }
         if (focus) {
             focus.focus();
             // A field given the focus is ready to be typed over.
@@ -71,27 +95,52 @@ export class PageHost {
             if (announcement !== null) {
                 this.say(announcement);
             }
-            if (this.calculator) {
-                window.history.replaceState(window.history.state, '',
-                    addressOf(this.calculator.selectionWords()));
+            // Only a changed address is written: browsers stop taking new ones after a few hundred
+            // in a short time, and fast arrow-key picks would then leave an old one standing.
+            const address = this.calculator && addressOf(this.calculator.selectionWords());
+            if (address && address !== window.location.href) {
+                window.history.replaceState(window.history.state, '', address);
             }
         });
     }
 
-    // Says text in the page's status region: to screen readers only, or shown for a moment.
+    // Says text in the page's status region: to screen readers only, or also shown, where the
+    // user is looking: beside what they pressed (in the viewport whatever its size), until they
+    // do something else.
     say(text, shown = false) {
         this.status.textContent = text;
         this.status.classList.toggle('shown', shown);
         clearTimeout(this.unsay);
-        this.unsay = shown && setTimeout(() => this.say(''), 4000);
+        if (shown) {
+            this.placeConfirmation();
+            this.unsay = setTimeout(() => this.say(''), CONFIRMATION_MS);
+        }
+    }
+
+    placeConfirmation() {
+        const status = this.status;
+        const margin = 8;
+        const [width, height] = [document.documentElement.clientWidth, window.innerHeight];
+        const shownElement = [this.touched, document.activeElement].find((element) => element
+            && element.isConnected && element !== document.body && element.getClientRects().length);
+        const anchor = shownElement ? shownElement.getBoundingClientRect()
+            : { left: 0, right: width, top: height, bottom: height };
+        status.style.maxWidth = `${width - 2 * margin}px`;
+        const box = status.getBoundingClientRect();
+        const below = anchor.bottom + margin;
+        const top = Math.min(Math.max(margin, below + box.height <= height - margin ? below
+            : anchor.top - margin - box.height), height - margin - box.height);
+        const centre = (anchor.left + anchor.right) / 2;
+        const left = Math.min(Math.max(margin, centre - box.width / 2), width - margin - box.width);
+        Object.assign(status.style, { left: `${left}px`, top: `${top}px` });
     }
 
     copyLink(font) {
         const link = window.location.href;
         Promise.resolve().then(() => navigator.clipboard.writeText(link)).then(
-            () => this.say('Copied the link to the clipboard.', true),
-            () => showMessageBox('The link could not be put on the clipboard; copy it from here.',
-                COPY_LINK.text, font, () => {}, link));
+            () => this.say(this.texts.linkCopied, true),
+            () => showMessageBox(this.texts.linkNotCopied, this.copyLinkItem.text, font,
+                this.texts.ok, () => {}, link));
     }
 
     // ---- What the core asks of the page --------------------------------------------------------
@@ -106,17 +155,19 @@ export class PageHost {
         const description = JSON.parse(json);
         const main = !description.owner;
         if (main) {
-            description.menu.push({ text: '' }, COPY_LINK);
+            description.menu.push({ text: '' }, this.copyLinkItem);
         }
-        const view = new DialogView(description, {
+        const view = new DialogView(description, this.texts, {
             pick: (index, position) => this.act((core) => core.pick(handle, index, position)),
             click: (index) => this.act((core) => core.click(handle, index)),
             edit: (index, text) => this.act((core) => core.edit(handle, index, text)),
             ok: () => this.act((core) => core.ok(handle)),
-            sysCommand: (id) => (id === COPY_LINK.id ? this.copyLink(description.font)
+            sysCommand: (id) => (main && id === COPY_LINK_ID ? this.copyLink(description.font)
                 : this.act((core) => core.sysCommand(handle, id))),
         });
+        view.handle = handle;
         this.views.set(handle, view);
+        this.unfitted.push(view);
         if (main) {
             document.title = description.title;
             this.app.replaceChildren(view.element);
@@ -150,8 +201,9 @@ export class PageHost {
         }
         // The calculator ended (Exit). A page cannot close itself: say how to open it again.
         const reload = make('a', '',
-            { href: window.location.href, textContent: 'Reload the page' });
-        showNotice(this.app, 'status', 'The calculator is closed. ', reload, ' to open it again.');
+            { href: window.location.href, textContent: this.texts.reload });
+        const [before, after] = this.texts.closed.split('%1');
+        showNotice(this.app, 'status', before, reload, after);
         reload.focus();
         this.ended = true;
     }
@@ -160,7 +212,7 @@ export class PageHost {
     // left it. copyText: the text the clipboard did not take, to be copied by hand ("" for none).
     messageBox(owner, text, caption, token, copyText) {
         const font = this.views.get(owner).description.font;
-        queueMicrotask(() => showMessageBox(text, caption, font,
+        queueMicrotask(() => showMessageBox(text, caption, font, this.texts.ok,
             () => this.act((core) => core.messageBoxClosed(token)), copyText));
     }
 
@@ -171,7 +223,7 @@ export class PageHost {
     // The browser answers later; a refusal goes back to the core, which tells the user.
     writeClipboard(text) {
         Promise.resolve().then(() => navigator.clipboard.writeText(text)).then(
-            () => this.say('Copied the report to the clipboard.', true),
+            () => this.say(this.texts.reportCopied, true),
             () => this.act((core) => core.clipboardRefused()));
     }
 }

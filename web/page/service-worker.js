@@ -10,10 +10,16 @@ const VERSION = '@VERSION@';
 const FILES = ['@FILES@'];
 const CACHE = `spanwise-${VERSION}`;
 const PAGE = 'index.html';
+// The page is kept as its folder's address, as a visit loads it.
+const PAGE_ADDRESS = './';
 
 self.addEventListener('install', (event) => {
-    // Past any HTTP cache, so that the new version's cache holds the new files.
-    const requests = FILES.map((file) => new Request(file, { cache: 'no-cache' }));
+    // The first version takes the files from the browser's cache, where the visit that installs
+    // it has just put them, so that a visit fetches each file once. A new version asks past that
+    // cache, so that it holds the new files.
+    const cache = self.registration.active ? 'no-cache' : 'force-cache';
+    const requests = FILES.map((file) =>
+        new Request(file === PAGE ? PAGE_ADDRESS : file, { cache }));
     event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests)));
     // Takes over from the old version as soon as it is installed, not once every page it serves
     // has closed. Not waited for: it settles only once this worker is active.
@@ -39,6 +45,6 @@ self.addEventListener('fetch', (event) => {
     const isPage = request.mode === 'navigate'
         && (url.pathname === scope.pathname || url.pathname === scope.pathname + PAGE);
     event.respondWith(caches.open(CACHE)
-        .then((cache) => cache.match(isPage ? PAGE : request, { ignoreSearch: true }))
+        .then((cache) => cache.match(isPage ? PAGE_ADDRESS : request, { ignoreSearch: true }))
         .then((cached) => cached || fetch(request)));
 });

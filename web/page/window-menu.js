@@ -17,11 +17,12 @@ function itemText({ text, mnemonic }) {
         text.slice(mnemonic + 1)];
 }
 
-// items: {id, text, mnemonic}, a separator without text; onChoose gets the chosen item's id.
-export function buildWindowMenu(items, onChoose) {
+// items: {id, text, mnemonic}, a separator without text; onChoose gets the chosen item's id;
+// label: the text of the button that opens the menu.
+export function buildWindowMenu(items, onChoose, label) {
     const holder = make('div', 'window-menu');
     const menu = make('div', 'menu', { id: uniqueId('menu'), hidden: true }, { role: 'menu' });
-    const button = make('button', 'title-command', { type: 'button', textContent: 'Menu' },
+    const button = make('button', 'title-command', { type: 'button', textContent: label },
         { 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'aria-controls': menu.id });
     for (const item of items) {
         // A separator at either end of the menu, or after another, separates nothing.

@@ -106,11 +106,44 @@ def chromium(size=DESKTOP, device_scale=1):
     return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
 
-def set_viewport(driver, width, height):
-    """Makes the page's viewport exactly width x height CSS pixels, as a phone's would be."""
+def set_viewport(driver, width, height, scale=1):
+    """Makes the page's viewport exactly width x height CSS pixels, as a phone's would be; scale
+    device pixels to each (2 for a window of twice the size zoomed to 200 %)."""
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600,
+        "width": width, "height": height, "deviceScaleFactor": scale, "mobile": width < 600,
     })
+
+
+@contextlib.contextmanager
+def minimum_font_size(driver):
+    """Yields set(pixels), which sets the browser's minimum font size (0: none) as its settings
+    page does, from a tab of its own, so that the page's tab stays where it is; a page loaded
+    after takes it. On leaving, there is none again and the tab is closed."""
+    page = driver.current_window_handle
+    driver.switch_to.new_window("tab")
+    settings = driver.current_window_handle
+    driver.get("chrome://settings/fonts")
+    driver.switch_to.window(page)
+
+    def set_size(pixels):
+        driver.switch_to.window(settings)
+        try:
+            if not driver.execute_async_script("""
+                    const done = arguments[arguments.length - 1];
+                    chrome.settingsPrivate.setPref('webkit.webprefs.minimum_font_size',
+                                                   arguments[0], '', (set) => done(set));""",
+                                               pixels):
+                raise RuntimeError(f"the browser took no minimum font size of {pixels} px")
+        finally:
+            driver.switch_to.window(page)
+
+    try:
+        yield set_size
+    finally:
+        set_size(0)
+        driver.switch_to.window(settings)
+        driver.close()
+        driver.switch_to.window(page)
 
 
 def set_clipboard_permission(driver, url, granted):

@@ -142,6 +142,9 @@ class OfflineTest(unittest.TestCase):
                            for path, status, size in served.server.requests)
         print(f"one visit: {sent} bytes in {len(served.server.requests)} answers\n{detail}")
         self.assertLessEqual(sent, VISIT_BUDGET, detail)
+        # Each file once: the worker keeps what the visit fetched rather than asking again.
+        paths = [path for path, _, _ in served.server.requests]
+        self.assertEqual(sorted({path for path in paths if paths.count(path) > 1}), [], detail)
 
     def test_reload_offline(self):
         served = self.serve(SITE)
@@ -201,6 +204,7 @@ class ServerTest(unittest.TestCase):
             ("spanwise.wasm", "identity", None, serve.CHECK_EVERY_TIME),
             ("service-worker.js", "gzip", "gzip", serve.CHECK_EVERY_TIME),
             (icon, "gzip", None, serve.KEEP_FOR_GOOD),
+            ("spanwise.svg", "gzip", "gzip", serve.KEEP_FOR_A_DAY),
         ]
         for path, accepted, encoding, lifetime in cases:
             with self.subTest(path=path, accepted=accepted):

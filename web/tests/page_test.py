@@ -34,7 +34,8 @@ SITE = None
 CLI = None
 AXE = None  # axe-core's script
 
-SCENARIO_COUNT = 300
+# The page against spanwise-cli: walks of picks from the opening, the page compared after each.
+WALK_COUNT, WALK_LENGTH = 10, 30
 COPY, EXIT = 1012, 1
 RANGES = 48  # the window menu's command, which the page's button beside the range list sends
 RECORDING_LENGTH, SAMPLING_PERIOD, RECORDING_TIME = 1006, 1009, 1007
@@ -103,6 +104,117 @@ return [...document.querySelectorAll('dialog[open] tbody tr')].map((row) => [
     row.dataset.range, ...[...row.cells].slice(0, 3).map((cell) => cell.textContent),
     row.getAttribute('aria-current') === 'true']);
 """
+
+# What a person would find wrong with the page as drawn now, in the calculator, every box open over
+# it and a confirmation shown: a text outside the box that holds it (or scrolled sideways out of
+# sight), a list whose widest entry it cannot show, controls over one another, a target smaller
+# than 24 x 24 pixels, a page wider than its viewport, a bar that does not show.
+FIND_FAULTS = """
+const faults = [];
+const slack = 0.5;
+const name = (e) => (e.dataset.controlId ? `control ${e.dataset.controlId}`
+    : e.dataset.command ? `command ${e.dataset.command}`
+    : `${e.tagName.toLowerCase()}.${e.className}`);
+const shown = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
+const root = document.documentElement;
+if (root.scrollWidth > root.clientWidth) {
+    faults.push(`the page is ${root.scrollWidth} px wide in ${root.clientWidth}`);
+}
+for (const scope of document.querySelectorAll('#app > .window, dialog[open], #status.shown')) {
+    const texts = document.createTreeWalker(scope, NodeFilter.SHOW_TEXT);
+    for (let node = texts.nextNode(); node; node = texts.nextNode()) {
+        const parent = node.parentElement;
+        if (!node.textContent.trim() || !shown(parent)
+                || parent.closest('select, .visually-hidden')) {
+            continue;
+        }
+        const range = document.createRange();
+        range.selectNodeContents(node);
+        for (const rect of [...range.getClientRects()].filter((r) => r.width > 0)) {
+            for (let box = parent; box !== scope.parentElement; box = box.parentElement) {
+                const style = getComputedStyle(box);
+                if (style.display === 'inline' || style.display === 'contents') {
+                    continue;
+                }
+                const b = box.getBoundingClientRect();
+                const scrolls = ['auto', 'scroll'].includes(style.overflowY);
+                if (rect.left < b.left - slack || rect.right > b.right + slack || (!scrolls
+                        && (rect.top < b.top - slack || rect.bottom > b.bottom + slack))) {
+                    faults.push(`"${node.textContent.trim()}" leaves ${name(box)}`);
+                    break;
+                }
+                if (scrolls && (rect.bottom <= b.top || rect.top >= b.bottom)) {
+                    break; // scrolled out of sight, up or down
+                }
+                if (box.getAttribute('role') === 'menu') {
+                    if (b.left < 0 || b.right > root.clientWidth) {
+                        faults.push(`the menu leaves the page`);
+                    }
+                    break; // it opens over the page, out of its button's box
+                }
+            }
+        }
+    }
+    for (const list of [...scope.querySelectorAll('select')].filter(shown)) {
+        const widest = list.cloneNode(true);
+        Object.assign(widest.style, { width: 'auto', minWidth: '0', visibility: 'hidden' });
+        list.parentNode.append(widest);
+        const [need, has] = [widest, list].map((e) => e.getBoundingClientRect().width);
+        widest.remove();
+        if (need > has + slack) {
+            faults.push(`${name(list)} shows its widest entry in ${has} px of ${need}`);
+        }
+    }
+    const boxes = [...scope.querySelectorAll(
+        '[data-control-id]:not(.group-box), [data-command], .group-caption')].filter(shown);
+    boxes.forEach((a, at) => boxes.slice(at + 1).forEach((b) => {
+        const [r, q] = [a.getBoundingClientRect(), b.getBoundingClientRect()];
+        const across = Math.min(r.right, q.right) - Math.max(r.left, q.left);
+        const down = Math.min(r.bottom, q.bottom) - Math.max(r.top, q.top);
+        if (!a.contains(b) && !b.contains(a) && across > 1 && down > 1) {
+            faults.push(`${name(a)} and ${name(b)} overlap`);
+        }
+    }));
+    const targets = scope.querySelectorAll(
+        'select, button, input, textarea, a[href], [role=menuitem], tbody tr, [tabindex]');
+    for (const target of [...targets].filter(shown)) {
+        const { width, height } = target.getBoundingClientRect();
+        if (width < 24 - slack || height < 24 - slack) {
+            faults.push(`${name(target)} is a target of ${width} x ${height} px`);
+        }
+    }
+    for (const bar of [...scope.querySelectorAll('.bar')].filter(shown)) {
+        const colour = getComputedStyle(bar).backgroundColor;
+        let behind = bar.parentElement;
+        const clear = ['rgba(0, 0, 0, 0)', 'transparent'];
+        while (clear.includes(getComputedStyle(behind).backgroundColor)) {
+            behind = behind.parentElement;
+        }
+        if (clear.includes(colour) || colour === getComputedStyle(behind).backgroundColor) {
+            faults.push(`the bar of ${bar.closest('tr').dataset.range} does not show`);
+        }
+    }
+}
+if (document.querySelector('[class~="undefined"]')) {
+    faults.push('an element of class "undefined"');
+}
+return faults;
+"""
+
+# The sizes and settings the page is drawn at: viewport width and height, the browser's minimum
+# font size, device pixels per CSS pixel, forced colours (high contrast).
+# In order of the font size, which takes the browser's settings page to change.
+GEOMETRY_CASES = [
+    (width, height, minimum, 1, False)
+    for minimum in (12, 16, 20) for width, height in ((320, 640), (360, 740), (1280, 800))
+]
+GEOMETRY_CASES[3:3] = [
+    (640, 400, 16, 2, False),  # a 1280 x 800 window at 200 % zoom
+    (360, 740, 16, 1, True),
+    (1280, 800, 16, 1, True),
+]
+# Long figures: the longest recording time any state shows.
+LONGEST = [("model", "Alder/Alder-W"), ("memory", "1GW"), ("range", "5min/div")]
 
 # Where the focus is in an edit field: [control id, text, selection start, selection end].
 READ_FIELD = """
@@ -182,7 +294,7 @@ class PageTest(unittest.TestCase):
             "return document.getElementById('app').getAttribute('aria-busy') === 'false'"))
 
     def wait_until_no_dialog(self):
-        WebDriverWait(self.driver, 5).until(
+        WebDriverWait(self.driver, 5, poll_frequency=0.02).until(
             lambda d: not d.find_elements(By.CSS_SELECTOR, "dialog[open]"))
 
     def shown(self):
@@ -286,18 +398,24 @@ class PageTest(unittest.TestCase):
         self.assert_accessible("the menu open")
 
     def test_opening_failures(self):
-        # Whatever fails while the calculator opens ends in a visible message, not busy.
+        # Whatever fails while the calculator opens ends in a visible message that names it, not
+        # busy: a file that cannot be loaded by its name.
         cases = [
-            ("a script blocked", ["*/dialog-view.js"], None),
-            ("the core blocked", ["*/spanwise.js"], None),
-            ("no Element.replaceChildren", [], "delete Element.prototype.replaceChildren;"),
+            ("a module blocked", ["*/dialog-view.js"], None, "dialog-view.js could not be loaded."),
+            ("the first module blocked", ["*/main.js"], None, "main.js could not be loaded."),
+            ("the core's script blocked", ["*/spanwise.js"], None,
+             "spanwise.js could not be loaded."),
+            ("the core blocked", ["*/spanwise.wasm"], None, "spanwise.wasm could not be loaded ("),
+            ("no Element.replaceChildren", [], "delete Element.prototype.replaceChildren;",
+             "this browser lacks Element.replaceChildren."),
             ("no HTMLDialogElement.showModal", [],
-             "delete HTMLDialogElement.prototype.showModal;"),
-            ("an error thrown", [], "CanvasRenderingContext2D.prototype.measureText = () => {"
-                                    " throw new Error('no measure'); };"),
+             "delete HTMLDialogElement.prototype.showModal;",
+             "this browser lacks HTMLDialogElement.showModal."),
+            ("an error thrown", [], "HTMLSelectElement.prototype.add = () => {"
+                                    " throw new Error('no list'); };", "no list"),
         ]
         self.driver.execute_cdp_cmd("Network.enable", {})
-        for case, blocked, script in cases:
+        for case, blocked, script, reason in cases:
             with self.subTest(case):
                 self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": blocked})
                 added = script and self.driver.execute_cdp_cmd(
@@ -311,7 +429,7 @@ class PageTest(unittest.TestCase):
                         self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                                     {"identifier": added["identifier"]})
                 self.assertTrue(str(failure.exception).startswith(
-                    "The calculator could not be opened: "), str(failure.exception))
+                    "The calculator could not be opened: " + reason), str(failure.exception))
                 self.assertTrue(self.driver.find_element(By.CSS_SELECTOR,
                                                          "#app [role=alert]").is_displayed())
         # Without JavaScript, the <noscript> text alone.
@@ -327,20 +445,29 @@ class PageTest(unittest.TestCase):
         self.assertIsNone(busy)
 
     def check_scenarios(self, part, parts):
-        """Plays every parts-th scenario from the part-th on, as CTest runs the parts side by
-        side."""
-        played = scenarios.walks(CLI, SCENARIO_COUNT)
-        self.assertGreaterEqual(len(played), SCENARIO_COUNT)
+        """Plays every parts-th walk from the part-th on, as CTest runs the parts side by side,
+        each from a page just opened, and compares the page with spanwise-cli after every pick.
+        A walk stops at its first difference."""
+        walks = scenarios.long_walks(CLI, WALK_COUNT, WALK_LENGTH)
         failures = []
-        mine = played[part::parts]
-        for scenario, state in mine:
+        compared = 0
+        for walk in walks[part::parts]:
             self.open()
-            self.play(scenario)
-            shown = self.shown()
-            if shown != expected(state):
-                failures.append(f"{scenarios.line_of(scenario)}:\n  page: {shown}\n"
-                                f"  cli:  {expected(state)}")
-        self.assertEqual(failures[:5], [], f"{len(failures)} of {len(mine)} scenarios differ")
+            played = []
+            for pick, state in walk:
+                played.append(pick)
+                compared += 1
+                try:
+                    self.pick(*pick)
+                    shown = self.shown()
+                except AssertionError as error:
+                    shown = str(error)
+                if shown != expected(state):
+                    failures.append(f"{scenarios.line_of(played)}:\n  page: {shown}\n"
+                                    f"  cli:  {expected(state)}")
+                    break
+        self.assertEqual(failures, [], f"{len(failures)} walks differ; {compared} states compared")
+        self.assertGreaterEqual(compared, WALK_COUNT * WALK_LENGTH // parts)
 
     def test_plain_server(self):
         # A server that sends the core as application/octet-stream, not application/wasm.
@@ -422,15 +549,85 @@ class PageTest(unittest.TestCase):
                 return [root.scrollWidth, root.clientWidth, outside];""")
             self.assertEqual(fit, [browser.PHONE[0], browser.PHONE[0], []])
             self.assert_accessible("phone width")
+            # Copy's confirmation shows where the user looks, beside the button, on a short
+            # phone's screen too.
+            browser.set_viewport(self.driver, 360, 640)
+            browser.set_clipboard_permission(self.driver, self.url, granted=True)
+            copy = self.control(COPY)
+            self.driver.execute_script("arguments[0].scrollIntoView({block: 'end'})", copy)
+            copy.click()
+            WebDriverWait(self.driver, 5, poll_frequency=0.02).until(
+                lambda d: d.find_element(By.ID, "status").text)
+            gap = self.driver.execute_script("""
+                const [shown, button] = [document.getElementById('status'), arguments[0]]
+                    .map((e) => e.getBoundingClientRect());
+                const inView = shown.top >= 0 && shown.bottom <= innerHeight && shown.left >= 0
+                    && shown.right <= document.documentElement.clientWidth;
+                return inView && Math.max(shown.top - button.bottom, button.top - shown.bottom);
+                """, copy)
+            self.assertIsNot(gap, False, "the confirmation is out of sight")
+            self.assertLessEqual(gap, 16)
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def assert_fits(self, state):
+        self.assertEqual(self.driver.execute_script(FIND_FAULTS), [], state)
+
+    def test_geometry(self):
+        # At every size and setting: the calculator with its longest figures, its menu open, Fit a
+        # Recording Time, the Ranges view with the ranges that record the time marked, About.
+        # The page opens again where the font's size or the pixels change; between other cases it
+        # is only resized (a phone turned, a window made narrower).
+        opened_at = None
+        with browser.minimum_font_size(self.driver) as set_minimum_font_size:
+            try:
+                for width, height, font, scale, forced in GEOMETRY_CASES:
+                    with self.subTest(width=width, minimum_font=font, scale=scale, forced=forced):
+                        # After a failure the page opens again.
+                        previous, opened_at = opened_at, None
+                        self.check_geometry(width, height, font, scale, forced, previous,
+                                            set_minimum_font_size)
+                        opened_at = (font, scale)
+            finally:
+                self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+                self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def check_geometry(self, width, height, font, scale, forced, opened_at, set_minimum_font_size):
+        if opened_at is None or font != opened_at[0]:
+            set_minimum_font_size(font)
+            opened_at = None
+        browser.set_viewport(self.driver, width, height, scale)
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+            {"name": "forced-colors", "value": "active" if forced else "none"}]})
+        if (font, scale) != opened_at:
+            self.open_address(LONGEST)
+        self.assert_fits("the calculator")
+        self.driver.find_element(By.CSS_SELECTOR, "#app .title-command").click()
+        self.assert_fits("the menu open")
+        self.driver.switch_to.active_element.send_keys("f")
+        self.assert_fits("Fit a Recording Time")
+        self.driver.switch_to.active_element.send_keys("1d", Keys.ENTER)
+        self.wait_until_no_dialog()
+        self.driver.find_element(By.CSS_SELECTOR, f"[data-command='{RANGES}']").click()
+        self.assert_fits("the Ranges view")
+        if (width, font) == (320, 20):
+            # Laid out two lines a range, the table is still read as one.
+            self.assert_accessible("the Ranges view on a narrow screen")
+        self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        self.choose_from_menu("About...")
+        self.assert_fits("About")
+        self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        self.wait_until_no_dialog()
 
     def test_about(self):
         self.open()
         self.choose_from_menu("About...")
         box = self.driver.find_element(By.CSS_SELECTOR, "dialog.modal[open]")
         texts = [e.text for e in box.find_elements(By.CSS_SELECTOR, ".static")]
-        self.assertEqual(texts[0], "Spanwise Version 1.02")
+        # The version as spanwise-cli --version writes it ("Spanwise V" and the version).
+        version = subprocess.run([CLI, "--version"], capture_output=True, text=True,
+                                 check=True).stdout.split()[-1].removeprefix("V")
+        self.assertEqual(texts[0], f"Spanwise Version {version}")
         self.assertEqual(box.find_element(By.CSS_SELECTOR, ".title").text, "About Spanwise")
         ok = box.find_element(By.CSS_SELECTOR, "button.default")
         self.assertEqual(self.driver.switch_to.active_element, ok)
@@ -647,9 +844,24 @@ class PageTest(unittest.TestCase):
             lambda d: "memory=128MW" in d.execute_script("return location.search"))
         self.reload()
         self.assertEqual(self.shown(), expected(self.cli_state(picks + [("memory", "#1")])))
-        self.open_address([("model", "Alder/Alder-W"), ("channels", "16ch+logic")])
-        self.assertEqual(self.shown(), expected(self.cli_state([("channels", "16ch+logic")])))
-        self.assert_address("?channels=16ch%2Blogic")
+
+        # Addresses as people write them by hand, or as other sites pass them on: the query as
+        # typed, the picks it means, the address the page then writes.
+        cases = [
+            ("channels=16ch+logic", [("channels", "16ch+logic")], "?channels=16ch+logic"),
+            ("channels=16ch%2Blogic", [("channels", "16ch+logic")], "?channels=16ch+logic"),
+            ("sampling=Dual-axis+Sampling", [("sampling", "Dual-axis Sampling")],
+             "?sampling=Dual-axis%20Sampling"),
+            ("utm_source=news&model=Cedar&fbclid=IwAR0x", [("model", "Cedar")], "?model=Cedar"),
+            ("range=%233", [("range", "#3")], "?range=50us/div"),
+        ]
+        for query, meant, written in cases:
+            with self.subTest(query):
+                browser.open_page(self.driver, f"{self.url}?{query}")
+                self.assertIsNone(self.driver.execute_script(OPEN_MESSAGE_BOX))
+                self.assertEqual(self.shown(), expected(self.cli_state(meant)))
+                self.assert_address(written)
+
         # A bad pick is told in a window's words, the entries one to a line; the others stay.
         bad = [("model", "Cedar"), ("function", "XYZ"), ("range", "1s/div")]
         self.open_address(bad)
@@ -660,8 +872,21 @@ class PageTest(unittest.TestCase):
         kept = [bad[0], bad[2]]
         self.assertEqual(self.shown(), expected(self.cli_state(kept)))
         self.assert_address("?model=Cedar&range=1s/div")
-        # Copy Link puts the address on the clipboard.
+
+        # The address is written only when it changes: Copy leaves it; quick picks end with the
+        # last one's.
         browser.set_clipboard_permission(self.driver, self.url, granted=True)
+        self.driver.execute_script("""
+            window.addresses = 0;
+            const replace = history.replaceState.bind(history);
+            history.replaceState = (...args) => { window.addresses += 1; replace(...args); };""")
+        self.control(COPY).click()
+        self.clipboard()
+        self.driver.execute_async_script("setTimeout(arguments[0], 50)")
+        self.assertEqual(self.driver.execute_script("return window.addresses"), 0)
+        self.control(1008).send_keys(*[Keys.ARROW_DOWN] * 5)
+        self.assert_address("?model=Cedar&range=1min/div")
+        # Copy Link puts the address on the clipboard.
         self.choose_from_menu("Copy Link")
         self.assertEqual(self.clipboard(), self.driver.current_url)
         self.assertEqual(self.driver.find_element(By.ID, "status").text,

@@ -53,6 +53,51 @@ def cli_fit(cli, duration):
     return result.returncode, answer.get("range")
 
 
+def _next_pick(rng, state):
+    """A random entry of a random enabled list, another than the one shown where there is one, so
+    that most picks change something."""
+    lists = state["lists"]
+    name = rng.choice([n for n in LIST_IDS if lists[n]["enabled"]])
+    index = rng.randrange(max(1, len(lists[name]["entries"]) - 1))
+    if len(lists[name]["entries"]) > 1 and index >= lists[name]["selected"]:
+        index += 1
+    return name, index
+
+
+def long_walks(cli, count, length, seed=10):
+    """count walks of length picks through reachable states, each from the opening: the first
+    pick takes a model (every one in turn), each later one a random entry of a random enabled
+    list; every third pick names its entry by position. Then one walk through every model, each
+    with REC where its Function list is enabled. Returns each walk as (pick, state) pairs, state
+    being spanwise-cli's answer for the walk up to and with that pick."""
+    rng = random.Random(seed)
+    opening = cli_states(cli, [[]])[0]
+    models = opening["lists"]["model"]["entries"]
+    picks = [[] for _ in range(count)]
+    states = [[] for _ in range(count)]
+    picks_made = 0
+    for step in range(length):
+        for i in range(count):
+            state = states[i][-1] if states[i] else opening
+            name, index = ("model", i % len(models)) if step == 0 else _next_pick(rng, state)
+            picks_made += 1
+            picks[i].append((name, _value(state["lists"][name]["entries"], index,
+                                          picks_made % 3 == 0)))
+        for i, state in enumerate(cli_states(cli, picks)):
+            states[i].append(state)
+    walks_ = [list(zip(p, s)) for p, s in zip(picks, states)]
+
+    rounds, round_states = [], []
+    for model in models:
+        rounds.append(("model", model))
+        round_states.append(cli_states(cli, [rounds])[0])
+        if round_states[-1]["lists"]["function"]["enabled"]:
+            rounds.append(("function", "REC"))
+            round_states.append(cli_states(cli, [rounds])[0])
+    walks_.append(list(zip(rounds, round_states)))
+    return walks_
+
+
 def selection_of(state):
     return tuple(state["lists"][name]["selected"] for name in LIST_IDS)
 
@@ -69,7 +114,7 @@ def _value(entries, index, use_position):
 
 def walks(cli, count, longest=6, seed=10):
     """count scenarios of 1 to longest picks, each a walk through reachable states: the first pick
-    takes a model (all eleven in turn), each later one a random entry of a random enabled list.
+    takes a model (every one in turn), each later one a random entry of a random enabled list.
     Then, for every model whose Function list is enabled, the same model with REC. Returns
     (scenario, state) pairs, state being spanwise-cli's answer for the whole scenario."""
     rng = random.Random(seed)

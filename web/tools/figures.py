@@ -7,6 +7,9 @@
   is a stub that fills the same texts without WebAssembly, the two loaded in turn.
 - One pick: from the change event of a list to the page updated and laid out again, median of
   1000 picks of random entries of random enabled lists, and the median of each list's picks.
+- One pick per frame, as a held arrow key makes them: 200 picks, each in an animation frame, from
+  the change event to the page drawn, and to all done (the tasks the pick left for later, the
+  address and what screen readers hear, included), medians and 90th percentiles.
 - The Ranges view: from the click on the button beside the range list to the view laid out, and
   to the next frame painted, median of 50 openings (each closed with Escape).
 
@@ -42,6 +45,7 @@ Promise.all([createSpanwise(), import('./fonts.js')]).then(([module, fonts]) => 
     const calculator = new module.Calculator(host);
     calculator.open();
     opening.changes = calculator.takeChanges();
+    opening.texts = module.Calculator.pageTexts();
     done(JSON.stringify(opening));
     calculator.delete();
 });
@@ -53,8 +57,10 @@ function createSpanwise() {
     const opening = %s;
     class Calculator {
         constructor(host) { this.host = host; }
+        static pageTexts() { return opening.texts; }
         open() { this.host.showDialog(1, opening.description); }
-        applyPicks() {}
+        applyAddress() {}
+        fitText() { return ''; }
         selectionWords() { return []; }
         takeChanges() {
             const changes = opening.changes;
@@ -91,6 +97,37 @@ while (times.length < count) {
 return [times, crossOriginIsolated];
 """
 
+
+FRAME_PICKS = 200
+
+TIME_FRAME_PICKS = """
+const [count, done] = [arguments[0], arguments[arguments.length - 1]];
+let seed = 2000;
+const random = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return Math.floor(seed / 2147483648 * n);
+};
+const times = [];
+const frame = () => {
+    if (times.length === count) {
+        done(times);
+        return;
+    }
+    const lists = [...document.querySelectorAll('#app select')].filter((s) => !s.disabled);
+    const select = lists[random(lists.length)];
+    select.selectedIndex = random(select.options.length);
+    const start = performance.now();
+    select.dispatchEvent(new Event('change', { bubbles: true }));
+    document.body.getBoundingClientRect();
+    const drawn = performance.now() - start;
+    // After the tasks the pick left for later: the address, what screen readers hear.
+    setTimeout(() => {
+        times.push([drawn, performance.now() - start]);
+        requestAnimationFrame(frame);
+    });
+};
+requestAnimationFrame(frame);
+"""
 
 OPENINGS = 50
 
@@ -171,6 +208,8 @@ def main(site, loads=21):
             # browser start a new process for every load).
             with browser.serve(site, isolated=True) as url:
                 times, isolated = pick_times(driver, url)
+                browser.open_page(driver, url)
+                frame_picks = driver.execute_async_script(TIME_FRAME_PICKS, FRAME_PICKS)
                 ranges_view = driver.execute_async_script(TIME_RANGES_VIEW, OPENINGS)
             with browser.serve(site) as url:
                 browser.open_page(driver, url)
@@ -204,6 +243,12 @@ def main(site, loads=21):
         list_times = [time for picked, time in times if picked == control_id]
         print(f"{name + ':':10} {statistics.median(list_times) * 1000:6.0f} us   "
               f"({len(list_times)} picks)")
+    print()
+    print(f"== One pick per frame ({len(frame_picks)} picks), from the change event")
+    for label, at in (("drawn", 0), ("all done", 1)):
+        pick_times_ = [pick[at] * 1000 for pick in frame_picks]
+        print(f"{label + ':':10} {statistics.median(pick_times_):6.0f} us   "
+              f"(90th percentile {statistics.quantiles(pick_times_, n=10)[-1]:.0f} us)")
     print()
     print(f"== The Ranges view, click to drawn (median of {len(ranges_view)} openings)")
     for label, at in (("laid out", 0), ("painted", 1)):

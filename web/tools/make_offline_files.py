@@ -1,7 +1,8 @@
 """Writes the files that make the built page installable and usable offline, into the site folder:
 the manifest's PNG icons under names that hold a hash of their contents (a web server may let
-browsers keep those for good), manifest.webmanifest naming them, and service-worker.js with the
-list of the page's files and a version that changes whenever any of them does; and beside each
+browsers keep those for good), manifest.webmanifest naming them, and service-worker.js (without
+its comments, as the page's other scripts) with the list of the page's files and a version that
+changes whenever any of them does; and beside each
 file that compresses, its gzip form (NAME.gz, made with zopfli where it is installed: a few percent
 smaller than gzip -9), which web/tools/serve.py sends, as a server with gzip_static would.
 
@@ -19,6 +20,8 @@ import re
 import shutil
 import subprocess
 import sys
+
+import strip_comments
 
 WORKER = "service-worker.js"
 MANIFEST = "manifest.webmanifest"
@@ -111,7 +114,7 @@ def main():
         with open(os.path.join(args.site, path), "rb") as source:
             version.update(digest(source.read()).encode("ascii"))
     with open(args.worker, encoding="utf-8") as source:
-        worker = source.read()
+        worker = strip_comments.strip(args.worker, source.read())
     worker = worker.replace("'@VERSION@'", json.dumps(version.hexdigest()[:16]).replace('"', "'"))
     worker = worker.replace("['@FILES@']", json.dumps(files).replace('"', "'"))
     write_if_changed(os.path.join(args.site, WORKER), worker.encode("utf-8"))

@@ -13,7 +13,7 @@ import browser  # noqa: E402
 def main(site, desktop_file, phone_file, ranges_file):
     with browser.serve(site) as url:
         # Wide enough for the template's layout, with a margin of the page around the window.
-        driver = browser.chromium(size=(600, 480))
+        driver = browser.chromium(size=(600, 560))
         try:
             browser.open_page(driver, url)
             app = driver.find_element("id", "app")

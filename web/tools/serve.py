@@ -2,9 +2,11 @@
 files with the Content-Security-Policy the page is written for, compressed with gzip for a browser
 that takes it (the build's FILE.gz where it is up to date), and tells browsers how long to keep
 each file: a file whose name holds a hash of its
-contents (spanwise-192.0123456789ab.png) for a year, since a new version gets a new name; every
-other file only until it has been checked again, since a new version keeps its name. A file
-checked again that has not changed is answered "304 Not Modified".
+contents (spanwise-192.0123456789ab.png) for a year, since a new version gets a new name; the
+page's icon, which the browser, the page and an installing browser each ask for, for a day, so
+that one visit fetches it once; every other file only until it has been checked again, since a
+new version keeps its name. A file checked again that has not changed is answered "304 Not
+Modified".
 
 Usage: serve.py [--port PORT] [--bind ADDRESS] DIR   (default: 127.0.0.1:8000)
 """
@@ -23,6 +25,8 @@ import urllib.parse
 HASHED_NAME = re.compile(r"\.[0-9a-f]{12,}\.[A-Za-z0-9]+$")
 KEEP_FOR_GOOD = "public, max-age=31536000, immutable"
 CHECK_EVERY_TIME = "no-cache"
+KEEP_FOR_A_DAY = "max-age=86400"
+ICON = "spanwise.svg"
 TYPES = {
     ".html": "text/html; charset=utf-8",
     ".js": "text/javascript; charset=utf-8",
@@ -125,7 +129,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         extension = os.path.splitext(file)[1].lower()
         headers = {
             "Content-Type": self.content_type(extension),
-            "Cache-Control": KEEP_FOR_GOOD if HASHED_NAME.search(file) else CHECK_EVERY_TIME,
+            "Cache-Control": KEEP_FOR_GOOD if HASHED_NAME.search(file)
+            else KEEP_FOR_A_DAY if os.path.basename(file) == ICON else CHECK_EVERY_TIME,
             "Vary": "Accept-Encoding",
         }
         gzip_accepted = any(coding.split(";")[0].strip() == "gzip" for coding in

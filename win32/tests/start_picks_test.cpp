@@ -16,6 +16,29 @@
 namespace spanwise::test {
 namespace {
 
+// A shown dialog window of a process with a title and, when given, an owner.
+struct CWindowSearch {
+    DWORD nProcess;
+    const std::wstring& title;
+    HWND hwndOwner;
+    HWND hwndFound;
+};
+
+// EnumWindows's callback: a function of the system's calling convention, which a lambda is not on
+// 32-bit Windows.
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
+    auto& s = *reinterpret_cast<CWindowSearch*>(lParam);
+    DWORD nProcess = 0;
+    GetWindowThreadProcessId(hwnd, &nProcess);
+    if (nProcess == s.nProcess && IsWindowVisible(hwnd) != FALSE && ClassName(hwnd) == L"#32770" &&
+        WindowText(hwnd) == s.title &&
+        (s.hwndOwner == nullptr || GetWindow(hwnd, GW_OWNER) == s.hwndOwner)) {
+        s.hwndFound = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // spanwise.exe run with args, ended when the object goes.
 class CProgram {
 public:
@@ -42,26 +65,9 @@ public:
     // A shown dialog window of the program with that title and, when given, owner; nullptr when
     // none came within 20 s.
     HWND WaitForWindow(const std::wstring& title, HWND hwndOwner = nullptr) const {
-        struct CSearch {
-            DWORD nProcess;
-            const std::wstring& title;
-            HWND hwndOwner;
-            HWND hwndFound;
-        } search{m_process.dwProcessId, title, hwndOwner, nullptr};
-        const auto match = [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto& s = *reinterpret_cast<CSearch*>(lParam);
-            DWORD nProcess = 0;
-            GetWindowThreadProcessId(hwnd, &nProcess);
-            if (nProcess == s.nProcess && IsWindowVisible(hwnd) != FALSE &&
-                ClassName(hwnd) == L"#32770" && WindowText(hwnd) == s.title &&
-                (s.hwndOwner == nullptr || GetWindow(hwnd, GW_OWNER) == s.hwndOwner)) {
-                s.hwndFound = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        };
+        CWindowSearch search{m_process.dwProcessId, title, hwndOwner, nullptr};
         for (int nTry = 0; nTry < 400 && m_bStarted && search.hwndFound == nullptr; ++nTry) {
-            EnumWindows(match, reinterpret_cast<LPARAM>(&search));
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
             Sleep(search.hwndFound == nullptr ? 50 : 0);
         }
         return search.hwndFound;
