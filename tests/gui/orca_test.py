@@ -241,7 +241,7 @@ def main(spanwise, cli):
             subprocess.run(["xdotool", "type", "3x"], check=True)
             key("Return")
             checks.hears("a message box", [
-                "Cannot read the recording time: \"x\" is not a unit: use d, h, min, s, ms, us"
+                "Cannot read the recording time: \"x\" is not a unit: use w, d, h, min, s, ms, us"
                 " or ns"], exactly=False)
             checks.never_heard("a wrapping hint", "\u200b")
         finally:
