@@ -4,13 +4,13 @@
 
 std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks,
-                                         void (*report)(const std::string&)) {
+                                         void (*report)(const spanwise::CPickRefusal&)) {
     std::vector<std::string> refused;
     for (const std::string& pick : picks) {
         spanwise::CPickRefusal refusal;
         if (!spanwise::TryPick(calc, pick, refusal)) {
             if (report != nullptr) {
-                report(spanwise::CommandLineWords(refusal));
+                report(refusal);
             }
             refused.push_back(spanwise::WindowWords(refusal));
         }

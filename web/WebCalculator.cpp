@@ -45,9 +45,9 @@ void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
         if (value.find('+') != std::string::npos) {
             std::string blanks = value;
             std::replace(blanks.begin(), blanks.end(), '+', ' ');
-            std::string ignored;
-            if (spanwise::ApplyPick(m_calc, word, ignored) ||
-                spanwise::ApplyPick(m_calc, list + "=" + blanks, ignored)) {
+            spanwise::CPickRefusal ignored;
+            if (spanwise::TryPick(m_calc, word, ignored) ||
+                spanwise::TryPick(m_calc, list + "=" + blanks, ignored)) {
                 continue;
             }
         }
