@@ -47,9 +47,9 @@ void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
             std::string blanks = word;
             std::replace(blanks.begin() + static_cast<std::ptrdiff_t>(list.size()), blanks.end(),
                          '+', ' ');
-            std::string ignored;
-            if (spanwise::ApplyPick(m_calc, word, ignored) ||
-                spanwise::ApplyPick(m_calc, blanks, ignored)) {
+            spanwise::CPickRefusal ignored;
+            if (spanwise::TryPick(m_calc, word, ignored) ||
+                spanwise::TryPick(m_calc, blanks, ignored)) {
                 continue;
             }
         }
@@ -58,11 +58,7 @@ void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
             refused.push_back(std::move(message));
         }
     }
-    std::string message;
-    for (const std::string& line : refused) {
-        message += (message.empty() ? "" : "\n") + line;
-    }
-    if (!message.empty()) {
+    if (const std::string message = RefusedPicksMessage(refused); !message.empty()) {
         m_calc.ShowMessage(message);
     }
 }
@@ -77,9 +73,7 @@ emscripten::val CWebCalculator::GetSelectionWords() const {
 
 void CWebCalculator::Pick(int nHandle, int nIndex, int nPosition) {
     WithDialog(m_host, nHandle, nIndex, [nPosition](const CWebHost::COpenDialog& open, int nID) {
-        if (!open.pDlg->OnUserPick(nID, nPosition) && nID != -1) {
-            open.pView->ShowSelection(*open.pDlg->FindControl(nID));
-        }
+        open.pDlg->OnUserPick(nID, nPosition);
     });
 }
 
