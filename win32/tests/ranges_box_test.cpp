@@ -10,6 +10,8 @@
 #include "controls/DialogHost.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
+#include "win32/Fonts.h"
+#include "win32/TextConversion.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,75 @@ void ApplyPicks(CCalculator& calc, const std::vector<std::string>& picks) {
         std::string error;
         ASSERT_TRUE(ApplyPick(calc, pick, error)) << error;
     }
+}
+
+// The first and last column of pixels of box in hdc that differ from the pixel at its left
+// middle, the background; {0, -1} when none does.
+std::pair<LONG, LONG> InkColumns(HDC hdc, const RECT& box) {
+    const COLORREF background = GetPixel(hdc, box.left, (box.top + box.bottom) / 2);
+    std::pair<LONG, LONG> ink{0, -1};
+    for (LONG x = box.left; x < box.right; ++x) {
+        for (LONG y = box.top; y < box.bottom; ++y) {
+            if (GetPixel(hdc, x, y) != background) {
+                ink.first = ink.second < ink.first ? x : ink.first;
+                ink.second = x;
+                break;
+            }
+        }
+    }
+    return ink;
+}
+
+// The current row's text in each column but the last (which has the bars) is drawn whole: its
+// pixels are as wide as the same text drawn alone in the row's bold font, and stop short of the
+// column's edge.
+void ExpectCurrentRowDrawnWhole(HWND hwndList, int nCurrent) {
+    RECT client{};
+    GetClientRect(hwndList, &client);
+    HDC hdcList = GetDC(hwndList);
+    HDC hdc = CreateCompatibleDC(hdcList);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hdcList, client.right, client.bottom);
+    const HGDIOBJ hOldBitmap = SelectObject(hdc, hBitmap);
+    SendMessageW(hwndList, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    HFONT hBold = CreateBoldFont(reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0)));
+    const std::vector<std::string> cells = ListViewRows(hwndList).at(nCurrent);
+    for (std::size_t nColumn = 0; nColumn + 1 < cells.size(); ++nColumn) {
+        SCOPED_TRACE(cells[nColumn]);
+        RECT cell{LVIR_BOUNDS, static_cast<LONG>(nColumn), 0, 0};
+        ASSERT_NE(
+            SendMessageW(hwndList, LVM_GETSUBITEMRECT, nCurrent, reinterpret_cast<LPARAM>(&cell)),
+            0);
+        if (nColumn == 0) {
+            // The first column's bounds are the whole row's.
+            cell.right =
+                cell.left + static_cast<LONG>(SendMessageW(hwndList, LVM_GETCOLUMNWIDTH, 0, 0));
+        }
+        // Inside the focus rectangle drawn around the row.
+        const RECT inside{cell.left + 2, cell.top + 2, cell.right - 2, cell.bottom - 2};
+        const auto drawn = InkColumns(hdc, inside);
+
+        const std::wstring text = Widen(cells[nColumn]);
+        RECT alone{0, 0, client.right, client.bottom};
+        FillRect(hdc, &alone, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const HGDIOBJ hOldFont = SelectObject(hdc, hBold);
+        SetTextColor(hdc, RGB(0, 0, 0));
+        SetBkMode(hdc, TRANSPARENT);
+        TextOutW(hdc, 4, 2, text.c_str(), static_cast<int>(text.size()));
+        SelectObject(hdc, hOldFont);
+        const auto whole = InkColumns(hdc, alone);
+
+        EXPECT_EQ(drawn.second - drawn.first, whole.second - whole.first);
+        EXPECT_LT(drawn.second, inside.right - 1);
+        // Drawn again for the next column.
+        SendMessageW(hwndList, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    DeleteObject(hBold);
+    SelectObject(hdc, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hdc);
+    ReleaseDC(hwndList, hdcList);
 }
 
 // Shows the calculator, opens the Ranges box from the window menu and runs onRanges in it.
@@ -67,6 +138,7 @@ TEST(Win32Ranges, TheListShowsSpanwiseClisTableWithTheCurrentRangeSelected) {
                 SendMessageW(hwndList, LVM_GETITEMSTATE, nCurrent, LVIS_SELECTED | LVIS_FOCUSED),
                 LVIS_SELECTED | LVIS_FOCUSED);
             EXPECT_EQ(GetFocus(), hwndList);
+            ExpectCurrentRowDrawnWhole(hwndList, static_cast<int>(nCurrent));
             ExpectWindowShowsDialog(box, hwndBox);
             PostMessageW(hwndList, WM_KEYDOWN, VK_ESCAPE, 0);
         });
