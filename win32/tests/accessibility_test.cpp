@@ -30,6 +30,16 @@ TEST(Win32Accessibility, ListsAreNamedByTheirCaptionsAndResultsByWhatTheyAreAndS
         for (const auto& control : opening) {
             EXPECT_EQ(AccessibleName(GetDlgItem(hwndDialog, control.nID)), control.name);
         }
+        // Group boxes are heard by their words alone, without the brackets and mnemonics drawn.
+        std::vector<std::string> groups;
+        for (HWND hwnd : ChildrenInOrder(hwndDialog)) {
+            if (ClassName(hwnd) == L"Button" &&
+                (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+                groups.push_back(AccessibleName(hwnd));
+            }
+        }
+        EXPECT_EQ(groups, (std::vector<std::string>{"Select Conditions", "Maximum Recording Length",
+                                                    "Maximum Recording Time"}));
         ExpectWindowShowsDialog(dlg, hwndDialog);
         // Picks change the results; their names follow.
         SendMessageW(GetDlgItem(hwndDialog, IDC_MODEL), WM_KEYDOWN, VK_END, 0);
