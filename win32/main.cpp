@@ -58,7 +58,7 @@ std::vector<std::string> Arguments() {
 }
 
 void ShowBox(const std::string& text, UINT nType) {
-    MessageBoxW(nullptr, Widen(text).c_str(), Widen(AfxGetAppName()).c_str(),
+    MessageBoxW(nullptr, Widen(text).c_str(), Widen(ctl::AfxGetAppName()).c_str(),
                 nType | MB_SETFOREGROUND);
 }
 
@@ -66,7 +66,7 @@ void ShowBox(const std::string& text, UINT nType) {
 // console to print them on. Returns -1 when the window opens.
 int AnswerWithoutWindow(const CCommandLine& commandLine) {
     if (commandLine.bHelp) {
-        ShowBox(HelpText(AfxGetAppName(), kMenuHint, kHelpNotes), MB_OK | MB_ICONINFORMATION);
+        ShowBox(HelpText(ctl::AfxGetAppName(), kMenuHint, kHelpNotes), MB_OK | MB_ICONINFORMATION);
         return 0;
     }
     if (commandLine.bVersion) {
@@ -81,8 +81,8 @@ int AnswerWithoutWindow(const CCommandLine& commandLine) {
     if (!error.empty()) {
         std::string sentence = error;
         sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-        ShowBox(sentence + ".\n\nRun " + AfxGetAppName() + " --help or " + AfxGetAppName() +
-                    " /? for the options.",
+        ShowBox(sentence + ".\n\nRun " + ctl::AfxGetAppName() + " --help or " +
+                    ctl::AfxGetAppName() + " /? for the options.",
                 MB_OK | MB_ICONERROR);
         return kExitUsage;
     }

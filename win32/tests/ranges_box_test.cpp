@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 namespace spanwise::test {
 namespace {
 
@@ -25,10 +28,19 @@ void ApplyPicks(CCalculator& calc, const std::vector<std::string>& picks) {
     }
 }
 
-// The first and last column of pixels of box in hdc that differ from the pixel at its left
-// middle, the background; {0, -1} when none does.
+// The first and last column of pixels of box in hdc that differ from its most common colour, the
+// background; {0, -1} when none does.
 std::pair<LONG, LONG> InkColumns(HDC hdc, const RECT& box) {
-    const COLORREF background = GetPixel(hdc, box.left, (box.top + box.bottom) / 2);
+    std::map<COLORREF, int> counts;
+    for (LONG x = box.left; x < box.right; ++x) {
+        for (LONG y = box.top; y < box.bottom; ++y) {
+            ++counts[GetPixel(hdc, x, y)];
+        }
+    }
+    const COLORREF background =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
     std::pair<LONG, LONG> ink{0, -1};
     for (LONG x = box.left; x < box.right; ++x) {
         for (LONG y = box.top; y < box.bottom; ++y) {
@@ -46,6 +58,11 @@ std::pair<LONG, LONG> InkColumns(HDC hdc, const RECT& box) {
 // pixels are as wide as the same text drawn alone in the row's bold font, and stop short of the
 // column's edge.
 void ExpectCurrentRowDrawnWhole(HWND hwndList, int nCurrent) {
+    // Neither selected nor focused, the row's text is all that differs from the window's colour.
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(hwndList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&state));
     RECT client{};
     GetClientRect(hwndList, &client);
     HDC hdcList = GetDC(hwndList);
@@ -58,21 +75,16 @@ void ExpectCurrentRowDrawnWhole(HWND hwndList, int nCurrent) {
     const std::vector<std::string> cells = ListViewRows(hwndList).at(nCurrent);
     for (std::size_t nColumn = 0; nColumn + 1 < cells.size(); ++nColumn) {
         SCOPED_TRACE(cells[nColumn]);
-        RECT cell{LVIR_BOUNDS, static_cast<LONG>(nColumn), 0, 0};
+        // The first column's bounds are the whole row's: its label is where its text is drawn.
+        RECT cell{nColumn == 0 ? LVIR_LABEL : LVIR_BOUNDS, static_cast<LONG>(nColumn), 0, 0};
         ASSERT_NE(
             SendMessageW(hwndList, LVM_GETSUBITEMRECT, nCurrent, reinterpret_cast<LPARAM>(&cell)),
             0);
-        if (nColumn == 0) {
-            // The first column's bounds are the whole row's.
-            cell.right =
-                cell.left + static_cast<LONG>(SendMessageW(hwndList, LVM_GETCOLUMNWIDTH, 0, 0));
-        }
-        // Inside the focus rectangle drawn around the row.
-        const RECT inside{cell.left + 2, cell.top + 2, cell.right - 2, cell.bottom - 2};
+        const RECT inside{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
         const auto drawn = InkColumns(hdc, inside);
 
         const std::wstring text = Widen(cells[nColumn]);
-        RECT alone{0, 0, client.right, client.bottom};
+        const RECT alone{0, 0, client.right, cell.bottom - cell.top + 4};
         FillRect(hdc, &alone, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         const HGDIOBJ hOldFont = SelectObject(hdc, hBold);
         SetTextColor(hdc, RGB(0, 0, 0));
@@ -114,7 +126,7 @@ void WithRangesBox(
 
 TEST(Win32Ranges, TheListShowsSpanwiseClisTableWithTheCurrentRangeSelected) {
     const std::vector<std::string> scenarios[] = {
-        {}, {"model=Cedar", "function=REC"}, {"model=Hazel", "range=1s/div"}};
+        {}, {"model=Cedar", "function=REC"}, {"model=Hazel", "range=1s/div"}, {"range=200ms/div"}};
     for (const std::vector<std::string>& picks : scenarios) {
         SCOPED_TRACE(::testing::PrintToString(picks));
         std::vector<std::string> args{"table", "--csv"};
@@ -138,8 +150,8 @@ TEST(Win32Ranges, TheListShowsSpanwiseClisTableWithTheCurrentRangeSelected) {
                 SendMessageW(hwndList, LVM_GETITEMSTATE, nCurrent, LVIS_SELECTED | LVIS_FOCUSED),
                 LVIS_SELECTED | LVIS_FOCUSED);
             EXPECT_EQ(GetFocus(), hwndList);
-            ExpectCurrentRowDrawnWhole(hwndList, static_cast<int>(nCurrent));
             ExpectWindowShowsDialog(box, hwndBox);
+            ExpectCurrentRowDrawnWhole(hwndList, static_cast<int>(nCurrent));
             PostMessageW(hwndList, WM_KEYDOWN, VK_ESCAPE, 0);
         });
     }
