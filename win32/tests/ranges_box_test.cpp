@@ -71,7 +71,8 @@ void ExpectCurrentRowDrawnWhole(HWND hwndList, int nCurrent) {
     const HGDIOBJ hOldBitmap = SelectObject(hdc, hBitmap);
     SendMessageW(hwndList, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc),
                  PRF_CLIENT | PRF_ERASEBKGND);
-    HFONT hBold = CreateBoldFont(reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0)));
+    HFONT hBold = CreateBoldFont(reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0)),
+                                 kRangesTemplate.fontFace);
     const std::vector<std::string> cells = ListViewRows(hwndList).at(nCurrent);
     for (std::size_t nColumn = 0; nColumn + 1 < cells.size(); ++nColumn) {
         SCOPED_TRACE(cells[nColumn]);
