@@ -27,7 +27,8 @@ CCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             result.screenshotFile = arg.substr(screenshotPrefix.size());
         } else if (arg.size() > 1 && arg[0] == '-') {
             if (result.error.empty()) {
-                result.error = "unknown option '" + arg + "'";
+                // Quoted as typed text: an escape sequence in it must not reach a terminal raw.
+                result.error = "unknown option " + spanwise::QuoteUserText(arg);
             }
         } else {
             result.picks.push_back(arg);

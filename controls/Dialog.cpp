@@ -196,6 +196,10 @@ std::string CDialog::GetAccessibleName(const CControlState& control) const {
         const std::string name = GetFieldName(control);
         return name.empty() ? GetFieldValue(control) : name + ": " + GetFieldValue(control);
     }
+    if (control.GetKind() == ControlKind::GroupBox) {
+        // Heard as the words of its caption, without the brackets drawn around them.
+        return GroupName(control);
+    }
     const int nNaming = GetNamingControl(*m_pTemplate, control.GetIndex());
     const CControlState& named =
         nNaming >= 0 ? *m_controls[static_cast<std::size_t>(nNaming)] : control;
@@ -233,7 +237,11 @@ std::string CDialog::GetFieldName(const CControlState& control) const {
     if (nGroup < 0) {
         return {};
     }
-    std::string name = StripMnemonics(m_controls[static_cast<std::size_t>(nGroup)]->m_strText);
+    return GroupName(*m_controls[static_cast<std::size_t>(nGroup)]);
+}
+
+std::string CDialog::GroupName(const CControlState& group) {
+    std::string name = StripMnemonics(group.m_strText);
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
         name = name.substr(1, name.size() - 2);
     }

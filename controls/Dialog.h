@@ -125,6 +125,8 @@ protected:
     // box around it without its brackets) and what it shows (its text).
     virtual std::string GetFieldName(const CControlState& control) const;
     virtual std::string GetFieldValue(const CControlState& control) const;
+    // A group box's caption as heard: without its mnemonic and the brackets around it.
+    static std::string GroupName(const CControlState& group);
 
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);

@@ -4,6 +4,8 @@
 
 #include <oleacc.h>
 
+#include <string>
+
 namespace {
 
 // The system's accessible object of a control, with another name for the control itself.
@@ -135,7 +137,49 @@ LRESULT CALLBACK AnswerWithName(HWND hwnd, UINT nMessage, WPARAM wParam, LPARAM 
     return DefSubclassProc(hwnd, nMessage, wParam, lParam);
 }
 
+// The object id, of the window's own numbering, under which a window answers with its last
+// announcement, which the window keeps as a property.
+constexpr LONG kAnnouncementObject = 1;
+const wchar_t kAnnouncementProperty[] = L"Spanwise.Announcement";
+
+std::wstring LastAnnouncement(HWND hwnd) {
+    const auto* pText = static_cast<const std::wstring*>(GetPropW(hwnd, kAnnouncementProperty));
+    return pText != nullptr ? *pText : std::wstring();
+}
+
+LRESULT CALLBACK AnswerWithAnnouncement(HWND hwnd, UINT nMessage, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR nID, DWORD_PTR /*data*/) {
+    if (nMessage == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, AnswerWithAnnouncement, nID);
+        delete static_cast<std::wstring*>(RemovePropW(hwnd, kAnnouncementProperty));
+    } else if (nMessage == WM_GETOBJECT && static_cast<LONG>(lParam) == kAnnouncementObject) {
+        IAccessible* pStandard = nullptr;
+        if (SUCCEEDED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                                reinterpret_cast<void**>(&pStandard)))) {
+            auto* pNamed = new CNamedAccessible(pStandard, hwnd, LastAnnouncement);
+            const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, pNamed);
+            pNamed->Release();
+            return result;
+        }
+    }
+    return DefSubclassProc(hwnd, nMessage, wParam, lParam);
+}
+
 } // namespace
+
+void RaiseAnnouncement(HWND hwndWindow, const std::wstring& text) {
+    if (hwndWindow == nullptr || text.empty()) {
+        return;
+    }
+    auto* pText = static_cast<std::wstring*>(GetPropW(hwndWindow, kAnnouncementProperty));
+    if (pText == nullptr) {
+        pText = new std::wstring;
+        SetPropW(hwndWindow, kAnnouncementProperty, pText);
+        SetWindowSubclass(hwndWindow, AnswerWithAnnouncement, 0, 0);
+    }
+    *pText = text;
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, hwndWindow, kAnnouncementObject, CHILDID_SELF);
+}
 
 void SetAccessibleNameSource(HWND hwndControl, AccessibleNameSource source) {
     SetWindowSubclass(hwndControl, AnswerWithName, 0, reinterpret_cast<DWORD_PTR>(source));

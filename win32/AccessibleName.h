@@ -11,3 +11,7 @@
 // gives an empty one), so that the name follows what the control shows.
 using AccessibleNameSource = std::wstring (*)(HWND hwndControl);
 void SetAccessibleNameSource(HWND hwndControl, AccessibleNameSource source);
+
+// An announcement (what changed after the user's action, as the dialog words it) raised as an
+// alert screen readers speak: EVENT_SYSTEM_ALERT from an object of hwndWindow's whose name is text.
+void RaiseAnnouncement(HWND hwndWindow, const std::wstring& text);

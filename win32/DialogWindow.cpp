@@ -438,7 +438,7 @@ void CWin32DialogWindow::ShowTextColour(const CControlState& control, ctl::COLOR
 }
 
 void CWin32DialogWindow::Announce(const std::string& text) {
-    // The hook for the notification Windows offers screen readers for text that is not the
-    // focus's own: the text is kept (GetLastAnnouncement), not yet raised as an event.
+    // Text that is not the focused control's own reaches screen readers as an alert.
     m_strLastAnnouncement = text;
+    RaiseAnnouncement(m_hwnd, Widen(text));
 }

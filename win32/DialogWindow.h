@@ -48,7 +48,7 @@ protected:
     void ShowFocus(const ctl::CControlState& control) override;
     void ShowAccessibleName(const ctl::CControlState& control, const std::string& name) override;
     void ShowTextColour(const ctl::CControlState& control, ctl::COLORREF colour) override;
-    // Kept for Windows' notification to screen readers (GetLastAnnouncement).
+    // Raised as an alert screen readers speak, and kept (GetLastAnnouncement).
     void Announce(const std::string& text) override;
 
 private:

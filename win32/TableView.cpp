@@ -103,8 +103,9 @@ void FillListView(HWND hwndList, const ctl::CControlState& table, HFONT hBoldFon
     SendMessageW(hwndList, LVM_DELETEALLITEMS, 0, 0);
     while (SendMessageW(hwndList, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
-    // Each column as wide as its title or its widest text in bold, the current row's font; the
-    // last one takes what is left, its bars beginning after its widest text.
+    // Each column as wide as its title or its widest text in the font its row is drawn in (bold for
+    // the current row), with the margins the list view itself keeps around a cell's text; the last
+    // one takes what is left, its bars beginning after its widest text.
     HDC hdc = GetDC(hwndList);
     const auto hFont = reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0));
     const HGDIOBJ hOldFont = SelectObject(hdc, hFont);
@@ -115,30 +116,44 @@ void FillListView(HWND hwndList, const ctl::CControlState& table, HFONT hBoldFon
         titleWidths.push_back(TextWidth(hdc, hFont, title));
     }
     std::vector<int> textWidths(titleWidths.size(), 0);
+    std::vector<int> plainWidths(titleWidths.size(), 0);
     for (std::size_t nRow = 0; nRow < table.m_rows.size(); ++nRow) {
-        const std::vector<std::string>& cells = table.m_rows[nRow].cells;
-        for (std::size_t nColumn = 0; nColumn < cells.size() && nColumn < textWidths.size();
+        const ctl::CTableRow& row = table.m_rows[nRow];
+        const HFONT hRowFont = row.bCurrent && hBoldFont != nullptr ? hBoldFont : hFont;
+        for (std::size_t nColumn = 0; nColumn < row.cells.size() && nColumn < textWidths.size();
              ++nColumn) {
             SetCellText(hwndList, static_cast<int>(nRow), static_cast<int>(nColumn),
-                        cells[nColumn]);
+                        row.cells[nColumn]);
             textWidths[nColumn] =
-                std::max(textWidths[nColumn], TextWidth(hdc, hBoldFont, cells[nColumn]));
+                std::max(textWidths[nColumn], TextWidth(hdc, hRowFont, row.cells[nColumn]));
+            plainWidths[nColumn] =
+                std::max(plainWidths[nColumn], TextWidth(hdc, hFont, row.cells[nColumn]));
         }
     }
     SelectObject(hdc, hOldFont);
     ReleaseDC(hwndList, hdc);
+    // What the list view adds to a column's widest text in its own font when it sizes the column
+    // to it: the margins, and in the first column the room it keeps before the text.
+    std::vector<int> paddings(textWidths.size(), 2 * nMargin);
+    for (std::size_t nColumn = 0; nColumn < textWidths.size() && !table.m_rows.empty(); ++nColumn) {
+        SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, nColumn, LVSCW_AUTOSIZE);
+        const auto nFitted =
+            static_cast<int>(SendMessageW(hwndList, LVM_GETCOLUMNWIDTH, nColumn, 0));
+        paddings[nColumn] = std::max(paddings[nColumn], nFitted - plainWidths[nColumn]);
+    }
     SendMessageW(hwndList, WM_SETREDRAW, TRUE, 0);
     RECT client{};
     GetClientRect(hwndList, &client);
     auto nLeft = static_cast<int>(client.right);
     for (std::size_t nColumn = 0; nColumn + 1 < textWidths.size(); ++nColumn) {
-        const int nWidth = std::max(titleWidths[nColumn], textWidths[nColumn]) + 2 * nMargin;
+        const int nWidth =
+            std::max(titleWidths[nColumn] + 2 * nMargin, textWidths[nColumn] + paddings[nColumn]);
         SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, nColumn, nWidth);
         nLeft -= nWidth;
     }
     if (!textWidths.empty()) {
         SendMessageW(hwndList, LVM_SETCOLUMNWIDTH, textWidths.size() - 1, nLeft);
-        SetBarStart(hwndList, textWidths.back() + 2 * nMargin);
+        SetBarStart(hwndList, textWidths.back() + paddings.back());
     }
     InvalidateRect(hwndList, nullptr, TRUE);
 }

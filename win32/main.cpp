@@ -5,15 +5,25 @@
 #include "TextConversion.h"
 #include "Win32DialogHost.h"
 
+#include "app/CommandLine.h"
 #include "app/RecordingCalcApp.h"
+#include "controls/DialogHost.h"
+#include "res/Version.h"
 
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
 namespace {
+
+constexpr int kExitUsage = 2;
+
+const char* const kMenuHint = "right-click the window, or press the Menu key or Shift+F10";
+const char* const kHelpNotes = "/? shows this help as well.\n"
+                               "spanwise-cli calculates any conditions without a window.\n";
 
 // The program's file name without its folder and extension, as the application's name.
 std::string ProgramName() {
@@ -33,16 +43,50 @@ std::string ProgramName() {
     return name.empty() ? std::string("spanwise") : Narrow(name);
 }
 
-// The arguments after the program's name, in UTF-8: the picks the window opens with.
+// The arguments after the program's name, in UTF-8. Windows' own way of asking for help, /?,
+// is read as --help.
 std::vector<std::string> Arguments() {
     int nArgs = 0;
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &nArgs);
     std::vector<std::string> arguments;
     for (int i = 1; args != nullptr && i < nArgs; ++i) {
-        arguments.push_back(Narrow(args[i]));
+        const std::string arg = Narrow(args[i]);
+        arguments.push_back(arg == "/?" ? std::string("--help") : arg);
     }
     LocalFree(args);
     return arguments;
+}
+
+void ShowBox(const std::string& text, UINT nType) {
+    MessageBoxW(nullptr, Widen(text).c_str(), Widen(ctl::AfxGetAppName()).c_str(),
+                nType | MB_SETFOREGROUND);
+}
+
+// Help, version and arguments that cannot be read, each in a message box: a window program has no
+// console to print them on. Returns -1 when the window opens.
+int AnswerWithoutWindow(const CCommandLine& commandLine) {
+    if (commandLine.bHelp) {
+        ShowBox(HelpText(ctl::AfxGetAppName(), kMenuHint, kHelpNotes), MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    if (commandLine.bVersion) {
+        ShowBox(std::string("Spanwise ") + spanwise::kFileVersion, MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    // Pictures of the window for the docs are taken of the Qt window alone.
+    const std::string error = !commandLine.error.empty() ? commandLine.error
+                              : !commandLine.screenshotFile.empty()
+                                  ? "unknown option \"--screenshot\""
+                                  : std::string();
+    if (!error.empty()) {
+        std::string sentence = error;
+        sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+        ShowBox(sentence + ".\n\nRun " + ctl::AfxGetAppName() + " --help or " +
+                    ctl::AfxGetAppName() + " /? for the options.",
+                MB_OK | MB_ICONERROR);
+        return kExitUsage;
+    }
+    return -1;
 }
 
 } // namespace
@@ -57,7 +101,14 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpC
     const bool bCom = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
     theApp.SetProgramPath(ProgramName());
-    theApp.SetStartPicks(Arguments());
+    const CCommandLine commandLine = ParseCommandLine(Arguments());
+    if (const int nExit = AnswerWithoutWindow(commandLine); nExit >= 0) {
+        if (bCom) {
+            CoUninitialize();
+        }
+        return nExit;
+    }
+    theApp.SetStartPicks(commandLine.picks);
     CWin32DialogHost host(hInstance);
     theApp.SetDialogHost(host);
     theApp.InitInstance();

@@ -21,6 +21,7 @@ TEST(AccessibleNames, NameListsByCaptionAndResultsByWhatTheyShow) {
         {IDC_MEMORY, "Internal Memory"},
         {IDC_SCANNER, "Sable Scanner Unit"},
         {IDC_TIME_RANGE, "Time-axis Range"},
+        {IDC_GRP_RECORDING_TIME, "Maximum Recording Time"},
         {IDC_RECORDING_LENGTH, "Maximum Recording Length: 320000 div"},
         {IDC_SAMPLING_PERIOD, "Sampling Period: 50ns/S"},
         {IDC_RECORDING_TIME, "Maximum Recording Time: 1.6s"},

@@ -176,14 +176,15 @@ TEST_P(SpanwiseArgumentsTest, AnswerWithoutAWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, SpanwiseArgumentsTest,
-    ::testing::Values(CArgumentsCase{"Version",
-                                     {"--version"},
-                                     0,
-                                     std::string("Spanwise ") + spanwise::kFileVersion + "\n",
-                                     ""},
-                      CArgumentsCase{"Help", {"--help"}, 0, "Usage: spanwise", ""},
-                      CArgumentsCase{
-                          "Unknown", {"--frobnicate"}, 2, "", "unknown option '--frobnicate'"}),
+    ::testing::Values(
+        CArgumentsCase{"Version",
+                       {"--version"},
+                       0,
+                       std::string("Spanwise ") + spanwise::kFileVersion + "\n",
+                       ""},
+        CArgumentsCase{"Help", {"--help"}, 0, "Usage: spanwise", ""},
+        CArgumentsCase{"Unknown", {"--frobnicate"}, 2, "", "unknown option \"--frobnicate\""},
+        CArgumentsCase{"UnknownWithEscape", {"--\x1b[2J"}, 2, "", "unknown option \"--\\x1b[2J\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpanwiseProcessTest, ScreenshotIsTheWholeWindow) {

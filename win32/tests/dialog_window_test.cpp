@@ -127,6 +127,13 @@ TEST(Win32Dialog, ResultFieldsAloneAreBoldAndBlueAndCopyHasItsTooltip) {
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font,
                        &font);
             EXPECT_EQ(font.lfWeight >= FW_BOLD, bResult);
+            // Drawn bold too: a face without a bold style gives way to one with it.
+            const HGDIOBJ hOldFont =
+                SelectObject(hdc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+            TEXTMETRICW metric{};
+            GetTextMetricsW(hdc, &metric);
+            SelectObject(hdc, hOldFont);
+            EXPECT_EQ(metric.tmWeight >= FW_BOLD, bResult) << metric.tmWeight;
             SetTextColor(hdc, RGB(0, 0, 0));
             SendMessageW(hwndDialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
                          reinterpret_cast<LPARAM>(hwnd));

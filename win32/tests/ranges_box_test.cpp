@@ -10,8 +10,13 @@
 #include "controls/DialogHost.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
+#include "win32/Fonts.h"
+#include "win32/TextConversion.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 namespace spanwise::test {
 namespace {
@@ -21,6 +26,85 @@ void ApplyPicks(CCalculator& calc, const std::vector<std::string>& picks) {
         std::string error;
         ASSERT_TRUE(ApplyPick(calc, pick, error)) << error;
     }
+}
+
+// The first and last column of pixels of box in hdc that differ from its most common colour, the
+// background; {0, -1} when none does.
+std::pair<LONG, LONG> InkColumns(HDC hdc, const RECT& box) {
+    std::map<COLORREF, int> counts;
+    for (LONG x = box.left; x < box.right; ++x) {
+        for (LONG y = box.top; y < box.bottom; ++y) {
+            ++counts[GetPixel(hdc, x, y)];
+        }
+    }
+    const COLORREF background =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    std::pair<LONG, LONG> ink{0, -1};
+    for (LONG x = box.left; x < box.right; ++x) {
+        for (LONG y = box.top; y < box.bottom; ++y) {
+            if (GetPixel(hdc, x, y) != background) {
+                ink.first = ink.second < ink.first ? x : ink.first;
+                ink.second = x;
+                break;
+            }
+        }
+    }
+    return ink;
+}
+
+// The current row's text in each column but the last (which has the bars) is drawn whole: its
+// pixels are as wide as the same text drawn alone in the row's bold font, and stop short of the
+// column's edge.
+void ExpectCurrentRowDrawnWhole(HWND hwndList, int nCurrent) {
+    // Neither selected nor focused, the row's text is all that differs from the window's colour.
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(hwndList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&state));
+    RECT client{};
+    GetClientRect(hwndList, &client);
+    HDC hdcList = GetDC(hwndList);
+    HDC hdc = CreateCompatibleDC(hdcList);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hdcList, client.right, client.bottom);
+    const HGDIOBJ hOldBitmap = SelectObject(hdc, hBitmap);
+    SendMessageW(hwndList, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    HFONT hBold = CreateBoldFont(reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0)),
+                                 kRangesTemplate.fontFace);
+    const std::vector<std::string> cells = ListViewRows(hwndList).at(nCurrent);
+    for (std::size_t nColumn = 0; nColumn + 1 < cells.size(); ++nColumn) {
+        SCOPED_TRACE(cells[nColumn]);
+        // The first column's bounds are the whole row's: its label is where its text is drawn.
+        RECT cell{nColumn == 0 ? LVIR_LABEL : LVIR_BOUNDS, static_cast<LONG>(nColumn), 0, 0};
+        ASSERT_NE(
+            SendMessageW(hwndList, LVM_GETSUBITEMRECT, nCurrent, reinterpret_cast<LPARAM>(&cell)),
+            0);
+        const RECT inside{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
+        const auto drawn = InkColumns(hdc, inside);
+
+        const std::wstring text = Widen(cells[nColumn]);
+        const RECT alone{0, 0, client.right, cell.bottom - cell.top + 4};
+        FillRect(hdc, &alone, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const HGDIOBJ hOldFont = SelectObject(hdc, hBold);
+        SetTextColor(hdc, RGB(0, 0, 0));
+        SetBkMode(hdc, TRANSPARENT);
+        TextOutW(hdc, 4, 2, text.c_str(), static_cast<int>(text.size()));
+        SelectObject(hdc, hOldFont);
+        const auto whole = InkColumns(hdc, alone);
+
+        EXPECT_EQ(drawn.second - drawn.first, whole.second - whole.first);
+        EXPECT_LT(drawn.second, inside.right - 1);
+        // Drawn again for the next column.
+        SendMessageW(hwndList, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    DeleteObject(hBold);
+    SelectObject(hdc, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hdc);
+    ReleaseDC(hwndList, hdcList);
 }
 
 // Shows the calculator, opens the Ranges box from the window menu and runs onRanges in it.
@@ -43,7 +127,7 @@ void WithRangesBox(
 
 TEST(Win32Ranges, TheListShowsSpanwiseClisTableWithTheCurrentRangeSelected) {
     const std::vector<std::string> scenarios[] = {
-        {}, {"model=Cedar", "function=REC"}, {"model=Hazel", "range=1s/div"}};
+        {}, {"model=Cedar", "function=REC"}, {"model=Hazel", "range=1s/div"}, {"range=200ms/div"}};
     for (const std::vector<std::string>& picks : scenarios) {
         SCOPED_TRACE(::testing::PrintToString(picks));
         std::vector<std::string> args{"table", "--csv"};
@@ -68,6 +152,7 @@ TEST(Win32Ranges, TheListShowsSpanwiseClisTableWithTheCurrentRangeSelected) {
                 LVIS_SELECTED | LVIS_FOCUSED);
             EXPECT_EQ(GetFocus(), hwndList);
             ExpectWindowShowsDialog(box, hwndBox);
+            ExpectCurrentRowDrawnWhole(hwndList, static_cast<int>(nCurrent));
             PostMessageW(hwndList, WM_KEYDOWN, VK_ESCAPE, 0);
         });
     }

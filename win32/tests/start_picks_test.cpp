@@ -11,6 +11,8 @@
 #include "res/Resource.h"
 #include "win32/TextConversion.h"
 
+#include "res/Version.h"
+
 #include <gtest/gtest.h>
 
 namespace spanwise::test {
@@ -114,6 +116,33 @@ TEST(Win32StartPicks, TheWindowOpensWithThePicksAndOneRefusedIsReportedOverIt) {
                   WindowTextUtf8(GetDlgItem(hwndCalc, IDC_RECORDING_TIME)));
     PostMessageW(hwndCalc, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// Help, version and a mistyped option, answered in a message box before any window opens.
+TEST(Win32StartPicks, OptionsAreAnsweredInAMessageBox) {
+    const std::string version = std::string("Spanwise ") + kFileVersion;
+    const struct {
+        const char* arg;
+        std::string textStart;
+        int nExit;
+    } rows[] = {
+        {"--help", "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {"/?", "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {"-h", "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {"--version", version, 0},
+        // Not taken for a pick, and what does not print is shown escaped.
+        {"--modle=Cedar\x1b[2J", "Unknown option \"--modle=Cedar\\x1b[2J\".", 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arg);
+        const CProgram program({row.arg});
+        HWND hwndBox = program.WaitForWindow(L"spanwise");
+        ASSERT_NE(hwndBox, nullptr);
+        const std::string text = WindowTextUtf8(GetDlgItem(hwndBox, 0xFFFF));
+        EXPECT_EQ(text.substr(0, row.textStart.size()), row.textStart) << text;
+        PostMessageW(hwndBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_EQ(program.WaitForExit(), row.nExit);
+    }
 }
 
 } // namespace
