@@ -2,7 +2,9 @@
 
 #include "CommandLine.h"
 #include "DescriptorBuffer.h"
+#include "lang/Language.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -80,6 +82,10 @@ int wmain(int argc, wchar_t** argv) {
 }
 #else
 int main(int argc, char** argv) {
+    // The help and the messages in the locale's language, as the C library chooses it; --lang
+    // overrides it.
+    spanwise::lang::SetLanguage(spanwise::lang::LanguageOfEnvironment(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     return Run(argc, argv);
 }
 #endif

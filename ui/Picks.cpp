@@ -6,6 +6,7 @@
 #include "calc/DurationParse.h"
 #include "calc/ShownText.h"
 #include "controls/DialogHost.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -101,11 +102,18 @@ int FindEntry(const std::vector<std::string>& entries, const std::string& value,
 
     std::vector<int> beginnings;
     for (int i = 0; i < nCount; ++i) {
-        const std::string& entry = entries[static_cast<std::size_t>(i)];
-        if (EqualsIgnoringCase(entry, value)) {
-            return i;
+        // An entry is named by its English text and by its translations, in every language, so
+        // that a line or an address means the same to everyone.
+        const std::vector<std::string> names =
+            lang::GetEveryTranslation(entries[static_cast<std::size_t>(i)].c_str());
+        bool bBegins = false;
+        for (const std::string& name : names) {
+            if (EqualsIgnoringCase(name, value)) {
+                return i;
+            }
+            bBegins = bBegins || (!value.empty() && BeginsIgnoringCase(name, value));
         }
-        if (!value.empty() && BeginsIgnoringCase(entry, value)) {
+        if (bBegins) {
             beginnings.push_back(i);
         }
     }

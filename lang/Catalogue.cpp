@@ -1,0 +1,77 @@
+#include "Catalogue.h"
+
+#include "Language.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace spanwise::lang {
+
+const CCatalogue* FindCatalogue(std::string_view code) {
+    for (std::size_t i = 0; i < GetCatalogueCount(); ++i) {
+        if (code == GetCatalogue(i).code) {
+            return &GetCatalogue(i);
+        }
+    }
+    return nullptr;
+}
+
+const char* TranslateIn(const CCatalogue* catalogue, const char* text) {
+    if (catalogue == nullptr || text == nullptr || *text == '\0') {
+        return text; // "" is the catalogue's header, never a text
+    }
+    const CMessage* const end = catalogue->messages + catalogue->nCount;
+    const CMessage* const found = std::lower_bound(
+        catalogue->messages, end, text,
+        [](const CMessage& message, const char* id) { return std::strcmp(message.msgid, id) < 0; });
+    return found != end && std::strcmp(found->msgid, text) == 0 ? found->msgstr : text;
+}
+
+std::vector<std::string> GetEveryTranslation(const char* text) {
+    std::vector<std::string> names{text};
+    for (std::size_t i = 0; i < GetCatalogueCount(); ++i) {
+        const char* translated = TranslateIn(&GetCatalogue(i), text);
+        if (std::find(names.begin(), names.end(), translated) == names.end()) {
+            names.emplace_back(translated);
+        }
+    }
+    return names;
+}
+
+const char* Translate(const char* text) {
+    return TranslateIn(GetSpokenCatalogue(), text);
+}
+
+std::string Translate(const std::string& text) {
+    return Translate(text.c_str());
+}
+
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c != '%' || i + 1 == pattern.size()) {
+            text += c;
+            continue;
+        }
+        const char next = pattern[i + 1];
+        const auto nArg = static_cast<std::size_t>(next - '1');
+        if (next == '%') {
+            text += '%';
+            ++i;
+        } else if (next >= '1' && next <= '9' && nArg < args.size()) {
+            text += *(args.begin() + nArg);
+            ++i;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string TranslateFormat(const char* pattern, std::initializer_list<std::string_view> args) {
+    return FormatText(Translate(pattern), args);
+}
+
+} // namespace spanwise::lang
