@@ -11,6 +11,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 
 root = sys.argv[1]
 sys.path.insert(0, os.path.join(root, "lang", "tools"))
@@ -37,6 +38,25 @@ for po in sorted(glob.glob(os.path.join(root, "po", "*.po"))):
     for msgid, (msgstr, fuzzy) in entries.items():
         if msgstr and sorted(PLACEHOLDER.findall(msgid)) != sorted(PLACEHOLDER.findall(msgstr)):
             failures.append(f"{name}: the placeholders of {msgid[:70]!r} differ in {msgstr[:70]!r}")
+
+# The build's tables: a fuzzy or untranslated text is left out, so that it shows in English.
+with tempfile.TemporaryDirectory() as work:
+    po = os.path.join(work, "xx.po")
+    with open(po, "w", encoding="utf-8") as file:
+        file.write('msgid ""\nmsgstr "Content-Type: text/plain; charset=UTF-8\\n"\n\n'
+                   'msgid "Kept"\nmsgstr "Gardé \\"%1\\""\n\n'
+                   '#, fuzzy\nmsgid "Fuzzy"\nmsgstr "Flou"\n\n'
+                   'msgid "Untranslated"\nmsgstr ""\n\n'
+                   '#~ msgid "Old"\n#~ msgstr "Vieux"\n')
+    table = os.path.join(work, "table.cpp")
+    subprocess.run([sys.executable, os.path.join(root, "lang", "tools", "catalogue_table.py"),
+                    table, po], check=True)
+    written = open(table, encoding="utf-8").read()
+    if '{"Kept",\n     "Gardé \\"%1\\""}' not in written:
+        failures.append("catalogue_table.py does not write a translated text:\n" + written)
+    for left_out in ("Fuzzy", "Untranslated", "Old"):
+        if f'"{left_out}"' in written:
+            failures.append(f"catalogue_table.py writes {left_out!r}, which must show in English")
 
 for failure in failures:
     print("FAILED:", failure)
