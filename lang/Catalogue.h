@@ -26,7 +26,7 @@ struct CCatalogue {
     std::size_t nCount;
 };
 
-// The catalogues built in, in the order of po/'s list in lang/CMakeLists.txt.
+// The catalogues built in, in the order of SPANWISE_LANGUAGES (cmake/Translations.cmake).
 std::size_t GetCatalogueCount();
 const CCatalogue& GetCatalogue(std::size_t nIndex);
 
