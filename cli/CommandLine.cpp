@@ -315,6 +315,11 @@ bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
     std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    // --lang speaks its language for this run only.
+    struct CRestoreLanguage {
+        std::string code;
+        ~CRestoreLanguage() { lang::SetLanguage(code); }
+    } restore{lang::GetLanguage()};
     std::string error;
     if (!TakeLanguageOption(args, error) || !SupplyCommand(args, error)) {
         ReportUsageError(err, error);
