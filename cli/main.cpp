@@ -14,6 +14,7 @@
 #include "Utf16.h"
 
 #include "win32/StandardStream.h"
+#include "win32/UserLanguages.h"
 #endif
 
 namespace {
@@ -78,6 +79,8 @@ int wmain(int argc, wchar_t** argv) {
     for (const std::string& arg : args) {
         argvUtf8.push_back(arg.c_str());
     }
+    // The help and the messages in the user's display language; --lang overrides it.
+    spanwise::lang::SetLanguage(spanwise::lang::FirstSpokenLanguage(GetUserLanguages()));
     return Run(argc, argvUtf8.data());
 }
 #else

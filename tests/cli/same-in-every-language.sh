@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What programs read from spanwise-cli is the same in every language: state, table --csv,
 # fit --json and fit --csv, and every exit status, are byte for byte English's under
-# LANG=ja_JP.UTF-8 and under --lang ja, over every state a user reaches. What people read follows
+# LANG=ja_JP.UTF-8 over every state a user reaches (table over every 7th), and under --lang ja
+# over a line for each model. What people read follows
 # the language: the report's labels, fit's message and the help are Japanese, a Japanese duration
 # reads as its English ("fit 3日" is "fit 3d"), and a list's entry is picked by its English text
 # and by its translation.
@@ -16,6 +17,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset LC_ALL LC_MESSAGES LANGUAGE
 "$lines_program" 100000 >"$work/lines"
+awk 'NR % 7 == 1' "$work/lines" >"$work/some-lines"
 awk '$1 ~ /^model=/ { print $1 }' "$work/lines" | sort -u >"$work/model-lines"
 
 failed=0
@@ -27,7 +29,7 @@ fail() {
 # Each case: the input file, then the arguments.
 cases=(
     "$work/lines|state -"
-    "$work/lines|table --csv -"
+    "$work/some-lines|table --csv -"
     "$work/lines|fit 90min --json -"
     "$work/lines|fit 3d12h --csv -"
     "$work/model-lines|fit 10d --all --json -"
@@ -38,7 +40,10 @@ cases=(
 for entry in "${cases[@]}"; do
     input=${entry%%|*}
     read -ra args <<<"${entry#*|}"
-    for side in en ja lang; do
+    # --lang takes the same road as the locale: a few of its lines do.
+    sides=(en ja lang)
+    [ "$input" = "$work/lines" ] && sides=(en ja)
+    for side in "${sides[@]}"; do
         status=0
         case $side in
         en) LANG=C.UTF-8 "$cli" "${args[@]}" <"$input" >"$work/$side.out" || status=$? ;;
@@ -47,7 +52,7 @@ for entry in "${cases[@]}"; do
         esac
         echo "$status" >"$work/$side.status"
     done
-    for side in ja lang; do
+    for side in "${sides[@]:1}"; do
         for part in out status; do
             cmp -s "$work/en.$part" "$work/$side.$part" ||
                 fail "${args[*]}: standard $part differs in Japanese ($side)"
