@@ -342,7 +342,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                          lang::Translate("Display program version information and exit"));
     app.add_option("--lang", language,
                    lang::TranslateFormat("The language of the help and the messages: %1 (by "
-                                         "default LC_ALL, LC_MESSAGES or LANG)",
+                                         "default the locale's, LC_ALL, LC_MESSAGES or LANG; on "
+                                         "Windows the display language)",
                                          {lang::LanguageCodes()}))
         ->type_name("LANGUAGE");
     app.footer(lang::Translate(kSelectionsHelp) + UnitsHelp() + lang::Translate(kAfterUnitsHelp));
