@@ -7,6 +7,29 @@
 
 namespace spanwise::lang {
 
+namespace {
+
+struct CAddedCatalogues {
+    const CCatalogue* catalogues;
+    std::size_t nCount;
+};
+
+std::vector<CAddedCatalogues>& AddedCatalogues() {
+    static std::vector<CAddedCatalogues> added;
+    return added;
+}
+
+} // namespace
+
+void AddCatalogues(const CCatalogue* catalogues, std::size_t nCount) {
+    std::vector<CAddedCatalogues>& added = AddedCatalogues();
+    if (std::none_of(added.begin(), added.end(), [catalogues](const CAddedCatalogues& entry) {
+            return entry.catalogues == catalogues;
+        })) {
+        added.push_back({catalogues, nCount});
+    }
+}
+
 const CCatalogue* FindCatalogue(std::string_view code) {
     for (std::size_t i = 0; i < GetCatalogueCount(); ++i) {
         if (code == GetCatalogue(i).code) {
@@ -39,7 +62,22 @@ std::vector<std::string> GetEveryTranslation(const char* text) {
 }
 
 const char* Translate(const char* text) {
-    return TranslateIn(GetSpokenCatalogue(), text);
+    const CCatalogue* spoken = GetSpokenCatalogue();
+    const char* translated = TranslateIn(spoken, text);
+    if (translated != text || spoken == nullptr) {
+        return translated;
+    }
+    for (const CAddedCatalogues& entry : AddedCatalogues()) {
+        for (std::size_t i = 0; i < entry.nCount; ++i) {
+            if (std::strcmp(entry.catalogues[i].code, spoken->code) == 0) {
+                translated = TranslateIn(&entry.catalogues[i], text);
+                if (translated != text) {
+                    return translated;
+                }
+            }
+        }
+    }
+    return text;
 }
 
 std::string Translate(const std::string& text) {

@@ -30,6 +30,11 @@ struct CCatalogue {
 std::size_t GetCatalogueCount();
 const CCatalogue& GetCatalogue(std::size_t nIndex);
 
+// Adds catalogues of a program's own texts, which Translate looks in after the built-in ones of
+// the same language: spanwise-cli's help and messages, which the other programs and the web page
+// then do not carry. Adding the same catalogues again changes nothing.
+void AddCatalogues(const CCatalogue* catalogues, std::size_t nCount);
+
 // The catalogue of a language code ("ja"), or nullptr: English has none.
 const CCatalogue* FindCatalogue(std::string_view code);
 

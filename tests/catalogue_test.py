@@ -39,24 +39,33 @@ for po in sorted(glob.glob(os.path.join(root, "po", "*.po"))):
         if msgstr and sorted(PLACEHOLDER.findall(msgid)) != sorted(PLACEHOLDER.findall(msgstr)):
             failures.append(f"{name}: the placeholders of {msgid[:70]!r} differ in {msgstr[:70]!r}")
 
-# The build's tables: a fuzzy or untranslated text is left out, so that it shows in English.
+# The build's tables: a fuzzy or untranslated text is left out, so that it shows in English; the
+# core's table holds what is used outside cli/, spanwise-cli's the rest.
 with tempfile.TemporaryDirectory() as work:
     po = os.path.join(work, "xx.po")
     with open(po, "w", encoding="utf-8") as file:
         file.write('msgid ""\nmsgstr "Content-Type: text/plain; charset=UTF-8\\n"\n\n'
-                   'msgid "Kept"\nmsgstr "Gardé \\"%1\\""\n\n'
-                   '#, fuzzy\nmsgid "Fuzzy"\nmsgstr "Flou"\n\n'
-                   'msgid "Untranslated"\nmsgstr ""\n\n'
+                   '#: ui/A.cpp cli/B.cpp\nmsgid "Kept"\nmsgstr "Gardé \\"%1\\""\n\n'
+                   '#: cli/B.cpp:12\nmsgid "Help"\nmsgstr "Aide"\n\n'
+                   '#: ui/A.cpp\n#, fuzzy\nmsgid "Fuzzy"\nmsgstr "Flou"\n\n'
+                   '#: ui/A.cpp\nmsgid "Untranslated"\nmsgstr ""\n\n'
+                   '#: gui/dist/x.desktop\nmsgid "Desktop"\nmsgstr "Bureau"\n\n'
                    '#~ msgid "Old"\n#~ msgstr "Vieux"\n')
-    table = os.path.join(work, "table.cpp")
-    subprocess.run([sys.executable, os.path.join(root, "lang", "tools", "catalogue_table.py"),
-                    table, po], check=True)
-    written = open(table, encoding="utf-8").read()
-    if '{"Kept",\n     "Gardé \\"%1\\""}' not in written:
-        failures.append("catalogue_table.py does not write a translated text:\n" + written)
-    for left_out in ("Fuzzy", "Untranslated", "Old"):
-        if f'"{left_out}"' in written:
-            failures.append(f"catalogue_table.py writes {left_out!r}, which must show in English")
+    written = {}
+    for part in ("core", "cli"):
+        table = os.path.join(work, part + ".cpp")
+        subprocess.run([sys.executable, os.path.join(root, "lang", "tools", "catalogue_table.py"),
+                        part, table, po], check=True)
+        written[part] = open(table, encoding="utf-8").read()
+    expected = {"core": ['"Kept"'], "cli": ['"Help"']}
+    for part, text in written.items():
+        for msgid in ('"Kept"', '"Help"', '"Fuzzy"', '"Untranslated"', '"Desktop"', '"Old"'):
+            if (msgid in text) != (msgid in expected[part]):
+                failures.append(f"the {part} table {'lacks' if msgid in expected[part] else 'holds'}"
+                                f" {msgid}:\n{text}")
+    if '{"Kept",\n     "Gardé \\"%1\\""}' not in written["core"]:
+        failures.append("catalogue_table.py does not write a translation as it is:\n" +
+                        written["core"])
 
 for failure in failures:
     print("FAILED:", failure)

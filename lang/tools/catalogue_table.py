@@ -3,7 +3,12 @@
 entries sorted by msgid, leaving out the header, untranslated and fuzzy entries (which the
 program then shows in English), and a list of the catalogues in the order given.
 
-Usage: catalogue_table.py OUTPUT.cpp po/ja.po [po/xx.po ...]
+A part holds the texts of some sources, by the PO file's locations: "core" every text used
+outside cli/ (what the window programs and the web page need), "cli" the texts only spanwise-cli
+uses (its help above all), which the page then does not download. Texts of files that are not C++
+(the desktop entry) are in neither: the build merges them into their files.
+
+Usage: catalogue_table.py core|cli OUTPUT.cpp po/ja.po [po/xx.po ...]
 """
 import os
 import sys
@@ -31,17 +36,20 @@ def unquote(literal):
     return "".join(text)
 
 
-def read_po(path):
-    """The entries of a PO file: (msgid, msgstr, fuzzy), obsolete entries left out."""
+def read_po(path, with_locations=False):
+    """The entries of a PO file: (msgid, msgstr, fuzzy), obsolete entries left out; with their
+    source files as a fourth item when asked."""
     entries = []
     entry = None
     field = None
 
     def finish():
         if entry is not None and "msgid" in entry:
-            entries.append((entry["msgid"], entry.get("msgstr", ""), entry["fuzzy"]))
+            item = (entry["msgid"], entry.get("msgstr", ""), entry["fuzzy"])
+            entries.append(item + (entry["files"],) if with_locations else item)
 
     flags = []
+    files = []
     with open(path, encoding="utf-8") as po:
         for number, line in enumerate(po, 1):
             line = line.rstrip("\n")
@@ -50,12 +58,16 @@ def read_po(path):
                     continue
                 if line.startswith("#,"):
                     flags += [flag.strip() for flag in line[2:].split(",")]
+                elif line.startswith("#:"):
+                    files += [place.rsplit(":", 1)[0] if place[-1:].isdigit() else place
+                              for place in line[2:].split()]
                 elif line.startswith("#") or not line.strip():
                     continue
                 elif line.startswith("msgid "):
                     finish()
-                    entry = {"fuzzy": "fuzzy" in flags, "msgid": unquote(line[6:])}
+                    entry = {"fuzzy": "fuzzy" in flags, "msgid": unquote(line[6:]), "files": files}
                     flags = []
+                    files = []
                     field = "msgid"
                 elif line.startswith("msgstr "):
                     entry["msgstr"] = unquote(line[7:])
@@ -75,17 +87,30 @@ def cpp_literal(text):
     return '"' + escaped.replace("\t", "\\t").replace("\r", "\\r") + '"'
 
 
+def in_part(part, files):
+    cpp = [name for name in files if name.endswith((".cpp", ".h"))]
+    if part == "cli":
+        return bool(cpp) and all(name.startswith("cli/") for name in cpp)
+    return any(not name.startswith("cli/") for name in cpp)
+
+
 def main():
-    output, pos = sys.argv[1], sys.argv[2:]
+    part, output, pos = sys.argv[1], sys.argv[2], sys.argv[3:]
+    if part not in ("core", "cli"):
+        sys.exit(f"unknown part {part!r}: core or cli")
+    namespace = "spanwise::lang" if part == "core" else "spanwise::cli"
+    header = '"lang/Catalogue.h"' if part == "core" else '"cli/Catalogues.h"\n#include "lang/Catalogue.h"'
     lines = ["// Written by lang/tools/catalogue_table.py from po/: do not edit.",
-             '#include "lang/Catalogue.h"', "", "#include <iterator>", "", "namespace spanwise::lang {", "", "namespace {", ""]
+             f"#include {header}", "", "#include <iterator>", "",
+             f"namespace {namespace} {{", "", "using spanwise::lang::CCatalogue;",
+             "using spanwise::lang::CMessage;", "", "namespace {", ""]
     codes = []
     for path in pos:
         code = os.path.splitext(os.path.basename(path))[0]
         codes.append(code)
         translated = sorted({(msgid.encode(), msgid, msgstr)
-                             for msgid, msgstr, fuzzy in read_po(path)
-                             if msgid and msgstr and not fuzzy})
+                             for msgid, msgstr, fuzzy, files in read_po(path, True)
+                             if msgid and msgstr and not fuzzy and in_part(part, files)})
         lines.append(f"const CMessage kMessages_{code}[] = {{")
         lines += [f"    {{{cpp_literal(msgid)},\n     {cpp_literal(msgstr)}}},"
                   for _, msgid, msgstr in translated]
@@ -94,10 +119,15 @@ def main():
         lines += ["};", ""]
     lines.append("const CCatalogue kCatalogues[] = {")
     lines += [f'    {{"{code}", kMessages_{code}, std::size(kMessages_{code})}},' for code in codes]
-    lines += ["};", "", "} // namespace", "",
-              "std::size_t GetCatalogueCount() {", "    return std::size(kCatalogues);", "}", "",
-              "const CCatalogue& GetCatalogue(std::size_t nIndex) {",
-              "    return kCatalogues[nIndex];", "}", "", "} // namespace spanwise::lang", ""]
+    lines += ["};", "", "} // namespace", ""]
+    if part == "core":
+        lines += ["std::size_t GetCatalogueCount() {", "    return std::size(kCatalogues);", "}", "",
+                  "const CCatalogue& GetCatalogue(std::size_t nIndex) {",
+                  "    return kCatalogues[nIndex];", "}", ""]
+    else:
+        lines += ["void AddCommandLineCatalogues() {",
+                  "    lang::AddCatalogues(kCatalogues, std::size(kCatalogues));", "}", ""]
+    lines += [f"}} // namespace {namespace}", ""]
     text = "\n".join(lines)
     if not os.path.exists(output) or open(output, encoding="utf-8").read() != text:
         with open(output, "w", encoding="utf-8") as out:
