@@ -3,7 +3,6 @@
 
 #include "CommandLine.h"
 
-#include "Catalogues.h"
 #include "Commands.h"
 #include "DescriptorBuffer.h"
 #include "ExitStatus.h"
@@ -315,7 +314,7 @@ bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
-    AddCommandLineCatalogues();
+    lang::AddCommandLineCatalogues();
     std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     // --lang speaks its language for this run only.
     struct CRestoreLanguage {

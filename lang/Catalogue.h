@@ -31,9 +31,13 @@ std::size_t GetCatalogueCount();
 const CCatalogue& GetCatalogue(std::size_t nIndex);
 
 // Adds catalogues of a program's own texts, which Translate looks in after the built-in ones of
-// the same language: spanwise-cli's help and messages, which the other programs and the web page
-// then do not carry. Adding the same catalogues again changes nothing.
+// the same language. Adding the same catalogues again changes nothing.
 void AddCatalogues(const CCatalogue* catalogues, std::size_t nCount);
+
+// Adds the translations of the texts only the programs' command lines show: spanwise-cli's help
+// and messages, the window programs' help. A program that never calls it, the web page, does not
+// carry them.
+void AddCommandLineCatalogues();
 
 // The catalogue of a language code ("ja"), or nullptr: English has none.
 const CCatalogue* FindCatalogue(std::string_view code);

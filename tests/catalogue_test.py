@@ -40,7 +40,7 @@ for po in sorted(glob.glob(os.path.join(root, "po", "*.po"))):
             failures.append(f"{name}: the placeholders of {msgid[:70]!r} differ in {msgstr[:70]!r}")
 
 # The build's tables: a fuzzy or untranslated text is left out, so that it shows in English; the
-# core's table holds what is used outside cli/, spanwise-cli's the rest.
+# core's table holds what is used elsewhere than the command lines, the command lines' the rest.
 with tempfile.TemporaryDirectory() as work:
     po = os.path.join(work, "xx.po")
     with open(po, "w", encoding="utf-8") as file:
@@ -52,12 +52,12 @@ with tempfile.TemporaryDirectory() as work:
                    '#: gui/dist/x.desktop\nmsgid "Desktop"\nmsgstr "Bureau"\n\n'
                    '#~ msgid "Old"\n#~ msgstr "Vieux"\n')
     written = {}
-    for part in ("core", "cli"):
+    for part in ("core", "commandline"):
         table = os.path.join(work, part + ".cpp")
         subprocess.run([sys.executable, os.path.join(root, "lang", "tools", "catalogue_table.py"),
                         part, table, po], check=True)
         written[part] = open(table, encoding="utf-8").read()
-    expected = {"core": ['"Kept"'], "cli": ['"Help"']}
+    expected = {"core": ['"Kept"'], "commandline": ['"Help"']}
     for part, text in written.items():
         for msgid in ('"Kept"', '"Help"', '"Fuzzy"', '"Untranslated"', '"Desktop"', '"Old"'):
             if (msgid in text) != (msgid in expected[part]):

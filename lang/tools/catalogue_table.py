@@ -4,11 +4,12 @@ entries sorted by msgid, leaving out the header, untranslated and fuzzy entries 
 program then shows in English), and a list of the catalogues in the order given.
 
 A part holds the texts of some sources, by the PO file's locations: "core" every text used
-outside cli/ (what the window programs and the web page need), "cli" the texts only spanwise-cli
-uses (its help above all), which the page then does not download. Texts of files that are not C++
-(the desktop entry) are in neither: the build merges them into their files.
+elsewhere than the command lines (what the window programs and the web page need),
+"commandline" the texts only the programs' command lines show (spanwise-cli's help and messages,
+the window programs' help), which the page then does not download. Texts of files that are not
+C++ (the desktop entry) are in neither: the build merges them into their files.
 
-Usage: catalogue_table.py core|cli OUTPUT.cpp po/ja.po [po/xx.po ...]
+Usage: catalogue_table.py core|commandline OUTPUT.cpp po/ja.po [po/xx.po ...]
 """
 import os
 import sys
@@ -87,23 +88,24 @@ def cpp_literal(text):
     return '"' + escaped.replace("\t", "\\t").replace("\r", "\\r") + '"'
 
 
+def is_command_line(name):
+    return name.startswith("cli/") or name == "app/CommandLine.cpp"
+
+
 def in_part(part, files):
     cpp = [name for name in files if name.endswith((".cpp", ".h"))]
-    if part == "cli":
-        return bool(cpp) and all(name.startswith("cli/") for name in cpp)
-    return any(not name.startswith("cli/") for name in cpp)
+    if part == "commandline":
+        return bool(cpp) and all(is_command_line(name) for name in cpp)
+    return any(not is_command_line(name) for name in cpp)
 
 
 def main():
     part, output, pos = sys.argv[1], sys.argv[2], sys.argv[3:]
-    if part not in ("core", "cli"):
-        sys.exit(f"unknown part {part!r}: core or cli")
-    namespace = "spanwise::lang" if part == "core" else "spanwise::cli"
-    header = '"lang/Catalogue.h"' if part == "core" else '"cli/Catalogues.h"\n#include "lang/Catalogue.h"'
+    if part not in ("core", "commandline"):
+        sys.exit(f"unknown part {part!r}: core or commandline")
     lines = ["// Written by lang/tools/catalogue_table.py from po/: do not edit.",
-             f"#include {header}", "", "#include <iterator>", "",
-             f"namespace {namespace} {{", "", "using spanwise::lang::CCatalogue;",
-             "using spanwise::lang::CMessage;", "", "namespace {", ""]
+             '#include "lang/Catalogue.h"', "", "#include <iterator>", "",
+             "namespace spanwise::lang {", "", "namespace {", ""]
     codes = []
     for path in pos:
         code = os.path.splitext(os.path.basename(path))[0]
@@ -126,8 +128,8 @@ def main():
                   "    return kCatalogues[nIndex];", "}", ""]
     else:
         lines += ["void AddCommandLineCatalogues() {",
-                  "    lang::AddCatalogues(kCatalogues, std::size(kCatalogues));", "}", ""]
-    lines += [f"}} // namespace {namespace}", ""]
+                  "    AddCatalogues(kCatalogues, std::size(kCatalogues));", "}", ""]
+    lines += ["} // namespace spanwise::lang", ""]
     text = "\n".join(lines)
     if not os.path.exists(output) or open(output, encoding="utf-8").read() != text:
         with open(output, "w", encoding="utf-8") as out:
