@@ -8,8 +8,8 @@
 
 #include <iostream>
 
-void ReportOnStandardError(const std::string& message) {
-    std::cerr << ctl::AfxGetAppName() << ": " << message << '\n';
+void ReportOnStandardError(const spanwise::CPickRefusal& refusal) {
+    std::cerr << ctl::AfxGetAppName() << ": " << spanwise::CommandLineWords(refusal) << '\n';
 }
 
 std::string ReportAfterPicks(const std::vector<std::string>& picks,

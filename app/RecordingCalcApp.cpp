@@ -12,11 +12,9 @@ bool CRecordingCalcApp::InitInstance() {
         return false;
     }
     spanwise::CCalculator calc(*pHost);
-    std::string message;
-    for (const std::string& refused : ApplyStartPicks(calc, m_startPicks)) {
-        message += (message.empty() ? "" : "\n") + refused;
-    }
-    if (!message.empty()) {
+    // Shown over the calculator once its window is on screen.
+    if (const std::string message = RefusedPicksMessage(ApplyStartPicks(calc, m_startPicks));
+        !message.empty()) {
         calc.ShowMessage(message);
     }
     calc.Run();

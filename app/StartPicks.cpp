@@ -4,16 +4,24 @@
 
 std::vector<std::string> ApplyStartPicks(spanwise::CCalculator& calc,
                                          const std::vector<std::string>& picks,
-                                         void (*report)(const std::string&)) {
+                                         void (*report)(const spanwise::CPickRefusal&)) {
     std::vector<std::string> refused;
     for (const std::string& pick : picks) {
-        std::string error;
-        if (!spanwise::ApplyPick(calc, pick, error)) {
+        spanwise::CPickRefusal refusal;
+        if (!spanwise::TryPick(calc, pick, refusal)) {
             if (report != nullptr) {
-                report(error);
+                report(refusal);
             }
-            refused.push_back(error);
+            refused.push_back(spanwise::WindowWords(refusal));
         }
     }
     return refused;
+}
+
+std::string RefusedPicksMessage(const std::vector<std::string>& refused) {
+    std::string message;
+    for (const std::string& one : refused) {
+        message += (message.empty() ? "" : "\n\n") + one;
+    }
+    return message;
 }

@@ -18,6 +18,9 @@ void CChangeBatch::Close() {
     }
     m_held.clear();
     --m_nDepth;
+    if (nSent > 0 && m_pObserver != nullptr) {
+        m_pObserver->OnActionEnded();
+    }
 }
 
 } // namespace ctl

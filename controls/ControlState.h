@@ -24,6 +24,12 @@ extern const ControlChange kEveryControlChange[8];
 class IControlObserver {
 public:
     virtual void OnControlChanged(const CControlState& control, ControlChange change) = 0;
+    // The user's own widget already shows what the user did, before the dialog hears of it: entry
+    // or row nIndex picked, or text typed into an edit field.
+    virtual void OnUserPicked(const CControlState& /*control*/, int /*nIndex*/) {}
+    virtual void OnUserTyped(const CControlState& /*control*/, const std::string& /*text*/) {}
+    // The dialog has sent every change one user's action made.
+    virtual void OnActionEnded() {}
 
 protected:
     ~IControlObserver() = default;
@@ -31,15 +37,18 @@ protected:
 
 // One row of a table: its columns' texts, the length of its bar from 0 to 1, and whether it is
 // marked as the current row or as one that meets what the user asked for.
+// note is what a screen reader adds to the row's cells, since the marks are seen and not read
+// ("current range", "records 3h"); empty for none.
 struct CTableRow {
     std::vector<std::string> cells;
     double dBar = 0;
     bool bCurrent = false;
     bool bMarked = false;
+    std::string note;
 
     bool operator==(const CTableRow& other) const {
         return cells == other.cells && dBar == other.dBar && bCurrent == other.bCurrent &&
-               bMarked == other.bMarked;
+               bMarked == other.bMarked && note == other.note;
     }
 };
 
@@ -48,6 +57,11 @@ struct CFontRequest {
     int nHeight = 0; // character cell height in pixels
     int nWeight = 0; // 400 normal, 700 bold
     std::string faceName;
+
+    bool operator==(const CFontRequest& other) const {
+        return nHeight == other.nHeight && nWeight == other.nWeight && faceName == other.faceName;
+    }
+    bool operator!=(const CFontRequest& other) const { return !(*this == other); }
 };
 
 // One control of a dialog: the state a window system would hold for it. The dialog's refresh steps

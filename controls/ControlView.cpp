@@ -2,7 +2,21 @@
 
 #include "Dialog.h"
 
+#include <algorithm>
+
 namespace ctl {
+
+namespace {
+
+constexpr unsigned Bit(ControlChange change) {
+    return 1U << static_cast<unsigned>(change);
+}
+
+std::string ShownToolTip(const CControlState& control) {
+    return control.m_bToolTipActive ? control.m_strToolTip : std::string();
+}
+
+} // namespace
 
 CControlView::CControlView(CDialog& dlg) : m_pDlg(&dlg) {}
 
@@ -11,10 +25,16 @@ CControlView::~CControlView() {
 }
 
 void CControlView::Attach() {
-    if (m_pDlg != nullptr) {
-        m_shownColours.assign(m_pDlg->Controls().size(), kNoColour);
-        m_pDlg->SetObserver(this);
+    if (m_pDlg == nullptr) {
+        return;
     }
+    m_shown.clear();
+    m_shown.resize(m_pDlg->Controls().size());
+    m_bAttaching = true;
+    m_pDlg->SetObserver(this);
+    m_bAttaching = false;
+    // The opening is read as a whole, not announced.
+    m_changedFields.clear();
 }
 
 void CControlView::Detach() {
@@ -25,33 +45,157 @@ void CControlView::Detach() {
 }
 
 void CControlView::OnControlChanged(const CControlState& control, ControlChange change) {
-    switch (change) {
-    case ControlChange::Text:
-        ShowText(control);
-        break;
-    case ControlChange::Entries:
-        ShowEntries(control);
-        break;
-    case ControlChange::Selection:
-        ShowSelection(control);
-        break;
-    case ControlChange::Enabled:
-        ShowEnabled(control);
-        break;
-    case ControlChange::Visible:
-        ShowVisible(control);
-        break;
-    case ControlChange::Font:
-        ShowFont(control);
-        break;
-    case ControlChange::ToolTip:
-        ShowToolTip(control);
-        break;
-    case ControlChange::Focus:
+    if (m_pDlg == nullptr) {
+        return;
+    }
+    if (change == ControlChange::Focus) {
         ShowFocus(control);
         return;
     }
+    if (!SendIfChanged(control, change)) {
+        return;
+    }
+    switch (change) {
+    case ControlChange::Entries:
+        m_shown[control.GetIndex()].nKnown &= ~Bit(ControlChange::Selection);
+        SendIfChanged(control, ControlChange::Selection);
+        break;
+    case ControlChange::Text:
+        if (CDialog::IsLiveField(control)) {
+            NoteChangedField(control);
+        } else if (!m_bAttaching) {
+            // A caption or a group box names other controls; while attaching, each is named as
+            // it is drawn.
+            for (const auto& pOther : m_pDlg->Controls()) {
+                ShowNameIfChanged(*pOther);
+            }
+        }
+        break;
+    case ControlChange::Visible:
+        if (control.m_bVisible && CDialog::IsLiveField(control)) {
+            NoteChangedField(control);
+        }
+        break;
+    default:
+        break;
+    }
+    ShowNameIfChanged(control);
     ShowTextColourIfChanged(control);
+}
+
+bool CControlView::SendIfChanged(const CControlState& control, ControlChange change) {
+    CShown& shown = m_shown[control.GetIndex()];
+    const bool bKnown = (shown.nKnown & Bit(change)) != 0;
+    switch (change) {
+    case ControlChange::Text:
+        if (bKnown && shown.text == control.m_strText) {
+            return false;
+        }
+        shown.text = control.m_strText;
+        shown.nKnown |= Bit(change);
+        ShowText(control);
+        return true;
+    case ControlChange::Entries:
+        if (bKnown && control.GetKind() != ControlKind::Table &&
+            shown.entries == control.m_entries) {
+            return false;
+        }
+        shown.entries = control.m_entries;
+        shown.nKnown |= Bit(change);
+        ShowEntries(control);
+        return true;
+    case ControlChange::Selection:
+        if (bKnown && shown.nCurSel == control.m_nCurSel) {
+            return false;
+        }
+        shown.nCurSel = control.m_nCurSel;
+        shown.nKnown |= Bit(change);
+        ShowSelection(control);
+        return true;
+    case ControlChange::Enabled:
+        if (bKnown && shown.bEnabled == control.m_bEnabled) {
+            return false;
+        }
+        shown.bEnabled = control.m_bEnabled;
+        shown.nKnown |= Bit(change);
+        ShowEnabled(control);
+        return true;
+    case ControlChange::Visible:
+        if (bKnown && shown.bVisible == control.m_bVisible) {
+            return false;
+        }
+        shown.bVisible = control.m_bVisible;
+        shown.nKnown |= Bit(change);
+        ShowVisible(control);
+        return true;
+    case ControlChange::Font:
+        if (bKnown && shown.bHasFont == control.m_bHasFont && shown.font == control.m_font) {
+            return false;
+        }
+        shown.bHasFont = control.m_bHasFont;
+        shown.font = control.m_font;
+        shown.nKnown |= Bit(change);
+        ShowFont(control);
+        return true;
+    case ControlChange::ToolTip: {
+        const std::string toolTip = ShownToolTip(control);
+        if (bKnown && shown.toolTip == toolTip) {
+            return false;
+        }
+        shown.toolTip = toolTip;
+        shown.nKnown |= Bit(change);
+        ShowToolTip(control);
+        return true;
+    }
+    case ControlChange::Focus:
+        break;
+    }
+    return false;
+}
+
+void CControlView::OnUserPicked(const CControlState& control, int nIndex) {
+    if (m_pDlg != nullptr) {
+        CShown& shown = m_shown[control.GetIndex()];
+        shown.nCurSel = nIndex;
+        shown.nKnown |= Bit(ControlChange::Selection);
+    }
+}
+
+void CControlView::OnUserTyped(const CControlState& control, const std::string& text) {
+    if (m_pDlg != nullptr) {
+        CShown& shown = m_shown[control.GetIndex()];
+        shown.text = text;
+        shown.nKnown |= Bit(ControlChange::Text);
+    }
+}
+
+void CControlView::OnActionEnded() {
+    if (m_pDlg == nullptr) {
+        return;
+    }
+    const std::string announcement = m_pDlg->GetAnnouncement(m_changedFields);
+    m_changedFields.clear();
+    if (!announcement.empty()) {
+        Announce(announcement);
+    }
+}
+
+void CControlView::NoteChangedField(const CControlState& control) {
+    if (std::find(m_changedFields.begin(), m_changedFields.end(), &control) ==
+        m_changedFields.end()) {
+        m_changedFields.push_back(&control);
+    }
+}
+
+void CControlView::ShowNameIfChanged(const CControlState& control) {
+    CShown& shown = m_shown[control.GetIndex()];
+    std::string name = m_pDlg->GetAccessibleName(control);
+    if (shown.bNamed && shown.name == name) {
+        return;
+    }
+    shown.bNamed = true;
+    shown.name = std::move(name);
+    ShowAccessibleName(control, shown.name);
 }
 
 void CControlView::RefreshTextColours() {
@@ -59,8 +203,8 @@ void CControlView::RefreshTextColours() {
         return;
     }
     for (const auto& pControl : m_pDlg->Controls()) {
-        if (m_shownColours[pControl->GetIndex()] != kNoColour) {
-            m_shownColours[pControl->GetIndex()] = kNoColour;
+        if (m_shown[pControl->GetIndex()].colour != kNoColour) {
+            m_shown[pControl->GetIndex()].colour = kNoColour;
             ShowTextColourIfChanged(*pControl);
         }
     }
@@ -68,7 +212,7 @@ void CControlView::RefreshTextColours() {
 
 void CControlView::ShowTextColourIfChanged(const CControlState& control) {
     const COLORREF colour = m_pDlg->GetTextColour(control);
-    COLORREF& shown = m_shownColours[control.GetIndex()];
+    COLORREF& shown = m_shown[control.GetIndex()].colour;
     if (colour != shown) {
         shown = colour;
         ShowTextColour(control, colour);

@@ -66,14 +66,35 @@ void CDialog::Create() {
 void CDialog::Open(DialogEnded onEnded) {
     Create();
     m_bShown = true;
+    m_bWindowShown = false;
     m_nModalResult = 0;
     m_host.OpenDialog(*this, [this, onEnded = std::move(onEnded)](int nResult) {
         m_bShown = false;
+        m_bWindowShown = false;
         m_nModalResult = nResult;
         if (!m_bDestroying && onEnded) {
             onEnded(nResult);
         }
     });
+}
+
+void CDialog::OnWindowShown() {
+    if (m_bShown) {
+        m_bWindowShown = true;
+        ShowHeldMessages();
+    }
+}
+
+void CDialog::ShowHeldMessages() {
+    // Each box is taken off the list before it shows: a host whose boxes wait for the user
+    // (Windows) may see more asked for, or the dialog end, meanwhile.
+    const std::weak_ptr<bool> alive = m_pAlive;
+    while (!alive.expired() && m_bWindowShown && !m_heldMessages.empty()) {
+        CHeldMessage message = std::move(m_heldMessages.front());
+        m_heldMessages.erase(m_heldMessages.begin());
+        m_host.ShowMessageBox(*this, message.text, message.caption, message.nType,
+                              std::move(message.onClosed));
+    }
 }
 
 int CDialog::DoModal() {
@@ -120,6 +141,8 @@ bool CDialog::UpdateData(bool bSaveAndValidate) {
 }
 
 void CDialog::SetObserver(IControlObserver* pObserver) {
+    m_pObserver = pObserver;
+    m_changeBatch.SetObserver(pObserver);
     for (const auto& pControl : m_controls) {
         pControl->SetObserver(pObserver);
     }
@@ -189,6 +212,22 @@ std::string CDialog::GetAnnouncement(const CControlState& control) const {
     return name.empty() ? GetFieldValue(control) : name + " " + GetFieldValue(control);
 }
 
+std::string CDialog::GetAnnouncement(const std::vector<const CControlState*>& changed) const {
+    std::string announcement;
+    if (m_pPickedForUser != nullptr && m_pPickedForUser->m_nCurSel >= 0 &&
+        m_pPickedForUser->m_nCurSel < static_cast<int>(m_pPickedForUser->m_entries.size())) {
+        announcement =
+            GetAccessibleName(*m_pPickedForUser) + " " +
+            m_pPickedForUser->m_entries[static_cast<std::size_t>(m_pPickedForUser->m_nCurSel)];
+    }
+    for (const CControlState* pField : changed) {
+        if (pField->m_bVisible) {
+            announcement += (announcement.empty() ? "" : ", ") + GetAnnouncement(*pField);
+        }
+    }
+    return announcement;
+}
+
 std::string CDialog::GetFieldName(const CControlState& control) const {
     const int nGroup = GetEnclosingGroup(*m_pTemplate, control.GetIndex());
     if (nGroup < 0) {
@@ -206,29 +245,62 @@ std::string CDialog::GetFieldValue(const CControlState& control) const {
 }
 
 bool CDialog::OnUserPick(int nID, int nIndex) {
+    return Pick(nID, nIndex, true);
+}
+
+bool CDialog::PickFromOutside(int nID, int nIndex) {
+    return Pick(nID, nIndex, false);
+}
+
+bool CDialog::Pick(int nID, int nIndex, bool bInWidget) {
     CControlState* pState = FindControl(nID);
-    if (pState == nullptr || !pState->m_bEnabled) {
+    const ControlKind kind = pState != nullptr ? pState->GetKind() : ControlKind::Static;
+    if (kind != ControlKind::ComboBox && kind != ControlKind::Table) {
+        return false;
+    }
+    if (bInWidget && m_pObserver != nullptr) {
+        m_pObserver->OnUserPicked(*pState, nIndex);
+    }
+    const int nCount = static_cast<int>(kind == ControlKind::Table ? pState->m_rows.size()
+                                                                   : pState->m_entries.size());
+    if (!pState->m_bEnabled || nIndex < 0 || nIndex >= nCount) {
+        // The widget may show the refused pick: the selection goes to it again.
+        pState->Notify(ControlChange::Selection);
         return false;
     }
     const CUserActionBatch batch(m_changeBatch, m_pAlive);
-    if (pState->GetKind() == ControlKind::Table) {
+    if (kind == ControlKind::Table) {
         CTableCtrl table;
         table.Attach(pState);
-        if (nIndex < 0 || nIndex >= table.GetRowCount()) {
-            return false;
-        }
         table.SetCurSel(nIndex);
         OnCommand(nID, LVN_ITEMACTIVATE);
         return true;
     }
     CComboBox list;
     list.Attach(pState);
-    if (pState->GetKind() != ControlKind::ComboBox || nIndex < 0 || nIndex >= list.GetCount()) {
-        return false;
-    }
     list.SetCurSel(nIndex);
     OnCommand(nID, CBN_SELCHANGE);
     return true;
+}
+
+bool CDialog::PickForUser(int nID, int nIndex) {
+    CControlState* pState = FindControl(nID);
+    if (pState == nullptr) {
+        return false;
+    }
+    // One action, which ends announced even where the pick changes nothing the user sees.
+    const std::weak_ptr<bool> alive = m_pAlive;
+    bool bPicked = false;
+    {
+        const CUserActionBatch batch(m_changeBatch, m_pAlive);
+        m_pPickedForUser = pState;
+        pState->Notify(ControlChange::Selection);
+        bPicked = Pick(nID, nIndex, false);
+    }
+    if (!alive.expired()) {
+        m_pPickedForUser = nullptr;
+    }
+    return bPicked;
 }
 
 bool CDialog::OnUserClick(int nID) {
@@ -253,6 +325,9 @@ bool CDialog::OnUserEdit(int nID, const std::string& text) {
         return false;
     }
     pState->m_strText = text;
+    if (m_pObserver != nullptr) {
+        m_pObserver->OnUserTyped(*pState, text);
+    }
     return true;
 }
 
@@ -295,8 +370,9 @@ void CDialog::OnCtlColor(CDC* /*pDC*/, CWnd* /*pWnd*/, unsigned /*nCtlColor*/) {
 
 int CDialog::MessageBox(const std::string& text, const char* caption, unsigned nType,
                         DialogEnded onClosed) {
-    const std::string title = caption != nullptr ? std::string(caption) : AfxGetAppName();
-    m_host.ShowMessageBox(*this, text, title, nType, std::move(onClosed));
+    m_heldMessages.push_back({text, caption != nullptr ? std::string(caption) : AfxGetAppName(),
+                              nType, std::move(onClosed)});
+    ShowHeldMessages();
     return IDOK;
 }
 

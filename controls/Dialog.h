@@ -38,6 +38,9 @@ public:
     // Shows the dialog and returns; onEnded gets the code it ends with.
     void Open(DialogEnded onEnded = {});
     bool IsShown() const { return m_bShown; }
+    // The host tells that the dialog's window is on screen: the message boxes held until then
+    // show over it, in the order they were asked for.
+    void OnWindowShown();
     // Shows the dialog and returns the code it ended with, once it has. The dialog must outlive
     // its modal loop.
     int DoModal();
@@ -74,13 +77,21 @@ public:
     static bool IsLiveField(const CControlState& control);
     // What a screen reader says when such a field changes ("Maximum Recording Time 1.6s").
     std::string GetAnnouncement(const CControlState& control) const;
+    // What a screen reader says once a user's action has changed the fields in changed: the list
+    // the dialog picked in for the user (PickForUser) with its new entry, then each field that
+    // shows, joined by ", "; "" for nothing.
+    std::string GetAnnouncement(const std::vector<const CControlState*>& changed) const;
 
     // A user picked entry nIndex of list nID (or row nIndex of table nID): the selection changes
     // and the dialog is told, as by the control's own notification. Returns false when the
-    // control is unknown, disabled or has no such entry; nothing changes then. The controls'
+    // control is unknown, disabled or has no such entry; nothing changes then, and the observer
+    // is sent the selection again, which the user's widget no longer shows. The controls'
     // observers hear of what the pick changed once the dialog has handled it, each kind of change
     // of a control once.
     bool OnUserPick(int nID, int nIndex);
+    // The same pick made from outside the window (a command line, an address, a test): the
+    // observer is sent the new selection, which the list's widget does not show yet.
+    bool PickFromOutside(int nID, int nIndex);
     // A user pressed button nID.
     bool OnUserClick(int nID);
     // A user changed the text of edit field nID; the field already shows it. Returns false when
@@ -99,7 +110,8 @@ public:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     // Shows a message box over the dialog, which stays open; returns at once. onClosed, when
-    // given, is called once the user has closed it.
+    // given, is called once the user has closed it. Until the host tells that the dialog's window
+    // is on screen (OnWindowShown), the box is held.
     int MessageBox(const std::string& text, const char* caption = nullptr, unsigned nType = MB_OK,
                    DialogEnded onClosed = {});
 
@@ -117,6 +129,10 @@ protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // A pick the dialog makes in list nID for the user, who is looking elsewhere (at the box
+    // that chose it): as OnUserPick, and the list's new entry is announced with the fields.
+    bool PickForUser(int nID, int nIndex);
+
     // Opens pChild over this dialog, which keeps it until it has ended and onEnded has run.
     template <class TDialog>
     void OpenChild(std::unique_ptr<TDialog> pChild,
@@ -132,6 +148,18 @@ protected:
     }
 
 private:
+    // A pick as OnUserPick makes it; bInWidget: the list's own widget shows it already.
+    bool Pick(int nID, int nIndex, bool bInWidget);
+
+    struct CHeldMessage {
+        std::string text;
+        std::string caption;
+        unsigned nType;
+        DialogEnded onClosed;
+    };
+
+    // Shows the message boxes held, once the window is on screen.
+    void ShowHeldMessages();
     void ReleaseChild(const CDialog& child);
     std::size_t FirstTabStop() const;
 
@@ -140,12 +168,16 @@ private:
     CDialog* m_pParent;
     std::vector<std::unique_ptr<CControlState>> m_controls;
     CChangeBatch m_changeBatch;
+    IControlObserver* m_pObserver = nullptr;
     // Expires with the dialog: a user's action that ends the dialog may see it destroyed before
     // the action returns (whoever opened it may destroy it when told that it ended).
     std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
     std::vector<std::unique_ptr<CDialog>> m_children;
     int m_nModalResult = 0;
     bool m_bShown = false;
+    bool m_bWindowShown = false; // the host has told that the window is on screen
+    std::vector<CHeldMessage> m_heldMessages;
+    const CControlState* m_pPickedForUser = nullptr;
     bool m_bDestroying = false;
     std::size_t m_nFocus = 0; // index of the focused control; the control count for none
     CMenu m_systemMenu;

@@ -15,6 +15,7 @@ std::string g_appName = "spanwise";
 
 void CHeadlessHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     m_open.push_back({&dlg, std::move(onEnded)});
+    dlg.OnWindowShown();
 }
 
 void CHeadlessHost::CloseDialog(CDialog& dlg, int nResult) {

@@ -23,13 +23,15 @@ using DialogEnded = std::function<void(int nResult)>;
 // callback may destroy it.
 class IDialogHost {
 public:
-    // Shows dlg, which has been created (CDialog::Create), over the dialog it was opened from.
+    // Shows dlg, which has been created (CDialog::Create), over the dialog it was opened from,
+    // and tells it once its window is on screen (CDialog::OnWindowShown), so that the message
+    // boxes the dialog holds till then show over it.
     virtual void OpenDialog(CDialog& dlg, DialogEnded onEnded) = 0;
     // The shown dlg ends (CDialog::EndDialog, or the dialog is destroyed while shown): its window
     // lets go of it at once and closes, then onEnded is called.
     virtual void CloseDialog(CDialog& dlg, int nResult) = 0;
-    // Shows a message box with an OK button over owner, which stays open beneath it. An owner not
-    // shown yet has it over its window once that opens, or, where the host cannot wait, before.
+    // Shows a message box with an OK button over owner, which stays open beneath it; the dialog
+    // asks only once its window is on screen.
     virtual void ShowMessageBox(CDialog& owner, const std::string& text, const std::string& caption,
                                 unsigned nType, DialogEnded onClosed) = 0;
     // Runs the window system until dlg has ended: the modal loop of the application's dialog. A
@@ -41,9 +43,9 @@ protected:
     ~IDialogHost() = default;
 };
 
-// The host without a window system: a dialog opens without a window and stays open until it ends
-// itself (its user's actions come through CDialog's OnUser* calls), the clipboard is a buffer in
-// memory and message boxes are kept in a list for whoever asked.
+// The host without a window system: a dialog opens without a window, shown at once, and stays open
+// until it ends itself (its user's actions come through CDialog's OnUser* calls), the clipboard is
+// a buffer in memory and message boxes are kept in a list for whoever asked.
 class CHeadlessHost final : public IDialogHost, public IClipboard {
 public:
     struct CMessage {

@@ -16,24 +16,43 @@ std::vector<std::string> GetFaceNames(const std::string& face);
 // first, so that the templates' texts fit as they were laid out.
 std::vector<std::string> GetStandInFaces();
 
-// For bold text in a face that is not installed: faces with a bold style of their own, Japanese
-// Gothic ones first, then Latin ones (the texts shown in bold are Latin). A face without one is
-// made bold by thickening its strokes, which thins out or vanishes when drawn scaled.
-std::vector<std::string> GetBoldFallbackFaces();
-
 // What a window system has installed, as ResolveFace asks it.
 class IInstalledFonts {
 public:
     virtual bool IsInstalled(const std::string& face) const = 0;
     virtual bool HasBoldStyle(const std::string& face) const = 0;
+    // The installed faces with Japanese glyphs, in the window system's order.
+    virtual std::vector<std::string> JapaneseFaces() const = 0;
 
 protected:
     ~IInstalledFonts() = default;
 };
 
 // The face to draw face in: the face by one of its names where installed, else the first
-// stand-in installed; for bold text a stand-in without a bold style of its own gives way to the
-// first bold fallback that has one. Empty when nothing of the kind is installed.
+// stand-in installed, else the first installed Japanese face with "Gothic" or "Sans" in its name;
+// for bold text a stand-in without a bold style of its own gives way to the first bold fallback
+// that has one. Empty when nothing of the kind is installed: the window system's own face then.
 std::string ResolveFace(const std::string& face, bool bBold, const IInstalledFonts& fonts);
+
+// ResolveFace's answers, asked once for each face: a window system answers by going through
+// every installed face.
+class CFaceResolver {
+public:
+    explicit CFaceResolver(const IInstalledFonts& fonts) : m_fonts(fonts) {}
+
+    std::string Resolve(const std::string& face, bool bBold);
+    // The installed fonts changed.
+    void Forget() { m_resolved.clear(); }
+
+private:
+    struct CResolved {
+        std::string face;
+        bool bBold;
+        std::string resolved;
+    };
+
+    const IInstalledFonts& m_fonts;
+    std::vector<CResolved> m_resolved;
+};
 
 } // namespace ctl

@@ -442,6 +442,7 @@ void RunDuration(const std::string& text) {
     }
     CHeadlessHost host;
     spanwise::CCalculator calc(host);
+    calc.Show();
     calc.FitRecordingTime(text);
     const bool bRefusedByDialog =
         !host.Messages().empty() &&

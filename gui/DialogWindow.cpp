@@ -1,5 +1,7 @@
 #include "DialogWindow.h"
 
+#include "AccessibleList.h"
+#include "Announcer.h"
 #include "ControlWidgets.h"
 #include "CoreText.h"
 #include "Fonts.h"
@@ -10,6 +12,7 @@
 #include "controls/Dialog.h"
 #include "controls/Mnemonics.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -26,6 +29,9 @@
 using namespace ctl;
 
 namespace {
+
+// How long an announcement waits for its window to be active again.
+constexpr int kActivationWaitMs = 1000;
 
 Qt::WindowFlags FrameFlags(const CDialogTemplate& dlgTemplate, bool bTopLevel) {
     // The application's main dialog is a window of its own, with a taskbar entry.
@@ -60,7 +66,7 @@ QIcon DialogIcon(const CDialog& dlg) {
 
 CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
     : QDialog(pParent, FrameFlags(dlg.Template(), pParent == nullptr)), CControlView(dlg),
-      m_pTemplate(&dlg.Template()) {
+      m_pTemplate(&dlg.Template()), m_pAnnouncer(new CAnnouncer(this)) {
     const CDialogTemplate& dlgTemplate = dlg.Template();
     setWindowTitle(QString::fromUtf8(dlgTemplate.title));
     setFont(DialogFont(QString::fromUtf8(dlgTemplate.fontFace), dlgTemplate.nFontPointSize));
@@ -72,11 +78,13 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
         setWindowIcon(icon);
     }
 
-    m_shownEntries.resize(dlgTemplate.nItems);
     for (std::size_t i = 0; i < dlgTemplate.nItems; ++i) {
         m_widgets.push_back(
             CreateControlWidget(dlgTemplate.items[i], layout.controls[i].rect, this));
         ConnectWidget(i);
+        if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets.back()); pTable != nullptr) {
+            pTable->SetBoldFont(BoldFont(font(), QString::fromUtf8(dlgTemplate.fontFace)));
+        }
     }
     // The caption before a list, an edit field or a table names it for screen readers, and its
     // mnemonic moves the focus there.
@@ -101,13 +109,13 @@ void CDialogWindow::ConnectWidget(std::size_t nIndex) {
     const int nID = GetDialog()->Controls()[nIndex]->GetID();
     if (auto* pCombo = qobject_cast<QComboBox*>(pWidget); pCombo != nullptr) {
         pCombo->installEventFilter(this);
-        connect(pCombo, &QComboBox::activated, this, [this, pCombo, nID](int nItem) {
-            CDialog* pDlg = GetDialog();
-            if (pDlg != nullptr && !pDlg->OnUserPick(nID, nItem)) {
-                // The dialog refused the pick: show its selection again.
-                pCombo->setCurrentIndex(pDlg->FindControl(nID)->m_nCurSel);
+        connect(pCombo, &QComboBox::activated, this, [this, nID](int nItem) {
+            if (CDialog* pDlg = GetDialog(); pDlg != nullptr) {
+                pDlg->OnUserPick(nID, nItem);
             }
         });
+        connect(pCombo, &QComboBox::currentIndexChanged, this,
+                [this, pCombo] { OnEntryShown(pCombo); });
     } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
         connect(pButton, &QPushButton::clicked, this, [this, nID] {
             if (CDialog* pDlg = GetDialog(); pDlg != nullptr) {
@@ -144,7 +152,6 @@ QWidget* CDialogWindow::ControlWidget(int nID) const {
 
 void CDialogWindow::ShowText(const CControlState& control) {
     QWidget* pWidget = m_widgets[control.GetIndex()];
-    ShowAccessibleName(control);
     // Buttons, group boxes and labels with a buddy take '&' as a mnemonic themselves.
     QString text = FromCore(control.m_strText);
     if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
@@ -159,8 +166,7 @@ void CDialogWindow::ShowText(const CControlState& control) {
         pGroup->setTitle(text);
     } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget); pButton != nullptr) {
         pButton->setText(text);
-    } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget);
-               pEdit != nullptr && pEdit->text() != text) {
+    } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
         pEdit->setText(text);
     }
 }
@@ -169,37 +175,31 @@ void CDialogWindow::ShowEntries(const CControlState& control) {
     if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets[control.GetIndex()]);
         pTable != nullptr) {
         pTable->ShowContent(control);
-        pTable->ShowCurrentRow(control.m_nCurSel);
         return;
     }
     auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]);
     if (pCombo == nullptr) {
         return;
     }
-    // A list refilled with the entries it had (the same model's memories, the same range window)
-    // keeps its items: only the selection may have changed.
-    std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
-    if (control.m_entries != shown) {
-        shown = control.m_entries;
-        QStringList entries;
-        entries.reserve(static_cast<qsizetype>(shown.size()));
-        for (const std::string& entry : shown) {
-            entries.append(FromCore(entry));
-        }
-        const QSignalBlocker blocker(pCombo);
-        // Clearing resets the list's whole model, even an empty one.
-        if (pCombo->count() > 0) {
-            pCombo->clear();
-        }
-        pCombo->addItems(entries);
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(control.m_entries.size()));
+    for (const std::string& entry : control.m_entries) {
+        entries.append(FromCore(entry));
     }
-    ShowSelection(control);
+    m_bShowingDialogChange = true;
+    // Clearing resets the list's whole model, even an empty one.
+    if (pCombo->count() > 0) {
+        pCombo->clear();
+    }
+    pCombo->addItems(entries);
+    m_bShowingDialogChange = false;
 }
 
 void CDialogWindow::ShowSelection(const CControlState& control) {
     if (auto* pCombo = qobject_cast<QComboBox*>(m_widgets[control.GetIndex()]); pCombo != nullptr) {
-        const QSignalBlocker blocker(pCombo);
+        m_bShowingDialogChange = true;
         pCombo->setCurrentIndex(control.m_nCurSel);
+        m_bShowingDialogChange = false;
     } else if (auto* pTable = qobject_cast<CTableWidget*>(m_widgets[control.GetIndex()]);
                pTable != nullptr) {
         pTable->ShowCurrentRow(control.m_nCurSel);
@@ -212,16 +212,59 @@ void CDialogWindow::ShowEnabled(const CControlState& control) {
 
 void CDialogWindow::ShowVisible(const CControlState& control) {
     m_widgets[control.GetIndex()]->setVisible(control.m_bVisible);
-    ShowAccessibleName(control);
 }
 
-void CDialogWindow::ShowAccessibleName(const CControlState& control) {
-    QWidget* pWidget = m_widgets[control.GetIndex()];
-    // Set only when it changed, and not while hidden: the event it raises is how a screen
-    // reader hears that a result changed, once for each.
-    if (const QString name = FromCore(GetDialog()->GetAccessibleName(control));
-        control.m_bVisible && pWidget->accessibleName() != name) {
-        pWidget->setAccessibleName(name);
+void CDialogWindow::ShowAccessibleName(const CControlState& control, const std::string& name) {
+    m_widgets[control.GetIndex()]->setAccessibleName(FromCore(name));
+}
+
+void CDialogWindow::OnEntryShown(QComboBox* pList) {
+    SelectShownEntry(pList);
+    // A pick in the open drop-down is heard as its items are; Orca says nothing of a closed list
+    // whose entry changes (Qt 6.4 gives it no selected child), so the entry is spoken here.
+    if (!m_bShowingDialogChange && pList->hasFocus() && !pList->view()->isVisible()) {
+        m_strPickedEntry = pList->currentText();
+        SpeakSoon();
+    }
+}
+
+void CDialogWindow::Announce(const std::string& text) {
+    m_strAnnouncement +=
+        (m_strAnnouncement.isEmpty() ? QString() : QStringLiteral(", ")) + FromCore(text);
+    SpeakSoon();
+}
+
+void CDialogWindow::SpeakSoon() {
+    if (!m_bSpeechQueued) {
+        m_bSpeechQueued = true;
+        QTimer::singleShot(0, this, &CDialogWindow::Speak);
+    }
+}
+
+void CDialogWindow::Speak() {
+    if (m_strPickedEntry.isEmpty() && m_strAnnouncement.isEmpty()) {
+        m_bSpeechQueued = false;
+        m_bWaitedForActivation = false;
+        return;
+    }
+    // After a box over the window closes (Fit a Recording Time, Ranges), the window is active
+    // again only once the window manager says so, and Orca then reads it afresh: what is said
+    // before would be cut short. The announcement waits for that, a while at most.
+    if (!isActiveWindow() && !m_bWaitedForActivation) {
+        m_bWaitedForActivation = true;
+        QTimer::singleShot(kActivationWaitMs, this, &CDialogWindow::Speak);
+        return;
+    }
+    m_bWaitedForActivation = false;
+    m_bSpeechQueued = false;
+    QString speech = m_strPickedEntry;
+    if (!m_strAnnouncement.isEmpty()) {
+        speech += (speech.isEmpty() ? QString() : QStringLiteral(", ")) + m_strAnnouncement;
+    }
+    m_strPickedEntry.clear();
+    m_strAnnouncement.clear();
+    if (!speech.isEmpty()) {
+        m_pAnnouncer->Say(speech);
     }
 }
 
@@ -306,6 +349,9 @@ void CDialogWindow::setVisible(bool bVisible) {
 
 void CDialogWindow::changeEvent(QEvent* pEvent) {
     QDialog::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::ActivationChange && isActiveWindow() && m_bWaitedForActivation) {
+        QTimer::singleShot(0, this, &CDialogWindow::Speak);
+    }
     if (pEvent->type() == QEvent::PaletteChange) {
         // The readable text colours depend on the window's background: work them out afresh.
         RefreshTextColours();

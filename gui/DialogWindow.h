@@ -4,6 +4,7 @@
 #include "controls/DialogLayout.h"
 
 #include <QDialog>
+#include <QString>
 
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@
 namespace ctl {
 class CDialog;
 }
+
+class CAnnouncer;
+class QComboBox;
 
 // The window of one CDialog: a QDialog with one widget for each control of the dialog's template,
 // laid out from the template's dialog units. The window holds no state of its own: every widget
@@ -50,7 +54,9 @@ protected:
     void ShowFont(const ctl::CControlState& control) override;
     void ShowToolTip(const ctl::CControlState& control) override;
     void ShowFocus(const ctl::CControlState& control) override;
+    void ShowAccessibleName(const ctl::CControlState& control, const std::string& name) override;
     void ShowTextColour(const ctl::CControlState& control, ctl::COLORREF colour) override;
+    void Announce(const std::string& text) override;
 
     void changeEvent(QEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
@@ -60,11 +66,21 @@ protected:
 private:
     // Sends the user's actions on the widget of the control at nIndex to the dialog.
     void ConnectWidget(std::size_t nIndex);
-    // The name screen readers call the control by (CDialog::GetAccessibleName).
-    void ShowAccessibleName(const ctl::CControlState& control);
+    // A list shows another entry: it is the selected child screen readers find, and one the user
+    // picked in the closed list (with the keyboard) is spoken.
+    void OnEntryShown(QComboBox* pList);
+    // Speaks, once the user's action is over, the entry the user picked and what the dialog
+    // announced, in one utterance: Orca would cut the first short with the second.
+    void SpeakSoon();
+    void Speak();
 
     const ctl::CDialogTemplate* m_pTemplate;
-    std::vector<QWidget*> m_widgets;                      // by control index, template order
-    std::vector<std::vector<std::string>> m_shownEntries; // a list's entries as its widget has them
+    std::vector<QWidget*> m_widgets; // by control index, template order
+    CAnnouncer* m_pAnnouncer;
+    bool m_bShowingDialogChange = false; // a list's entry changes for the dialog, not the user
+    QString m_strPickedEntry;            // to be spoken
+    QString m_strAnnouncement;           // to be spoken
+    bool m_bSpeechQueued = false;
+    bool m_bWaitedForActivation = false;
     bool m_bPlaced = false;
 };

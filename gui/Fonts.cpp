@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -19,8 +18,6 @@ namespace {
 // The toolkit's font database, as the face resolution asks it.
 class CQtFonts final : public IInstalledFonts {
 public:
-    CQtFonts() : m_families(QFontDatabase::families()) {}
-
     bool IsInstalled(const std::string& face) const override {
         return !Installed(QString::fromStdString(face)).isEmpty();
     }
@@ -31,63 +28,47 @@ public:
             return QFontDatabase::weight(family, style) >= QFont::DemiBold;
         });
     }
+    std::vector<std::string> JapaneseFaces() const override {
+        std::vector<std::string> faces;
+        for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+            faces.push_back(family.toStdString());
+        }
+        return faces;
+    }
 
     // The family as the database spells it; empty when it is not installed.
-    QString Installed(const QString& face) const {
-        for (const QString& family : m_families) {
+    static QString Installed(const QString& face) {
+        for (const QString& family : QFontDatabase::families()) {
             if (family.compare(face, Qt::CaseInsensitive) == 0) {
                 return family;
             }
         }
         return {};
     }
-
-    // Any other Japanese Gothic family, where none of the stand-ins is installed.
-    QString AnyJapaneseGothic() const {
-        for (const QString& family : m_families) {
-            const bool bGothic = family.contains(QLatin1String("Gothic"), Qt::CaseInsensitive) ||
-                                 family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
-            if (bGothic &&
-                QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)) {
-                return family;
-            }
-        }
-        return {};
-    }
-
-private:
-    QStringList m_families;
 };
 
-// The family for face, asked once for each face rather than each time a window opens: it goes
-// through the list of every installed family. Forgotten when the installed fonts change, and
-// with the application.
+// The family for face, asked once for each face rather than each time a window opens; forgotten
+// when the installed fonts change.
 QString CachedFontFamily(const QString& face, bool bBold) {
-    static QHash<QString, QString> families;
+    static const CQtFonts fonts;
+    static CFaceResolver resolver(fonts);
     static bool bWatching = false;
     if (!bWatching && qApp != nullptr) {
-        QObject::connect(qApp, &QGuiApplication::fontDatabaseChanged, [] { families.clear(); });
+        QObject::connect(qApp, &QGuiApplication::fontDatabaseChanged, [] { resolver.Forget(); });
         qAddPostRoutine([] {
-            families.clear();
+            resolver.Forget();
             bWatching = false;
         });
         bWatching = true;
     }
-    const QString key = bBold ? QLatin1String("bold:") + face : face;
-    auto found = families.constFind(key);
-    if (found == families.cend()) {
-        found = families.insert(key, ResolveFontFamily(face, bBold));
-    }
-    return *found;
+    return CQtFonts::Installed(QString::fromStdString(resolver.Resolve(face.toStdString(), bBold)));
 }
 
 } // namespace
 
 QString ResolveFontFamily(const QString& face, bool bBold) {
-    const CQtFonts fonts;
-    const std::string resolved = ResolveFace(face.toStdString(), bBold, fonts);
-    return resolved.empty() ? fonts.AnyJapaneseGothic()
-                            : fonts.Installed(QString::fromStdString(resolved));
+    return CQtFonts::Installed(
+        QString::fromStdString(ResolveFace(face.toStdString(), bBold, CQtFonts())));
 }
 
 QFont DialogFont(const QString& face, int nPointSize) {
@@ -124,6 +105,15 @@ QFont ControlFont(const CFontRequest& request, const QFont& dialogFont) {
         font.setPixelSize(-request.nHeight);
     }
     return font;
+}
+
+QFont BoldFont(const QFont& font, const QString& face) {
+    QFont bold = font;
+    if (const QString family = CachedFontFamily(face, true); !family.isEmpty()) {
+        bold.setFamilies({family});
+    }
+    bold.setBold(true);
+    return bold;
 }
 
 CDialogBaseUnits BaseUnitsOf(const QFont& font) {

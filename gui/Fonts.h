@@ -23,5 +23,9 @@ QFont DialogFont(const QString& face, int nPointSize);
 // A font as a dialog's control asks for it: the cell height in pixels, the weight and the face.
 QFont ControlFont(const ctl::CFontRequest& request, const QFont& dialogFont);
 
+// font, the dialog's, in bold: in a face with a bold style of its own where face, the dialog's,
+// resolves to one without.
+QFont BoldFont(const QFont& font, const QString& face);
+
 // The dialog base units of a dialog written in font.
 ctl::CDialogBaseUnits BaseUnitsOf(const QFont& font);

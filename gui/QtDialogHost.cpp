@@ -1,13 +1,14 @@
 #include "QtDialogHost.h"
 
 #include "AccessibleList.h"
+#include "Announcer.h"
 #include "ComboStyle.h"
 #include "DialogWindow.h"
+#include "MessageBox.h"
 
 #include "controls/Dialog.h"
 
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
 
@@ -15,37 +16,10 @@
 
 using namespace ctl;
 
-namespace {
-
-// A run of this many characters without a blank may be broken after any of them.
-constexpr int kLongestUnbrokenRun = 32;
-
-// The text with a zero-width space after every kLongestUnbrokenRun characters of a run without a
-// blank. A message box word-wraps its text, and a word wider than the screen (a long path, typed
-// text without blanks) would make it grow off the screen; the zero-width spaces let it wrap there
-// and show nothing.
-QString WithBreaks(const QString& text) {
-    QString broken;
-    broken.reserve(text.size() + text.size() / kLongestUnbrokenRun);
-    int nRun = 0;
-    for (const QChar c : text) {
-        if (c.isSpace()) {
-            nRun = 0;
-        } else if (nRun == kLongestUnbrokenRun && !c.isLowSurrogate()) {
-            broken += QChar(0x200B);
-            nRun = 0;
-        }
-        broken += c;
-        nRun += c.isLowSurrogate() ? 0 : 1;
-    }
-    return broken;
-}
-
-} // namespace
-
 CQtDialogHost::CQtDialogHost() {
     CComboStyle::InstallOnApplication();
     InstallAccessibleLists();
+    CAnnouncer::InstallAccessibleRoles();
 }
 
 CQtDialogHost::~CQtDialogHost() {
@@ -70,19 +44,7 @@ void CQtDialogHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     } else {
         pWindow->show();
     }
-    // Message boxes given before the dialog was shown now show over it.
-    std::vector<CPendingBox> pending;
-    for (auto it = m_pendingBoxes.begin(); it != m_pendingBoxes.end();) {
-        if (it->pOwner == &dlg) {
-            pending.push_back(std::move(*it));
-            it = m_pendingBoxes.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    for (CPendingBox& box : pending) {
-        ShowMessageBox(dlg, box.text, box.caption, 0, std::move(box.onClosed));
-    }
+    dlg.OnWindowShown();
 }
 
 void CQtDialogHost::CloseDialog(CDialog& dlg, int nResult) {
@@ -106,14 +68,8 @@ void CQtDialogHost::CloseDialog(CDialog& dlg, int nResult) {
 void CQtDialogHost::ShowMessageBox(CDialog& owner, const std::string& text,
                                    const std::string& caption, unsigned /*nType*/,
                                    DialogEnded onClosed) {
-    if (WindowFor(owner) == nullptr && !owner.IsShown()) {
-        m_pendingBoxes.push_back({&owner, text, caption, std::move(onClosed)});
-        return;
-    }
-    // Every message box of the dialogs is a plain notice with an OK button.
-    auto* pBox = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(caption.c_str()),
-                                 WithBreaks(QString::fromUtf8(text.c_str())), QMessageBox::Ok,
-                                 WindowFor(owner));
+    auto* pBox = new CMessageBox(QString::fromUtf8(caption.c_str()),
+                                 QString::fromUtf8(text.c_str()), WindowFor(owner));
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(pBox, &QMessageBox::finished, pBox, [onClosed = std::move(onClosed)] {
         if (onClosed) {

@@ -17,9 +17,9 @@ class CDialogWindow;
 // Qt's. Needs a QApplication.
 class CQtDialogHost final : public ctl::IDialogHost {
 public:
-    // Gives the application the dialogs' style (CComboStyle) and the lists' accessible
-    // description (InstallAccessibleLists), once: make the host before the first widget, so that
-    // no widget is drawn in the style it replaces.
+    // Gives the application the dialogs' style (CComboStyle) and the accessible descriptions of
+    // the lists and the announcer (InstallAccessibleLists, CAnnouncer), once: make the host
+    // before the first widget, so that no widget is drawn in the style it replaces.
     CQtDialogHost();
     ~CQtDialogHost();
 
@@ -52,16 +52,7 @@ private:
         ctl::DialogEnded onEnded;
     };
 
-    // A message box whose owner was not shown yet.
-    struct CPendingBox {
-        const ctl::CDialog* pOwner;
-        std::string text;
-        std::string caption;
-        ctl::DialogEnded onClosed;
-    };
-
     std::vector<CShown> m_shown;
-    std::vector<CPendingBox> m_pendingBoxes;
     CQtClipboard m_qtClipboard;
     ctl::IClipboard* m_pClipboard = nullptr;
     QString m_screenshotFile;

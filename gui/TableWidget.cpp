@@ -64,7 +64,8 @@ public:
 };
 
 CTableWidget::CTableWidget(QWidget* pParent)
-    : QTableWidget(pParent), m_pDelegate(new CBarDelegate(this)) {
+    : QTableWidget(pParent), m_pDelegate(new CBarDelegate(this)), m_boldFont(font()) {
+    m_boldFont.setBold(true);
     setItemDelegate(m_pDelegate);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -93,8 +94,6 @@ void CTableWidget::ShowContent(const CControlState& control) {
         titles.append(FromCore(title));
     }
     setHorizontalHeaderLabels(titles);
-    QFont bold = font();
-    bold.setBold(true);
     m_pDelegate->m_nTextWidth = 0;
     for (int nRow = 0; nRow < nRows; ++nRow) {
         const CTableRow& row = control.m_rows[static_cast<std::size_t>(nRow)];
@@ -104,11 +103,15 @@ void CTableWidget::ShowContent(const CControlState& control) {
                 new QTableWidgetItem(FromCore(row.cells[static_cast<std::size_t>(nColumn)]));
             pItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             if (row.bCurrent) {
-                pItem->setFont(bold);
+                pItem->setFont(m_boldFont);
             }
             if (nColumn == nColumns - 1) {
                 pItem->setData(kBarRole, row.dBar);
                 pItem->setData(kMarkedRole, row.bMarked);
+                if (!row.note.empty()) {
+                    pItem->setData(Qt::AccessibleTextRole,
+                                   pItem->text() + QStringLiteral(", ") + FromCore(row.note));
+                }
                 m_pDelegate->m_nTextWidth = qMax(
                     m_pDelegate->m_nTextWidth,
                     QFontMetrics(pItem->font()).horizontalAdvance(pItem->text()) + 2 * kBarInset);

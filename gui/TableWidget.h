@@ -22,7 +22,10 @@ public:
 
     explicit CTableWidget(QWidget* pParent);
 
-    // Shows the control's columns and rows, replacing what the table shows.
+    // The font of the current row.
+    void SetBoldFont(const QFont& font) { m_boldFont = font; }
+    // Shows the control's columns and rows, replacing what the table shows. A screen reader hears
+    // a row's note (CTableRow::note) after its last cell.
     void ShowContent(const ctl::CControlState& control);
     // Puts the keyboard's row on nRow (none for -1) and brings it into view.
     void ShowCurrentRow(int nRow);
@@ -32,4 +35,5 @@ protected:
 
 private:
     CBarDelegate* m_pDelegate;
+    QFont m_boldFont;
 };

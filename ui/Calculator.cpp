@@ -54,7 +54,7 @@ const std::string& CCalculator::ControlText(int nID) const {
 }
 
 bool CCalculator::Pick(CalcList list, int nPosition) {
-    return m_pDlg->OnUserPick(GetListControlID(list), nPosition);
+    return m_pDlg->PickFromOutside(GetListControlID(list), nPosition);
 }
 
 const std::vector<std::string>& CCalculator::GetEntries(CalcList list) const {
@@ -73,32 +73,42 @@ bool CCalculator::IsEnabled(CalcList list) const {
     return ListState(*m_pDlg, list).m_bEnabled;
 }
 
-std::string CCalculator::GetDisabledReason(CalcList list) const {
+std::string CCalculator::GetDisabledReason(CalcList list, bool bNameModel) const {
     if (IsEnabled(list)) {
         return {};
     }
     const CSelection& selection = m_pDlg->GetSelection();
-    const DisabledBecause reason =
-        ReasonFor(GetListEnabling(selection[CalcList::Model], selection[CalcList::Function]), list);
-    const std::string model = "model \"" + GetSelectedText(CalcList::Model) + "\"";
-    switch (reason) {
+    const char* what = "the list is disabled";
+    switch (ReasonFor(GetListEnabling(selection[CalcList::Model], selection[CalcList::Function]),
+                      list)) {
     case DisabledBecause::NoMemoryChoice:
-        return model + " has no choice of internal memory";
+        what = " has no choice of internal memory";
+        break;
     case DisabledBecause::MemOnly:
-        return model + " records with MEM only";
+        what = " records with MEM only";
+        break;
     case DisabledBecause::SingleAxisOnly:
-        return model + " samples on a single axis only";
+        what = " samples on a single axis only";
+        break;
     case DisabledBecause::NoScannerUnit:
-        return model + " takes no Sable scanner unit";
+        what = " takes no Sable scanner unit";
+        break;
     case DisabledBecause::FixedChannels:
-        return model + " has a fixed channel configuration";
+        what = " has a fixed channel configuration";
+        break;
     case DisabledBecause::NotUnderRec:
         return list == CalcList::Sampling ? "the sampling mode does not apply under REC"
                                           : "the channel configuration does not apply under REC";
     case DisabledBecause::Nothing:
-        break;
+        return what;
     }
-    return "the list is disabled";
+    // The model is the subject of the rule.
+    return (bNameModel ? "model \"" + GetSelectedText(CalcList::Model) + "\"" : "this model") +
+           what;
+}
+
+std::string CCalculator::GetListCaption(CalcList list) const {
+    return m_pDlg->GetAccessibleName(ListState(*m_pDlg, list));
 }
 
 std::string CCalculator::GetRecordingLengthText() const {

@@ -44,9 +44,12 @@ public:
     std::string GetSelectedText(CalcList list) const;
     bool IsEnabled(CalcList list) const;
     // Why a disabled list is disabled, by the rule the enabling step applies, as a phrase that
-    // follows "disabled because" ("model \"Gum/Gum-2\" has no choice of internal memory"); empty
-    // for an enabled list.
-    std::string GetDisabledReason(CalcList list) const;
+    // follows "disabled because" ("model \"Gum/Gum-2\" has no choice of internal memory", or
+    // without bNameModel, where the model is in view, "this model has no choice of internal
+    // memory"); empty for an enabled list.
+    std::string GetDisabledReason(CalcList list, bool bNameModel = true) const;
+    // The caption a window shows before the list ("Internal Memory").
+    std::string GetListCaption(CalcList list) const;
 
     // The shown texts: "320000 div", "( 50ns/S )", "1.6s".
     std::string GetRecordingLengthText() const;
@@ -83,8 +86,7 @@ public:
     // Presses Copy: the report goes to the host's clipboard, or a message box says why not.
     void Copy();
     // A message box over the calculator, captioned with the program's name as its own are;
-    // returns at once. Before the calculator is shown, the host shows it as the calculator opens,
-    // or before.
+    // returns at once. One asked for before the calculator is on screen shows once it is.
     void ShowMessage(const std::string& text);
 
     const CSelection& GetSelection() const;
@@ -134,6 +136,37 @@ bool IsListName(const std::string& word);
 // disabled. pList, when given, receives the list picked in.
 bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
                CalcList* pList = nullptr);
+// Why a selection cannot be applied, found before anything changed, with what its message needs.
+struct CPickRefusal {
+    enum class Reason {
+        NotASelection,  // no "="
+        DurationUnit,   // no "=", and a duration's unit ("90 min" unquoted)
+        UnknownList,    // typed names no list
+        Disabled,       // the list is disabled
+        SignedPosition, // "#-1"
+        NoSuchPosition, // "#N" past the last entry
+        NoSuchEntry,    // typed names no entry
+        Ambiguous,      // typed begins more than one entry (beginnings)
+    };
+    Reason reason = Reason::NotASelection;
+    std::string typed; // the selection, the list's name or the value, as typed
+    CalcList list = CalcList::Model;
+    std::string caption;              // the list's caption in the window
+    std::vector<std::string> entries; // the list's entries then
+    std::vector<int> beginnings;
+    std::string disabledBecause; // GetDisabledReason(list)
+    std::string disabledHere;    // GetDisabledReason(list, false)
+};
+// ApplyPick with why not, unworded.
+bool TryPick(CCalculator& calc, const std::string& selection, CPickRefusal& refusal,
+             CalcList* pList = nullptr);
+// Why not, as spanwise-cli says it: "\"9G\" is not an entry of the memory list; its entries are
+// now \"32MW\", ... (or #N for the N-th, from #0)".
+std::string CommandLineWords(const CPickRefusal& refusal);
+// Why not, as a window says it: a sentence, the list by its caption, no notation the user did not
+// write, and the entries whole, one to a line ("Cannot pick \"9G\" in the Internal Memory list,
+// which has no such entry. Its entries are now:\n32MW\n...").
+std::string WindowWords(const CPickRefusal& refusal);
 // The selection of list as it stands, written so that ApplyPick picks that entry again.
 std::string SelectionWord(const CCalculator& calc, CalcList list);
 // The selections that bring a calculator just opened to this calculator's state when applied in

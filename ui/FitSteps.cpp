@@ -58,7 +58,7 @@ bool CRecordingCalcDlg::FitRecordingTime(const std::string& duration) {
 bool CRecordingCalcDlg::AcceptFit(const std::string& duration, double dSeconds, int nTimeRange) {
     m_strFittedDuration = duration;
     m_dFittedSeconds = dSeconds;
-    return OnUserPick(IDC_TIME_RANGE, nTimeRange);
+    return PickForUser(IDC_TIME_RANGE, nTimeRange);
 }
 
 void CRecordingCalcDlg::OpenFitTime() {

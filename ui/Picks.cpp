@@ -52,12 +52,22 @@ std::string EntriesOf(const std::vector<std::string>& entries, const std::vector
     return text;
 }
 
-std::string AllEntriesOf(const std::vector<std::string>& entries) {
+std::vector<int> AllPositions(const std::vector<std::string>& entries) {
     std::vector<int> positions(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         positions[i] = static_cast<int>(i);
     }
-    return EntriesOf(entries, positions);
+    return positions;
+}
+
+// A window lists entries one to a line, so that none is broken where a message box wraps.
+std::string EntryLines(const std::vector<std::string>& entries, const std::vector<int>& positions) {
+    std::string lines;
+    for (const int nPosition : positions) {
+        const std::string& entry = entries[static_cast<std::size_t>(nPosition)];
+        lines += '\n' + (entry.empty() ? std::string("(blank)") : entry);
+    }
+    return lines;
 }
 
 std::string PositionRange(int nCount) {
@@ -73,10 +83,10 @@ int ParsePosition(const std::string& value) {
     return ec == std::errc() ? nPosition : std::numeric_limits<int>::max();
 }
 
-// The entry VALUE names in a list of entries, as ApplyPick describes; -1 with a message when
-// there is none or more than one.
-int FindEntry(const std::vector<std::string>& entries, const std::string& value,
-              const std::string& listName, std::string& error) {
+// The entry VALUE names in the refusal's list, whose entries it holds, as ApplyPick describes;
+// -1 with why when there is none or more than one.
+int FindEntry(const std::string& value, CPickRefusal& refusal) {
+    const std::vector<std::string>& entries = refusal.entries;
     const int nCount = static_cast<int>(entries.size());
     const bool bSigned = value.size() > 2 && (value[1] == '-' || value[1] == '+');
     const std::size_t digitsStart = bSigned ? 2 : 1;
@@ -84,23 +94,21 @@ int FindEntry(const std::vector<std::string>& entries, const std::string& value,
     for (std::size_t i = digitsStart; bPosition && i < value.size(); ++i) {
         bPosition = IsDigit(value[i]);
     }
+    refusal.typed = value;
     if (bPosition && bSigned) {
-        error = QuoteTyped(value) + " is not a position of the " + listName +
-                " list: write #N without a sign, " + PositionRange(nCount);
+        refusal.reason = CPickRefusal::Reason::SignedPosition;
         return -1;
     }
     if (bPosition) {
         const int nPosition = ParsePosition(value);
         if (nPosition >= nCount) {
-            error = QuoteTyped(value) + " is not a position of the " + listName +
-                    " list, which has " + std::to_string(nCount) + " entries (" +
-                    PositionRange(nCount) + ")";
+            refusal.reason = CPickRefusal::Reason::NoSuchPosition;
             return -1;
         }
         return nPosition;
     }
 
-    std::vector<int> beginnings;
+    std::vector<int>& beginnings = refusal.beginnings;
     for (int i = 0; i < nCount; ++i) {
         // An entry is named by its English text and by its translations, in every language, so
         // that a line or an address means the same to everyone.
@@ -120,14 +128,8 @@ int FindEntry(const std::vector<std::string>& entries, const std::string& value,
     if (beginnings.size() == 1) {
         return beginnings.front();
     }
-    if (beginnings.empty()) {
-        error = QuoteTyped(value) + " is not an entry of the " + listName +
-                " list; its entries are now " + AllEntriesOf(entries) +
-                " (or #N for the N-th, from #0)";
-    } else {
-        error = QuoteTyped(value) + " is the beginning of more than one entry of the " + listName +
-                " list: " + EntriesOf(entries, beginnings) + "; write more of it";
-    }
+    refusal.reason =
+        beginnings.empty() ? CPickRefusal::Reason::NoSuchEntry : CPickRefusal::Reason::Ambiguous;
     return -1;
 }
 
@@ -150,20 +152,18 @@ bool IsListName(const std::string& word) {
     return false;
 }
 
-bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
-               CalcList* pList) {
+bool TryPick(CCalculator& calc, const std::string& selection, CPickRefusal& refusal,
+             CalcList* pList) {
+    refusal = CPickRefusal();
     const std::size_t equals = selection.find('=');
     if (equals == std::string::npos) {
+        refusal.typed = selection;
         // "fit 90 min" unquoted leaves the unit behind as a word of its own.
-        error = QuoteTyped(selection) +
-                (IsDurationUnit(selection)
-                     ? " is not a selection: quote a duration written with a blank (\"90 min\")"
-                     : " is not a selection: write LIST=VALUE, for example model=Cedar");
+        refusal.reason = IsDurationUnit(selection) ? CPickRefusal::Reason::DurationUnit
+                                                   : CPickRefusal::Reason::NotASelection;
         return false;
     }
     const std::string listName = selection.substr(0, equals);
-    const std::string value = selection.substr(equals + 1);
-
     const CalcList* pNamed = nullptr;
     for (const CalcList& candidate : kCalcLists) {
         if (EqualsIgnoringCase(listName, GetListName(candidate))) {
@@ -171,26 +171,112 @@ bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& err
         }
     }
     if (pNamed == nullptr) {
-        error = "unknown list " + QuoteTyped(listName) + ": the lists are " + ListNames();
+        refusal.typed = listName;
+        refusal.reason = CPickRefusal::Reason::UnknownList;
         return false;
     }
-    const CalcList list = *pNamed;
-    const std::string name = GetListName(list);
-
-    if (!calc.IsEnabled(list)) {
-        error = "cannot pick in the " + name + " list: it is disabled because " +
-                calc.GetDisabledReason(list);
+    refusal.list = *pNamed;
+    refusal.caption = calc.GetListCaption(refusal.list);
+    if (!calc.IsEnabled(refusal.list)) {
+        refusal.reason = CPickRefusal::Reason::Disabled;
+        refusal.disabledBecause = calc.GetDisabledReason(refusal.list);
+        refusal.disabledHere = calc.GetDisabledReason(refusal.list, false);
         return false;
     }
-    const int nIndex = FindEntry(calc.GetEntries(list), value, name, error);
+    refusal.entries = calc.GetEntries(refusal.list);
+    const int nIndex = FindEntry(selection.substr(equals + 1), refusal);
     if (nIndex < 0) {
         return false;
     }
-    calc.Pick(list, nIndex);
+    calc.Pick(refusal.list, nIndex);
     if (pList != nullptr) {
-        *pList = list;
+        *pList = refusal.list;
     }
     return true;
+}
+
+std::string CommandLineWords(const CPickRefusal& refusal) {
+    using Reason = CPickRefusal::Reason;
+    const std::string name = GetListName(refusal.list);
+    const std::vector<std::string>& entries = refusal.entries;
+    const int nCount = static_cast<int>(entries.size());
+    switch (refusal.reason) {
+    case Reason::NotASelection:
+        return QuoteTyped(refusal.typed) +
+               " is not a selection: write LIST=VALUE, for example model=Cedar";
+    case Reason::DurationUnit:
+        return QuoteTyped(refusal.typed) +
+               " is not a selection: quote a duration written with a blank (\"90 min\")";
+    case Reason::UnknownList:
+        return "unknown list " + QuoteTyped(refusal.typed) + ": the lists are " + ListNames();
+    case Reason::Disabled:
+        return "cannot pick in the " + name + " list: it is disabled because " +
+               refusal.disabledBecause;
+    case Reason::SignedPosition:
+        return QuoteTyped(refusal.typed) + " is not a position of the " + name +
+               " list: write #N without a sign, " + PositionRange(nCount);
+    case Reason::NoSuchPosition:
+        return QuoteTyped(refusal.typed) + " is not a position of the " + name +
+               " list, which has " + std::to_string(nCount) + " entries (" + PositionRange(nCount) +
+               ")";
+    case Reason::NoSuchEntry:
+        return QuoteTyped(refusal.typed) + " is not an entry of the " + name +
+               " list; its entries are now " + EntriesOf(entries, AllPositions(entries)) +
+               " (or #N for the N-th, from #0)";
+    case Reason::Ambiguous:
+        return QuoteTyped(refusal.typed) + " is the beginning of more than one entry of the " +
+               name + " list: " + EntriesOf(entries, refusal.beginnings) + "; write more of it";
+    }
+    return {};
+}
+
+std::string WindowWords(const CPickRefusal& refusal) {
+    using Reason = CPickRefusal::Reason;
+    const std::string cannotPick =
+        "Cannot pick " + QuoteTyped(refusal.typed) + " in the " + refusal.caption + " list";
+    const std::vector<std::string>& entries = refusal.entries;
+    switch (refusal.reason) {
+    case Reason::NotASelection:
+    case Reason::DurationUnit:
+        return "Cannot read " + QuoteTyped(refusal.typed) +
+               " as a pick. Write a list and one of its entries, such as model=Cedar.";
+    case Reason::UnknownList: {
+        std::string names;
+        for (const CalcList list : kCalcLists) {
+            names += std::string(names.empty()                 ? ""
+                                 : list == CalcList::TimeRange ? " and "
+                                                               : ", ") +
+                     GetListName(list);
+        }
+        return "There is no list " + QuoteTyped(refusal.typed) + ". The lists are " + names + ".";
+    }
+    case Reason::Disabled:
+        return "Cannot pick in the " + refusal.caption + " list: it is disabled because " +
+               refusal.disabledHere + ".";
+    case Reason::SignedPosition:
+        return cannotPick + ": a position is written without a sign, from " +
+               PositionRange(static_cast<int>(entries.size())) + ".";
+    case Reason::NoSuchPosition:
+        return cannotPick + ": it has " + std::to_string(entries.size()) + " entries, " +
+               PositionRange(static_cast<int>(entries.size())) + ".";
+    case Reason::NoSuchEntry:
+        return cannotPick + ", which has no such entry. Its entries are now:" +
+               EntryLines(entries, AllPositions(entries));
+    case Reason::Ambiguous:
+        return cannotPick + ": it begins more than one entry. Write more of one of these:" +
+               EntryLines(entries, refusal.beginnings);
+    }
+    return {};
+}
+
+bool ApplyPick(CCalculator& calc, const std::string& selection, std::string& error,
+               CalcList* pList) {
+    CPickRefusal refusal;
+    if (TryPick(calc, selection, refusal, pList)) {
+        return true;
+    }
+    error = CommandLineWords(refusal);
+    return false;
 }
 
 std::string SelectionWord(const CCalculator& calc, CalcList list) {

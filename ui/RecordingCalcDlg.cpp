@@ -146,6 +146,13 @@ void CRecordingCalcDlg::OpenRanges() {
         if (row.bMarked && nFinest < 0) {
             nFinest = static_cast<int>(i);
         }
+        if (row.bCurrent) {
+            row.note = "current range";
+        }
+        if (row.bMarked) {
+            row.note += (row.note.empty() ? "" : ", ") + std::string("records ") +
+                        spanwise::EscapeNonPrinting(m_strFittedDuration);
+        }
         rows.push_back(std::move(row));
     }
     std::string note;
@@ -160,7 +167,7 @@ void CRecordingCalcDlg::OpenRanges() {
         std::make_unique<CRangesDlg>(GetHost(), this, std::move(rows), m_nTimeRange, note),
         [this](CRangesDlg& dlgRanges, int nResult) {
             if (nResult == IDOK) {
-                OnUserPick(IDC_TIME_RANGE, dlgRanges.GetChosenRow());
+                PickForUser(IDC_TIME_RANGE, dlgRanges.GetChosenRow());
             }
         });
 }

@@ -11,7 +11,8 @@ class CDialog;
 // A dialog as the page draws it, handed over as JSON when it opens.
 
 // The CSS font-family list for a face: its names (GetFaceNames), then the faces that stand in for
-// it where it is not installed, then the browser's sans-serif.
+// it where it is not installed, then the browser's sans-serif. The browser makes bold text in the
+// face it takes.
 std::string FontFamilies(const std::string& face);
 
 // The CSS font of the dialog's template: its point size and the families for its face.

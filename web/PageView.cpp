@@ -7,9 +7,9 @@
 #include "controls/DialogLayout.h"
 #include "controls/Mnemonics.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 using namespace ctl;
 
@@ -29,11 +29,8 @@ std::string CssColour(COLORREF colour) {
 } // namespace
 
 CPageView::CPageView(CDialog& dlg, int nHandle, CJsonWriter& changes)
-    : CControlView(dlg), m_nHandle(nHandle), m_changes(changes),
-      m_shownEntries(dlg.Controls().size()) {
+    : CControlView(dlg), m_nHandle(nHandle), m_changes(changes) {
     Attach();
-    // The opening is read as a whole, not announced.
-    m_changedFields.clear();
 }
 
 CJsonWriter& CPageView::Write(const CControlState& control, const char* what) {
@@ -43,27 +40,22 @@ CJsonWriter& CPageView::Write(const CControlState& control, const char* what) {
 
 void CPageView::ShowText(const CControlState& control) {
     Write(control, "text").Value(ShownCaption(control.Template(), control.m_strText)).EndArray();
-    const CDialog& dlg = *GetDialog();
+}
+
+void CPageView::ShowAccessibleName(const CControlState& control, const std::string& name) {
+    // The page names the other controls by the captions it draws for them.
     if (CDialog::IsLiveField(control) &&
-        GetNamingControl(dlg.Template(), control.GetIndex()) >= 0) {
-        Write(control, "name").Value(dlg.GetAccessibleName(control)).EndArray();
-        if (std::find(m_changedFields.begin(), m_changedFields.end(), &control) ==
-            m_changedFields.end()) {
-            m_changedFields.push_back(&control);
-        }
+        GetNamingControl(GetDialog()->Template(), control.GetIndex()) >= 0) {
+        Write(control, "name").Value(name).EndArray();
     }
 }
 
+void CPageView::Announce(const std::string& text) {
+    m_strAnnouncement += (m_strAnnouncement.empty() ? "" : ", ") + text;
+}
+
 std::string CPageView::TakeAnnouncement() {
-    std::string announcement;
-    for (const CControlState* pField : m_changedFields) {
-        if (pField->m_bVisible) {
-            announcement +=
-                (announcement.empty() ? "" : ", ") + GetDialog()->GetAnnouncement(*pField);
-        }
-    }
-    m_changedFields.clear();
-    return announcement;
+    return std::exchange(m_strAnnouncement, std::string());
 }
 
 void CPageView::ShowEntries(const CControlState& control) {
@@ -79,24 +71,17 @@ void CPageView::ShowEntries(const CControlState& control) {
                 m_changes.Value(cell);
             }
             m_changes.EndArray().Field("bar", static_cast<int>(std::lround(row.dBar * 10000)));
-            m_changes.Field("current", row.bCurrent).Field("marked", row.bMarked).EndObject();
+            m_changes.Field("current", row.bCurrent).Field("marked", row.bMarked);
+            m_changes.Field("note", row.note).EndObject();
         }
         m_changes.EndArray().EndObject().EndArray();
-        ShowSelection(control);
         return;
     }
-    // A list refilled with the entries it had (the same model's memories, the same range window)
-    // keeps its options in the page: only the selection may have changed.
-    std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
-    if (control.m_entries != shown) {
-        shown = control.m_entries;
-        Write(control, "entries").BeginArray();
-        for (const std::string& entry : shown) {
-            m_changes.Value(entry);
-        }
-        m_changes.EndArray().EndArray();
+    Write(control, "entries").BeginArray();
+    for (const std::string& entry : control.m_entries) {
+        m_changes.Value(entry);
     }
-    ShowSelection(control);
+    m_changes.EndArray().EndArray();
 }
 
 void CPageView::ShowSelection(const CControlState& control) {

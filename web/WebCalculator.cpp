@@ -36,18 +36,20 @@ void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
     std::vector<std::string> refused;
     const auto nPairs = pairs["length"].as<unsigned>();
     for (unsigned i = 0; i < nPairs; ++i) {
-        const std::string list = pairs[i][0].as<std::string>();
-        const std::string value = pairs[i][1].as<std::string>();
+        const auto list = pairs[i][0].as<std::string>();
+        const auto value = pairs[i][1].as<std::string>();
         if (!spanwise::IsListName(list)) {
             continue;
         }
-        const std::string word = list + "=" + value;
+        std::string word = list;
+        word.append(1, '=').append(value);
         if (value.find('+') != std::string::npos) {
-            std::string blanks = value;
-            std::replace(blanks.begin(), blanks.end(), '+', ' ');
-            std::string ignored;
-            if (spanwise::ApplyPick(m_calc, word, ignored) ||
-                spanwise::ApplyPick(m_calc, list + "=" + blanks, ignored)) {
+            std::string blanks = word;
+            std::replace(blanks.begin() + static_cast<std::ptrdiff_t>(list.size()), blanks.end(),
+                         '+', ' ');
+            spanwise::CPickRefusal ignored;
+            if (spanwise::TryPick(m_calc, word, ignored) ||
+                spanwise::TryPick(m_calc, blanks, ignored)) {
                 continue;
             }
         }
@@ -56,11 +58,7 @@ void CWebCalculator::ApplyAddress(const emscripten::val& pairs) {
             refused.push_back(std::move(message));
         }
     }
-    std::string message;
-    for (const std::string& line : refused) {
-        message += (message.empty() ? "" : "\n") + line;
-    }
-    if (!message.empty()) {
+    if (const std::string message = RefusedPicksMessage(refused); !message.empty()) {
         m_calc.ShowMessage(message);
     }
 }
@@ -75,9 +73,7 @@ emscripten::val CWebCalculator::GetSelectionWords() const {
 
 void CWebCalculator::Pick(int nHandle, int nIndex, int nPosition) {
     WithDialog(m_host, nHandle, nIndex, [nPosition](const CWebHost::COpenDialog& open, int nID) {
-        if (!open.pDlg->OnUserPick(nID, nPosition) && nID != -1) {
-            open.pView->ShowSelection(*open.pDlg->FindControl(nID));
-        }
+        open.pDlg->OnUserPick(nID, nPosition);
     });
 }
 

@@ -22,15 +22,15 @@ public:
     void Open() { m_calc.Show(); }
     // The picks of the page's address, [[key, value], ...] as its query holds them (percent-
     // decoded, a '+' left as it is), applied as the window applies its command line's
-    // (ApplyStartPicks): the messages of those that fail in one message box. A key that names no
-    // list is someone else's (utm_source, fbclid) and passed over. A '+' is itself
-    // ("channels=16ch+logic"); where that names no entry, it is the blank form encoders write
-    // ("sampling=Dual-axis+Sampling").
+    // (ApplyStartPicks): the messages of those that fail in one message box, as a window words
+    // them. A key that names no list is someone else's (utm_source, fbclid) and passed over. A '+'
+    // is itself ("channels=16ch+logic"); where that names no entry, it is the blank form encoders
+    // write ("sampling=Dual-axis+Sampling").
     void ApplyAddress(const emscripten::val& pairs);
     // The words that reopen the calculator's state (see spanwise::GetSelectionWords).
     emscripten::val GetSelectionWords() const;
 
-    // A pick of entry nPosition in a list; a refused one has the page show the list's selection
+    // A pick of entry nPosition in a list; of a refused one, the dialog sends the selection
     // again.
     void Pick(int nHandle, int nIndex, int nPosition);
     void Click(int nHandle, int nIndex);

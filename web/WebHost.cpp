@@ -50,6 +50,7 @@ void CWebHost::OpenDialog(CDialog& dlg, DialogEnded onEnded) {
     m_page.call<void>("showDialog", nHandle, DescribeDialog(dlg, nOwner, units));
     m_open.push_back({nHandle, &dlg, std::make_unique<CPageView>(dlg, nHandle, m_changes),
                       std::move(onEnded), units});
+    dlg.OnWindowShown();
 }
 
 std::string CWebHost::FitText(int nHandle, const std::vector<CTextExtent>& extents) {

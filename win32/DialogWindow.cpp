@@ -45,11 +45,13 @@ bool IsHighContrast() {
 
 CWin32DialogWindow::CWin32DialogWindow(ctl::CDialog& dlg, HINSTANCE hInstance,
                                        std::function<void()> onShown)
-    : CControlView(dlg), m_hInstance(hInstance), m_onShown(std::move(onShown)) {
+    : CControlView(dlg), m_pTemplate(&dlg.Template()), m_hInstance(hInstance),
+      m_onShown(std::move(onShown)) {
     const std::size_t nControls = dlg.Controls().size();
     m_controls.assign(nControls, nullptr);
-    m_shownEntries.resize(nControls);
     m_fonts.assign(nControls, nullptr);
+    m_names.resize(nControls);
+    m_colours.assign(nControls, ctl::kNoColour);
 }
 
 CWin32DialogWindow::~CWin32DialogWindow() {
@@ -229,8 +231,7 @@ std::wstring CWin32DialogWindow::AccessibleNameOf(HWND hwndControl) {
     const auto* pWindow = reinterpret_cast<const CWin32DialogWindow*>(
         GetWindowLongPtrW(GetParent(hwndControl), DWLP_USER));
     const CControlState* pControl = pWindow != nullptr ? pWindow->ControlOf(hwndControl) : nullptr;
-    return pControl != nullptr ? Widen(pWindow->GetDialog()->GetAccessibleName(*pControl))
-                               : std::wstring();
+    return pControl != nullptr ? pWindow->m_names[pControl->GetIndex()] : std::wstring();
 }
 
 const CControlState* CWin32DialogWindow::ControlOf(HWND hwnd) const {
@@ -269,11 +270,8 @@ bool CWin32DialogWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (nCode != CBN_SELCHANGE) {
             return false;
         }
-        if (!pDlg->OnUserPick(pControl->GetID(),
-                              static_cast<int>(SendMessageW(hwndControl, CB_GETCURSEL, 0, 0)))) {
-            // The dialog refused the pick: show its selection again.
-            ShowSelection(*pControl);
-        }
+        pDlg->OnUserPick(pControl->GetID(),
+                         static_cast<int>(SendMessageW(hwndControl, CB_GETCURSEL, 0, 0)));
         return true;
     case ControlKind::PushButton:
     case ControlKind::DefPushButton:
@@ -309,8 +307,9 @@ INT_PTR CWin32DialogWindow::OnNotify(const NMHDR& header) {
 
 HFONT CWin32DialogWindow::BoldFontOf(const CControlState& control) {
     if (m_hBoldFont == nullptr) {
-        m_hBoldFont = CreateBoldFont(reinterpret_cast<HFONT>(
-            SendMessageW(m_controls[control.GetIndex()], WM_GETFONT, 0, 0)));
+        m_hBoldFont = CreateBoldFont(
+            reinterpret_cast<HFONT>(SendMessageW(m_controls[control.GetIndex()], WM_GETFONT, 0, 0)),
+            m_pTemplate->fontFace);
     }
     return m_hBoldFont;
 }
@@ -320,7 +319,7 @@ INT_PTR CWin32DialogWindow::OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lPar
     if (pControl == nullptr) {
         return FALSE;
     }
-    const ctl::COLORREF colour = GetDialog()->GetTextColour(*pControl);
+    const ctl::COLORREF colour = m_colours[pControl->GetIndex()];
     if (colour == ctl::kNoColour || IsHighContrast()) {
         return FALSE;
     }
@@ -343,32 +342,22 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
     if (control.GetKind() == ControlKind::ComboBox || control.GetKind() == ControlKind::Icon) {
         return;
     }
-    HWND hwnd = m_controls[control.GetIndex()];
-    const std::wstring text = Widen(control.m_strText);
-    // An edit field that shows the text already keeps its caret where the user left it.
-    if (WindowText(hwnd) != text) {
-        m_bSettingText = true;
-        SetWindowTextW(hwnd, text.c_str());
-        m_bSettingText = false;
-    }
+    m_bSettingText = true;
+    SetWindowTextW(m_controls[control.GetIndex()], Widen(control.m_strText).c_str());
+    m_bSettingText = false;
 }
 
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
-    // A list refilled with the entries it had keeps them: only the selection may have changed.
     if (control.GetKind() == ControlKind::Table) {
         FillListView(m_controls[control.GetIndex()], control, BoldFontOf(control));
-    }
-    std::vector<std::string>& shown = m_shownEntries[control.GetIndex()];
-    if (control.GetKind() == ControlKind::ComboBox && control.m_entries != shown) {
+    } else if (control.GetKind() == ControlKind::ComboBox) {
         HWND hwndList = m_controls[control.GetIndex()];
-        shown = control.m_entries;
         SendMessageW(hwndList, CB_RESETCONTENT, 0, 0);
-        for (const std::string& entry : shown) {
+        for (const std::string& entry : control.m_entries) {
             SendMessageW(hwndList, CB_INSERTSTRING, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(Widen(entry).c_str()));
         }
     }
-    ShowSelection(control);
 }
 
 void CWin32DialogWindow::ShowSelection(const CControlState& control) {
@@ -438,7 +427,18 @@ void CWin32DialogWindow::ShowFocus(const CControlState& control) {
                  TRUE);
 }
 
-void CWin32DialogWindow::ShowTextColour(const CControlState& control, ctl::COLORREF /*colour*/) {
-    // The colour is asked for again when the control is drawn (WM_CTLCOLORSTATIC).
+void CWin32DialogWindow::ShowAccessibleName(const CControlState& control, const std::string& name) {
+    m_names[control.GetIndex()] = Widen(name);
+}
+
+void CWin32DialogWindow::ShowTextColour(const CControlState& control, ctl::COLORREF colour) {
+    // Windows asks for it when it draws the control (WM_CTLCOLORSTATIC).
+    m_colours[control.GetIndex()] = colour;
     InvalidateRect(m_controls[control.GetIndex()], nullptr, TRUE);
+}
+
+void CWin32DialogWindow::Announce(const std::string& text) {
+    // The hook for the notification Windows offers screen readers for text that is not the
+    // focus's own: the text is kept (GetLastAnnouncement), not yet raised as an event.
+    m_strLastAnnouncement = text;
 }

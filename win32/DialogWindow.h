@@ -3,6 +3,7 @@
 #include "WindowsApi.h"
 
 #include "controls/ControlView.h"
+#include "controls/DialogTemplate.h"
 
 #include <functional>
 #include <string>
@@ -33,6 +34,8 @@ public:
     void End(int nResult);
 
     HWND GetHwnd() const { return m_hwnd; }
+    // What screen readers were last to say at the end of a user's action; empty for nothing yet.
+    const std::string& GetLastAnnouncement() const { return m_strLastAnnouncement; }
 
 protected:
     void ShowText(const ctl::CControlState& control) override;
@@ -43,7 +46,10 @@ protected:
     void ShowFont(const ctl::CControlState& control) override;
     void ShowToolTip(const ctl::CControlState& control) override;
     void ShowFocus(const ctl::CControlState& control) override;
+    void ShowAccessibleName(const ctl::CControlState& control, const std::string& name) override;
     void ShowTextColour(const ctl::CControlState& control, ctl::COLORREF colour) override;
+    // Kept for Windows' notification to screen readers (GetLastAnnouncement).
+    void Announce(const std::string& text) override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT nMessage, WPARAM wParam, LPARAM lParam);
@@ -65,14 +71,18 @@ private:
     // The control whose real control is hwnd, or nullptr.
     const ctl::CControlState* ControlOf(HWND hwnd) const;
 
+    const ctl::CDialogTemplate* m_pTemplate;
     HINSTANCE m_hInstance;
     std::function<void()> m_onShown;
     HWND m_hwnd = nullptr;
-    // By control index, in template order: the real control, the entries its list shows now
-    // and the font made for it (nullptr: the dialog's font).
+    // By control index, in template order: the real control, the font made for it (nullptr: the
+    // dialog's font), and the name and text colour the dialog gave it, which Windows asks for
+    // later (WM_GETOBJECT, WM_CTLCOLORSTATIC).
     std::vector<HWND> m_controls;
-    std::vector<std::vector<std::string>> m_shownEntries;
     std::vector<HFONT> m_fonts;
+    std::vector<std::wstring> m_names;
+    std::vector<ctl::COLORREF> m_colours;
+    std::string m_strLastAnnouncement;
     HFONT m_hBoldFont = nullptr;
     HWND m_hwndToolTip = nullptr;
     bool m_bSettingText = false; // an edit field's change notice is the dialog's own

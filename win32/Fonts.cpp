@@ -6,55 +6,84 @@
 
 #include "controls/FontFaces.h"
 
-#include <map>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
 // Every system maps this name to its dialog face: the last resort.
 const wchar_t kSystemDialogFace[] = L"MS Shell Dlg 2";
 
-int CALLBACK OnFontFamily(const LOGFONTW* /*pLogFont*/, const TEXTMETRICW* /*pMetric*/,
-                          DWORD /*dwType*/, LPARAM lParam) {
-    *reinterpret_cast<bool*>(lParam) = true;
-    return 0;
-}
-
-bool IsFaceInstalled(const std::wstring& face) {
-    if (face.empty() || face.size() >= LF_FACESIZE) {
-        return false;
-    }
-    LOGFONTW lf{};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    face.copy(lf.lfFaceName, face.size());
+// What EnumFontFamiliesExW found: whether any style of the face, and whether a bold one.
+struct CFaceStyles {
     bool bFound = false;
-    HDC hdc = GetDC(nullptr);
-    EnumFontFamiliesExW(hdc, &lf, OnFontFamily, reinterpret_cast<LPARAM>(&bFound), 0);
-    ReleaseDC(nullptr, hdc);
-    return bFound;
+    bool bBold = false;
+};
+
+int CALLBACK OnFaceStyle(const LOGFONTW* pLogFont, const TEXTMETRICW* /*pMetric*/, DWORD /*dwType*/,
+                         LPARAM lParam) {
+    auto& styles = *reinterpret_cast<CFaceStyles*>(lParam);
+    styles.bFound = true;
+    styles.bBold = styles.bBold || pLogFont->lfWeight >= FW_SEMIBOLD;
+    return 1;
 }
 
-std::wstring FindFace(const std::string& face) {
-    for (const std::vector<std::string>& faces :
-         {ctl::GetFaceNames(face), ctl::GetStandInFaces()}) {
-        for (const std::string& candidate : faces) {
-            if (std::wstring wide = Widen(candidate); IsFaceInstalled(wide)) {
-                return wide;
-            }
-        }
+int CALLBACK OnJapaneseFace(const LOGFONTW* pLogFont, const TEXTMETRICW* /*pMetric*/,
+                            DWORD /*dwType*/, LPARAM lParam) {
+    auto& faces = *reinterpret_cast<std::vector<std::string>*>(lParam);
+    // Vertical-writing faces ("@MS Gothic") are not for dialogs.
+    const std::string face = Narrow(pLogFont->lfFaceName);
+    if (!face.empty() && face[0] != '@' &&
+        std::find(faces.begin(), faces.end(), face) == faces.end()) {
+        faces.push_back(face);
     }
-    return kSystemDialogFace;
+    return 1;
+}
+
+// The system's fonts, as the face resolution asks them.
+class CWin32Fonts final : public ctl::IInstalledFonts {
+public:
+    bool IsInstalled(const std::string& face) const override { return StylesOf(face).bFound; }
+    bool HasBoldStyle(const std::string& face) const override { return StylesOf(face).bBold; }
+    std::vector<std::string> JapaneseFaces() const override {
+        std::vector<std::string> faces;
+        LOGFONTW lf{};
+        lf.lfCharSet = SHIFTJIS_CHARSET;
+        HDC hdc = GetDC(nullptr);
+        EnumFontFamiliesExW(hdc, &lf, OnJapaneseFace, reinterpret_cast<LPARAM>(&faces), 0);
+        ReleaseDC(nullptr, hdc);
+        return faces;
+    }
+
+private:
+    static CFaceStyles StylesOf(const std::string& face) {
+        CFaceStyles styles;
+        const std::wstring wide = Widen(face);
+        if (wide.empty() || wide.size() >= LF_FACESIZE) {
+            return styles;
+        }
+        LOGFONTW lf{};
+        lf.lfCharSet = DEFAULT_CHARSET;
+        wide.copy(lf.lfFaceName, wide.size());
+        HDC hdc = GetDC(nullptr);
+        EnumFontFamiliesExW(hdc, &lf, OnFaceStyle, reinterpret_cast<LPARAM>(&styles), 0);
+        ReleaseDC(nullptr, hdc);
+        return styles;
+    }
+};
+
+std::wstring CachedFace(const std::string& face, bool bBold) {
+    static const CWin32Fonts fonts;
+    static ctl::CFaceResolver resolver(fonts);
+    const std::string resolved = resolver.Resolve(face, bBold);
+    return resolved.empty() ? std::wstring(kSystemDialogFace) : Widen(resolved);
 }
 
 } // namespace
 
 std::wstring ResolveFontFace(const std::string& face) {
-    // Asked for each dialog and font; the installed fonts are enumerated once per face.
-    static std::map<std::string, std::wstring> resolved;
-    const auto found = resolved.find(face);
-    if (found != resolved.end()) {
-        return found->second;
-    }
-    return resolved[face] = FindFace(face);
+    return CachedFace(face, false);
 }
 
 HFONT CreateRequestedFont(const ctl::CFontRequest& request, UINT nDpi) {
@@ -66,7 +95,7 @@ HFONT CreateRequestedFont(const ctl::CFontRequest& request, UINT nDpi) {
     lf.lfClipPrecision = CLIP_STROKE_PRECIS;
     lf.lfQuality = DRAFT_QUALITY;
     lf.lfPitchAndFamily = FF_MODERN | VARIABLE_PITCH;
-    const std::wstring face = ResolveFontFace(request.faceName);
+    const std::wstring face = CachedFace(request.faceName, request.nWeight >= FW_SEMIBOLD);
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&lf);
 }
@@ -86,12 +115,15 @@ UINT GetWindowDpi(HWND hwnd) {
     return nDpi > 0 ? static_cast<UINT>(nDpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
-HFONT CreateBoldFont(HFONT hFont) {
+HFONT CreateBoldFont(HFONT hFont, const std::string& face) {
     LOGFONTW lf{};
     if (GetObjectW(hFont != nullptr ? hFont : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf) ==
         0) {
         return nullptr;
     }
     lf.lfWeight = FW_BOLD;
+    const std::wstring boldFace = CachedFace(face, true);
+    boldFace.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    lf.lfFaceName[std::min<std::size_t>(boldFace.size(), LF_FACESIZE - 1)] = L'\0';
     return CreateFontIndirectW(&lf);
 }

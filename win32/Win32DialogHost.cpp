@@ -17,7 +17,7 @@ void CWin32DialogHost::OpenDialog(ctl::CDialog& dlg, ctl::DialogEnded onEnded) {
     HWND hwndOwner = pParent != nullptr ? pParent->pWindow->GetHwnd() : InnermostWindow();
     CWin32DialogWindow window(dlg, m_hInstance, [this, &window] {
         if (window.GetDialog() != nullptr) {
-            ShowPendingBoxes(*window.GetDialog());
+            window.GetDialog()->OnWindowShown();
         }
         if (m_onShown && window.GetDialog() != nullptr) {
             m_onShown(*window.GetDialog(), window.GetHwnd());
@@ -52,10 +52,6 @@ void CWin32DialogHost::ShowMessageBox(ctl::CDialog& owner, const std::string& te
                                       const std::string& caption, unsigned nType,
                                       ctl::DialogEnded onClosed) {
     const COpen* pOwner = Find(owner);
-    if (pOwner == nullptr && !owner.IsShown()) {
-        m_pending.push_back({&owner, text, caption, nType, std::move(onClosed)});
-        return;
-    }
     HWND hwndOwner = pOwner != nullptr ? pOwner->pWindow->GetHwnd() : InnermostWindow();
     MessageBoxW(hwndOwner, BreakLongRuns(Widen(text), hwndOwner).c_str(), Widen(caption).c_str(),
                 nType);
@@ -80,18 +76,6 @@ CWin32DialogHost::COpen* CWin32DialogHost::Find(const ctl::CDialog& dlg) const {
     const auto found = std::find_if(m_open.begin(), m_open.end(),
                                     [&dlg](const COpen* pOpen) { return pOpen->pDlg == &dlg; });
     return found != m_open.end() ? *found : nullptr;
-}
-
-void CWin32DialogHost::ShowPendingBoxes(ctl::CDialog& dlg) {
-    // Each box is taken off the list before it shows: while it is open, more may come.
-    const auto isForDlg = [&dlg](const CPendingBox& box) { return box.pOwner == &dlg; };
-    for (auto found = std::find_if(m_pending.begin(), m_pending.end(), isForDlg);
-         found != m_pending.end();
-         found = std::find_if(m_pending.begin(), m_pending.end(), isForDlg)) {
-        CPendingBox box = std::move(*found);
-        m_pending.erase(found);
-        ShowMessageBox(dlg, box.text, box.caption, box.nType, std::move(box.onClosed));
-    }
 }
 
 bool CWin32DialogHost::Remove(COpen* pOpen) {

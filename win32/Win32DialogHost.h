@@ -43,24 +43,13 @@ private:
         ctl::DialogEnded onEnded;
     };
 
-    // A message box for a dialog not shown yet, shown over its window once that opens.
-    struct CPendingBox {
-        const ctl::CDialog* pOwner;
-        std::string text;
-        std::string caption;
-        unsigned nType;
-        ctl::DialogEnded onClosed;
-    };
-
     COpen* Find(const ctl::CDialog& dlg) const;
-    void ShowPendingBoxes(ctl::CDialog& dlg);
     // Takes pOpen off the list; false when it was not on it (it has ended already).
     bool Remove(COpen* pOpen);
     HWND InnermostWindow() const;
 
     HINSTANCE m_hInstance;
     std::vector<COpen*> m_open; // the innermost last
-    std::vector<CPendingBox> m_pending;
     CWin32Clipboard m_clipboard;
     ShownHandler m_onShown;
 };

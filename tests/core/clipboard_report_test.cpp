@@ -19,7 +19,7 @@ enum class Failure { None, Open, Empty, SetData };
 // message boxes instead of showing them.
 class CFakeHost final : public IDialogHost, public IClipboard {
 public:
-    void OpenDialog(CDialog& /*dlg*/, DialogEnded /*onEnded*/) override {}
+    void OpenDialog(CDialog& dlg, DialogEnded /*onEnded*/) override { dlg.OnWindowShown(); }
     void CloseDialog(CDialog& /*dlg*/, int /*nResult*/) override {}
     void RunUntilEnded(CDialog& /*dlg*/) override {}
     void ShowMessageBox(CDialog& /*owner*/, const std::string& text, const std::string& caption,
@@ -72,7 +72,7 @@ public:
 
 class ClipboardReport : public ::testing::Test {
 protected:
-    void SetUp() override { dlg.Create(); }
+    void SetUp() override { dlg.Open(); }
 
     CFakeHost host;
     CRecordingCalcDlg dlg{host};

@@ -123,6 +123,7 @@ TEST(FitRecordingTime, SaysWhyAndChangesNothingWhenItCannot) {
     for (const CCase& c : kCases) {
         CHeadlessHost host;
         CCalculator calc(host);
+        calc.Show();
         const std::string before = calc.GetReport();
         EXPECT_FALSE(calc.FitRecordingTime(c.duration));
         EXPECT_EQ(calc.GetReport(), before);

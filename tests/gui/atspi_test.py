@@ -14,74 +14,15 @@ Usage: atspi_test.py SPANWISE SPANWISE_CLI
 
 import json
 import os
-import signal
 import subprocess
 import sys
-import tempfile
 import time
+
+from xsession import Session
 
 LISTS = ["Model Number", "Internal Memory", "Function", "Sampling", "Sable Scanner Unit",
          "Channels", "Time-axis Range"]
 WAIT_S = 15
-
-
-def descendants(pid):
-    """The ids of every process below pid, found through /proc."""
-    children = {}
-    for entry in os.listdir("/proc"):
-        if entry.isdigit():
-            try:
-                with open(f"/proc/{entry}/stat") as stat:
-                    ppid = int(stat.read().rsplit(")", 1)[1].split()[1])
-            except OSError:
-                continue
-            children.setdefault(ppid, []).append(int(entry))
-    found, todo = [], [pid]
-    while todo:
-        for child in children.get(todo.pop(), []):
-            found.append(child)
-            todo.append(child)
-    return found
-
-
-def stop(pids):
-    for pid in pids:
-        try:
-            os.kill(pid, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
-
-
-class Session:
-    """Xvfb and a D-Bus session, with the environment that reaches them."""
-
-    def __enter__(self):
-        self.runtime = tempfile.TemporaryDirectory()
-        read_fd, write_fd = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten",
-             "tcp"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as display:
-            os.environ["DISPLAY"] = ":" + display.readline().strip()
-        # The accessibility bus is made in XDG_RUNTIME_DIR: one of its own for this session.
-        os.environ["XDG_RUNTIME_DIR"] = self.runtime.name
-        for name in ["WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"]:
-            os.environ.pop(name, None)
-        out = subprocess.run(["dbus-launch", "--sh-syntax"], check=True, capture_output=True,
-                             text=True).stdout
-        for line in out.splitlines():
-            if "=" in line and line.startswith("DBUS_"):
-                name, value = line.rstrip(";").split("=", 1)
-                os.environ[name] = value.strip("'")
-        self.dbus_pid = int(os.environ["DBUS_SESSION_BUS_PID"])
-        return self
-
-    def __exit__(self, *_):
-        stop(descendants(self.dbus_pid) + [self.dbus_pid])
-        self.xvfb.terminate()
-        self.xvfb.wait()
-        self.runtime.cleanup()
 
 
 class Checks:
@@ -102,10 +43,12 @@ def main(spanwise, cli):
         checks = Checks()
         heard = []
 
-        # An object may be gone by the time its event is read.
+        # An object may be gone by the time its event is read. A shown label's name is what
+        # the label is and shows; the window's announcements are a notification's.
         def hear(event):
             try:
-                heard.append(event.source.name)
+                if event.source.getRoleName() == "label" and showing(event.source):
+                    heard.append(event.source.name)
             except GLib.Error:
                 pass
 
@@ -201,6 +144,16 @@ def main(spanwise, cli):
             window = windows(find_app())[0]
             found = controls(window)
             checks.equal("lists", [c.name for c in found.get("combo box", [])], LISTS)
+            # Each list carries its shown entry as its text and as the selected item of its one
+            # child, the drop-down's list.
+            opening = cli_state()
+            for combo, name in zip(found.get("combo box", []), opening["lists"]):
+                entries = opening["lists"][name]
+                text = combo.queryText()
+                checks.equal(f"{name}: text", text.getText(0, text.characterCount),
+                             entries["entries"][entries["selected"]])
+                checks.equal(f"{name}: selected child", list(combo[0].queryTable().getSelectedRows()),
+                             [entries["selected"]])
             expect_fields(window, cli_state(), "opening")
             checks.equal("focusable controls without a name", unnamed(window), [])
 
@@ -268,6 +221,10 @@ def main(spanwise, cli):
                     checks.equal("Ranges: columns",
                                  [table.getColumnDescription(i) for i in range(table.nColumns)],
                                  ["Time-axis Range", "Sampling Period", "Maximum Recording Time"])
+                    current = rec["lists"]["range"]["selected"]
+                    checks.equal("Ranges: the current row says so",
+                                 table.getAccessibleAt(current, 2).name,
+                                 f"{rec['recording_time']}, current range")
                 key(0xFF1B)  # Escape
                 pump(WAIT_S, lambda: len(windows(find_app())) == 1)
         finally:

@@ -17,9 +17,9 @@ self.addEventListener('install', (event) => {
     // The first version takes the files from the browser's cache, where the visit that installs
     // it has just put them, so that a visit fetches each file once. A new version asks past that
     // cache, so that it holds the new files.
-    const cache = self.registration.active ? 'no-cache' : 'force-cache';
+    const cacheMode = self.registration.active ? 'no-cache' : 'force-cache';
     const requests = FILES.map((file) =>
-        new Request(file === PAGE ? PAGE_ADDRESS : file, { cache }));
+        new Request(file === PAGE ? PAGE_ADDRESS : file, { cache: cacheMode }));
     event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests)));
     // Takes over from the old version as soon as it is installed, not once every page it serves
     // has closed. Not waited for: it settles only once this worker is active.

@@ -241,6 +241,7 @@ TEST(Win32Dialog, TheFitBoxOutlivesABadEntryWithItsTextSelectedAndOffersItWhenRe
     const std::string typed = "2 fortnights";
     ctl::CHeadlessHost headless;
     CCalculator expected(headless);
+    expected.Show();
     ASSERT_FALSE(expected.FitRecordingTime(typed));
     ASSERT_EQ(headless.Messages().size(), 1U);
 

@@ -6,8 +6,8 @@
 // the installation has stopped, with Close once it has finished.
 //
 // Usage: spanwise_installer_driver TITLE TEXT
-//   TITLE: how the windows are titled ("Spanwise VERSION Setup", "Spanwise VERSION Uninstall"). Exit
-//   status 0 when the box came and was answered, 1 when none came within a minute.
+//   TITLE: how the windows are titled ("Spanwise VERSION Setup", "Spanwise VERSION Uninstall").
+//   Exit status 0 when the box came and was answered, 1 when none came within a minute.
 
 #include "win32/WindowsApi.h"
 

@@ -91,10 +91,13 @@ TEST(Win32StartPicks, TheWindowOpensWithThePicksAndOneRefusedIsReportedOverIt) {
     const CProgram program({"model=Cedar", "range=bogus", "function=REC"});
     HWND hwndCalc = program.WaitForWindow(Widen(kRecordingCalcTemplate.title));
     ASSERT_NE(hwndCalc, nullptr);
-    // spanwise-cli's message for the same pick in the same state.
-    const CCliRun cli = RunCli({"model=Cedar", "range=bogus"});
-    ASSERT_EQ(cli.nExit, 2);
-    const std::string message = SplitLines(cli.err).at(0).substr(sizeof "spanwise-cli: " - 1);
+    // The message for the same pick in the same state, in a window's words.
+    ctl::CHeadlessHost headless;
+    spanwise::CCalculator refusing(headless);
+    spanwise::CPickRefusal refusal;
+    ASSERT_TRUE(spanwise::TryPick(refusing, "model=Cedar", refusal));
+    ASSERT_FALSE(spanwise::TryPick(refusing, "range=bogus", refusal));
+    const std::string message = spanwise::WindowWords(refusal);
     HWND hwndBox = program.WaitForWindow(L"spanwise", hwndCalc);
     ASSERT_NE(hwndBox, nullptr) << "a message box over the calculator";
     EXPECT_EQ(WindowTextUtf8(GetDlgItem(hwndBox, 0xFFFF)), message);
