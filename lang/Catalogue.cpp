@@ -112,4 +112,8 @@ std::string TranslateFormat(const char* pattern, std::initializer_list<std::stri
     return FormatText(Translate(pattern), args);
 }
 
+std::string CommandLineFormat(const char* pattern, std::initializer_list<std::string_view> args) {
+    return TranslateFormat(pattern, args);
+}
+
 } // namespace spanwise::lang

@@ -61,4 +61,9 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
 // Translate(pattern), then FormatText.
 std::string TranslateFormat(const char* pattern, std::initializer_list<std::string_view> args);
 
+// TranslateFormat for a message only the command lines show, wherever it is written: its
+// translation is in the command lines' table (AddCommandLineCatalogues), which the web page does
+// not download.
+std::string CommandLineFormat(const char* pattern, std::initializer_list<std::string_view> args);
+
 } // namespace spanwise::lang

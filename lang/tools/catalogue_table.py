@@ -7,7 +7,9 @@ A part holds the texts of some sources, by the PO file's locations: "core" every
 elsewhere than the command lines (what the window programs and the web page need),
 "commandline" the texts only the programs' command lines show (spanwise-cli's help and messages,
 the window programs' help), which the page then does not download. Texts of files that are not
-C++ (the desktop entry) are in neither: the build merges them into their files.
+C++ (the desktop entry) are in neither: the build merges them into their files. A text written
+with CommandLineFormat, which the template notes as "the command line's wording", is the command
+lines' wherever it is written.
 
 Usage: catalogue_table.py core|commandline OUTPUT.cpp po/ja.po [po/xx.po ...]
 """
@@ -47,10 +49,12 @@ def read_po(path, with_locations=False):
     def finish():
         if entry is not None and "msgid" in entry:
             item = (entry["msgid"], entry.get("msgstr", ""), entry["fuzzy"])
-            entries.append(item + (entry["files"],) if with_locations else item)
+            files = entry["files"] + ["(command line)"] * (COMMAND_LINE_NOTE in entry["notes"])
+            entries.append(item + (files,) if with_locations else item)
 
     flags = []
     files = []
+    notes = []
     with open(path, encoding="utf-8") as po:
         for number, line in enumerate(po, 1):
             line = line.rstrip("\n")
@@ -59,6 +63,8 @@ def read_po(path, with_locations=False):
                     continue
                 if line.startswith("#,"):
                     flags += [flag.strip() for flag in line[2:].split(",")]
+                elif line.startswith("#."):
+                    notes.append(line[2:].strip())
                 elif line.startswith("#:"):
                     files += [place.rsplit(":", 1)[0] if place[-1:].isdigit() else place
                               for place in line[2:].split()]
@@ -66,9 +72,11 @@ def read_po(path, with_locations=False):
                     continue
                 elif line.startswith("msgid "):
                     finish()
-                    entry = {"fuzzy": "fuzzy" in flags, "msgid": unquote(line[6:]), "files": files}
+                    entry = {"fuzzy": "fuzzy" in flags, "msgid": unquote(line[6:]), "files": files,
+                             "notes": notes}
                     flags = []
                     files = []
+                    notes = []
                     field = "msgid"
                 elif line.startswith("msgstr "):
                     entry["msgstr"] = unquote(line[7:])
@@ -88,11 +96,16 @@ def cpp_literal(text):
     return '"' + escaped.replace("\t", "\\t").replace("\r", "\\r") + '"'
 
 
+COMMAND_LINE_NOTE = "the command line's wording"
+
+
 def is_command_line(name):
     return name.startswith("cli/") or name == "app/CommandLine.cpp"
 
 
 def in_part(part, files):
+    if "(command line)" in files:
+        return part == "commandline"
     cpp = [name for name in files if name.endswith((".cpp", ".h"))]
     if part == "commandline":
         return bool(cpp) and all(is_command_line(name) for name in cpp)

@@ -72,6 +72,11 @@ ja fit 1000d model=Hazel >"$work/fit" || status=$?
 if [ "$status" != 3 ] || ! grep -q '記録できる時間軸レンジはありません' "$work/fit"; then
     fail "fit's message is not Japanese (status $status)"
 fi
+status=0
+ja state model=Bogus >/dev/null 2>"$work/err" || status=$?
+if [ "$status" != 2 ] || ! grep -q 'model リストの項目ではありません' "$work/err"; then
+    fail "a refused pick is not told in Japanese (status $status)"
+fi
 for pair in "3日|3d" "1時間30分|1h30min" "2秒|2s" "500ミリ秒|500ms" "20マイクロ秒|20us" "1日 2時間|1d2h"; do
     [ "$(ja fit "${pair%|*}" --json model=Cedar)" = "$(ja fit "${pair#*|}" --json model=Cedar |
         sed "s/\"duration\":\"${pair#*|}\"/\"duration\":\"${pair%|*}\"/")" ] ||
