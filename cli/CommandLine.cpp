@@ -314,6 +314,7 @@ bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
+    lang::AddCoreCatalogues();
     lang::AddCommandLineCatalogues();
     std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     // --lang speaks its language for this run only.

@@ -30,10 +30,24 @@ void AddCatalogues(const CCatalogue* catalogues, std::size_t nCount) {
     }
 }
 
+std::vector<std::string> GetCatalogueCodes() {
+    std::vector<std::string> codes;
+    for (const CAddedCatalogues& entry : AddedCatalogues()) {
+        for (std::size_t i = 0; i < entry.nCount; ++i) {
+            if (std::find(codes.begin(), codes.end(), entry.catalogues[i].code) == codes.end()) {
+                codes.emplace_back(entry.catalogues[i].code);
+            }
+        }
+    }
+    return codes;
+}
+
 const CCatalogue* FindCatalogue(std::string_view code) {
-    for (std::size_t i = 0; i < GetCatalogueCount(); ++i) {
-        if (code == GetCatalogue(i).code) {
-            return &GetCatalogue(i);
+    for (const CAddedCatalogues& entry : AddedCatalogues()) {
+        for (std::size_t i = 0; i < entry.nCount; ++i) {
+            if (code == entry.catalogues[i].code) {
+                return &entry.catalogues[i];
+            }
         }
     }
     return nullptr;
@@ -52,10 +66,12 @@ const char* TranslateIn(const CCatalogue* catalogue, const char* text) {
 
 std::vector<std::string> GetEveryTranslation(const char* text) {
     std::vector<std::string> names{text};
-    for (std::size_t i = 0; i < GetCatalogueCount(); ++i) {
-        const char* translated = TranslateIn(&GetCatalogue(i), text);
-        if (std::find(names.begin(), names.end(), translated) == names.end()) {
-            names.emplace_back(translated);
+    for (const CAddedCatalogues& entry : AddedCatalogues()) {
+        for (std::size_t i = 0; i < entry.nCount; ++i) {
+            const char* translated = TranslateIn(&entry.catalogues[i], text);
+            if (std::find(names.begin(), names.end(), translated) == names.end()) {
+                names.emplace_back(translated);
+            }
         }
     }
     return names;
@@ -63,14 +79,13 @@ std::vector<std::string> GetEveryTranslation(const char* text) {
 
 const char* Translate(const char* text) {
     const CCatalogue* spoken = GetSpokenCatalogue();
-    const char* translated = TranslateIn(spoken, text);
-    if (translated != text || spoken == nullptr) {
-        return translated;
+    if (spoken == nullptr) {
+        return text;
     }
     for (const CAddedCatalogues& entry : AddedCatalogues()) {
         for (std::size_t i = 0; i < entry.nCount; ++i) {
             if (std::strcmp(entry.catalogues[i].code, spoken->code) == 0) {
-                translated = TranslateIn(&entry.catalogues[i], text);
+                const char* translated = TranslateIn(&entry.catalogues[i], text);
                 if (translated != text) {
                     return translated;
                 }

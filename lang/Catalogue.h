@@ -26,18 +26,20 @@ struct CCatalogue {
     std::size_t nCount;
 };
 
-// The catalogues built in, in the order of SPANWISE_LANGUAGES (cmake/Translations.cmake).
-std::size_t GetCatalogueCount();
-const CCatalogue& GetCatalogue(std::size_t nIndex);
-
-// Adds catalogues of a program's own texts, which Translate looks in after the built-in ones of
-// the same language. Adding the same catalogues again changes nothing.
+// Adds catalogues, which SetLanguage and Translate look in, in the order added. Adding the same
+// catalogues again changes nothing. A program speaks only the languages of what it added.
 void AddCatalogues(const CCatalogue* catalogues, std::size_t nCount);
 
-// Adds the translations of the texts only the programs' command lines show: spanwise-cli's help
-// and messages, the window programs' help. A program that never calls it, the web page, does not
-// carry them.
+// The tables the build writes from po/, one for each language of SPANWISE_LANGUAGES
+// (cmake/Translations.cmake), each in an object file of its own, so that a program that never
+// adds them does not carry them: the core's texts (dialogs, messages, the report), and the texts
+// only the programs' command lines show (spanwise-cli's help and messages, the window programs'
+// help). The web page, which speaks English alone so far, adds neither.
+void AddCoreCatalogues();
 void AddCommandLineCatalogues();
+
+// The languages of the catalogues added, each once, in the order added.
+std::vector<std::string> GetCatalogueCodes();
 
 // The catalogue of a language code ("ja"), or nullptr: English has none.
 const CCatalogue* FindCatalogue(std::string_view code);

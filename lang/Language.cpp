@@ -66,8 +66,8 @@ const CCatalogue* GetSpokenCatalogue() {
 
 std::string LanguageCodes() {
     std::string codes = "en";
-    for (std::size_t i = 0; i < GetCatalogueCount(); ++i) {
-        codes.append(", ").append(GetCatalogue(i).code);
+    for (const std::string& code : GetCatalogueCodes()) {
+        codes.append(", ").append(code);
     }
     return codes;
 }

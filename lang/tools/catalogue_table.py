@@ -135,13 +135,9 @@ def main():
     lines.append("const CCatalogue kCatalogues[] = {")
     lines += [f'    {{"{code}", kMessages_{code}, std::size(kMessages_{code})}},' for code in codes]
     lines += ["};", "", "} // namespace", ""]
-    if part == "core":
-        lines += ["std::size_t GetCatalogueCount() {", "    return std::size(kCatalogues);", "}", "",
-                  "const CCatalogue& GetCatalogue(std::size_t nIndex) {",
-                  "    return kCatalogues[nIndex];", "}", ""]
-    else:
-        lines += ["void AddCommandLineCatalogues() {",
-                  "    AddCatalogues(kCatalogues, std::size(kCatalogues));", "}", ""]
+    function = "AddCoreCatalogues" if part == "core" else "AddCommandLineCatalogues"
+    lines += [f"void {function}() {{", "    AddCatalogues(kCatalogues, std::size(kCatalogues));",
+              "}", ""]
     lines += ["} // namespace spanwise::lang", ""]
     text = "\n".join(lines)
     if not os.path.exists(output) or open(output, encoding="utf-8").read() != text:

@@ -13,7 +13,14 @@
 namespace spanwise::test {
 namespace {
 
-TEST(Language, ChosenFromTheEnvironmentAsTheCLibraryDoes) {
+// The languages a program speaks are those of the catalogues it adds, as spanwise-cli does.
+class Language : public ::testing::Test {
+protected:
+    void SetUp() override { lang::AddCoreCatalogues(); }
+    void TearDown() override { lang::SetLanguage({}); }
+};
+
+TEST_F(Language, ChosenFromTheEnvironmentAsTheCLibraryDoes) {
     struct CCase {
         const char* lcAll;
         const char* lcMessages;
@@ -41,7 +48,7 @@ TEST(Language, ChosenFromTheEnvironmentAsTheCLibraryDoes) {
     EXPECT_EQ(lang::FirstSpokenLanguage({"en-GB", "ja"}), "");
 }
 
-TEST(Language, EnglishWhereNoTranslationIsBuiltIn) {
+TEST_F(Language, EnglishWhereNoTranslationIsBuiltIn) {
     lang::SetLanguage("ja");
     EXPECT_STREQ(lang::Translate("Model Number"), "形名");
     EXPECT_STREQ(lang::Translate("5us/div"), "5us/div"); // notation has no entry
@@ -52,7 +59,7 @@ TEST(Language, EnglishWhereNoTranslationIsBuiltIn) {
     EXPECT_EQ(lang::GetLanguage(), "");
 }
 
-TEST(Language, MessagesKeepTheirArgumentsInEveryLanguage) {
+TEST_F(Language, MessagesKeepTheirArgumentsInEveryLanguage) {
     EXPECT_EQ(lang::FormatText("%2 before %1, 100%%", {"a", "b"}), "b before a, 100%");
     EXPECT_EQ(lang::FormatText("%3 stays, as does % and %", {"a"}), "%3 stays, as does % and %");
     double dSeconds = 0;
