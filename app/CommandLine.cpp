@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "lang/Catalogue.h"
 #include "ui/Calculator.h"
 
 namespace {
@@ -19,7 +20,8 @@ CCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             result.bVersion = true;
         } else if (arg == kScreenshotOption) {
             if (i + 1 >= args.size()) {
-                result.error = std::string(kScreenshotOption) + " needs a file name";
+                result.error =
+                    spanwise::lang::TranslateFormat("%1 needs a file name", {kScreenshotOption});
             } else {
                 result.screenshotFile = args[++i];
             }
@@ -28,7 +30,8 @@ CCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg.size() > 1 && arg[0] == '-') {
             if (result.error.empty()) {
                 // Quoted as typed text: an escape sequence in it must not reach a terminal raw.
-                result.error = "unknown option " + spanwise::QuoteUserText(arg);
+                result.error = spanwise::lang::TranslateFormat("unknown option %1",
+                                                               {spanwise::QuoteUserText(arg)});
             }
         } else {
             result.picks.push_back(arg);
@@ -39,33 +42,30 @@ CCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string HelpText(const std::string& program, const std::string& menuHint,
                      const std::string& notes) {
-    return "Usage: " + program +
-           " [options] [LIST=VALUE ...]\n"
-           "Spanwise: maximum recording length and time of memory recorders.\n"
-           "Opens the calculator window. Pick the model and the recording conditions in the\n"
-           "lists; Copy puts the conditions and the results on the clipboard.\n"
-           "The window menu (" +
-           menuHint +
-           ")\n"
-           "has About; Fit a Recording Time, which picks the finest time-axis range that\n"
-           "records as long as you type (3d, 1h30min, 90 min, 2 hours); and Ranges, every\n"
-           "time-axis range with its recording time and a bar for it: click a row, or\n"
-           "press Enter on it, to pick that range.\n"
-           "\n"
-           "Picks:\n"
-           "  LIST=VALUE opens the window with that entry picked, as spanwise-cli reads it.\n"
-           "  LIST is one of: " +
-           spanwise::ListNames() +
-           ".\n"
-           "  VALUE names an entry of the list as it is at that moment: its text in any\n"
-           "  case, else the beginning of just one entry (model=alder), or #N for the entry\n"
-           "  at position N counted from #0. Picks apply in the order given; one that\n"
-           "  cannot be applied is reported on standard error and in a message box, and\n"
-           "  the window opens with the others.\n"
-           "\n"
-           "Options:\n"
-           "  -h, --help     Print this help and exit.\n"
-           "  --version      Print the version and exit.\n"
-           "\n" +
+    return spanwise::lang::TranslateFormat(
+               "Usage: %1 [options] [LIST=VALUE ...]\n"
+               "Spanwise: maximum recording length and time of memory recorders.\n"
+               "Opens the calculator window. Pick the model and the recording conditions in the\n"
+               "lists; Copy puts the conditions and the results on the clipboard.\n"
+               "The window menu (%2)\n"
+               "has About; Fit a Recording Time, which picks the finest time-axis range that\n"
+               "records as long as you type (3d, 1h30min, 90 min, 2 hours); and Ranges, every\n"
+               "time-axis range with its recording time and a bar for it: click a row, or\n"
+               "press Enter on it, to pick that range.\n"
+               "\n"
+               "Picks:\n"
+               "  LIST=VALUE opens the window with that entry picked, as spanwise-cli reads it.\n"
+               "  LIST is one of: %3.\n"
+               "  VALUE names an entry of the list as it is at that moment: its text in any\n"
+               "  case, else the beginning of just one entry (model=alder), or #N for the entry\n"
+               "  at position N counted from #0. Picks apply in the order given; one that\n"
+               "  cannot be applied is reported on standard error and in a message box, and\n"
+               "  the window opens with the others.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help     Print this help and exit.\n"
+               "  --version      Print the version and exit.\n"
+               "\n",
+               {program, menuHint, spanwise::ListNames()}) +
            notes;
 }

@@ -2,6 +2,7 @@
 
 #include "calc/DurationUnits.h"
 #include "calc/ShownText.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,7 +14,7 @@
 
 namespace spanwise {
 
-const char* const kDurationExamples = "3d, 2d12h, 1h30min, 1.5h or 500ms";
+const char* const kDurationExamples = N_("3d, 2d12h, 1h30min, 1.5h or 500ms");
 
 namespace {
 
@@ -128,23 +129,19 @@ public:
     const std::string& Error() const { return m_strError; }
 
 private:
-    // The message, a sentence in parts, with the example after it when it stays short enough.
-    bool Fail(std::initializer_list<std::string_view> parts, bool bExample = true) {
-        m_strError.clear();
-        for (const std::string_view part : parts) {
-            m_strError.append(part);
-        }
-        const std::string_view example = "; write a duration such as ";
-        if (bExample &&
-            m_strError.size() + example.size() + std::string_view(kDurationExamples).size() <=
-                kLongestDurationMessage) {
-            m_strError.append(example).append(kDurationExamples);
+    // The message, with the example after it when it stays short enough.
+    bool Fail(std::string message, bool bExample = true) {
+        m_strError = std::move(message);
+        const std::string example = lang::TranslateFormat(
+            "%1; write a duration such as %2", {m_strError, lang::Translate(kDurationExamples)});
+        if (bExample && example.size() <= kLongestDurationMessage) {
+            m_strError = example;
         }
         return false;
     }
     bool Unexpected(std::size_t i) {
-        return Fail(
-            {"unexpected ", QuoteTyped(m_strText.substr(i, 1)), " in ", QuoteTyped(m_strText)});
+        return Fail(lang::TranslateFormat(
+            "unexpected %1 in %2", {QuoteTyped(m_strText.substr(i, 1)), QuoteTyped(m_strText)}));
     }
     void SkipSpaces() {
         for (std::size_t n = 0; m_nPos < m_nLength && (n = SpaceLength(m_strText, m_nPos)) > 0;) {
@@ -192,7 +189,9 @@ bool CDurationReader::ReadNumber(std::string& number) {
     const std::size_t start = m_nPos;
     const char first = m_strText[m_nPos];
     if (first == '+') {
-        return Fail({QuoteTyped(m_strText), " has a sign: write the number alone"}, false);
+        return Fail(
+            lang::TranslateFormat("%1 has a sign: write the number alone", {QuoteTyped(m_strText)}),
+            false);
     }
     bool bDigits = false;
     bool bPoint = false;
@@ -220,8 +219,9 @@ bool CDurationReader::ReadNumber(std::string& number) {
     if (IsUnitByte(first)) {
         const std::string word = m_strText.substr(start, UnitEnd(start) - start);
         return IsDurationUnit(word)
-                   ? Fail({"the unit ", QuoteTyped(word), " has no number before it"})
-                   : Fail({QuoteTyped(word), " is not a number"});
+                   ? Fail(lang::TranslateFormat("the unit %1 has no number before it",
+                                                {QuoteTyped(word)}))
+                   : Fail(lang::TranslateFormat("%1 is not a number", {QuoteTyped(word)}));
     }
     return Unexpected(start);
 }
@@ -240,9 +240,14 @@ bool CDurationReader::RefuseExponent(std::size_t numberStart, const std::string&
     }
     const std::string typed = m_strText.substr(numberStart, i - numberStart);
     const std::string plain = PlainForm(number, bNegative ? -nExponent : nExponent);
-    return Fail({QuoteTyped(typed), " is scientific notation, which is not accepted: write ",
-                 plain.empty() ? "it in plain digits" : plain},
-                false);
+    return Fail(
+        plain.empty()
+            ? lang::TranslateFormat("%1 is scientific notation, which is not accepted: write it "
+                                    "in plain digits",
+                                    {QuoteTyped(typed)})
+            : lang::TranslateFormat("%1 is scientific notation, which is not accepted: write %2",
+                                    {QuoteTyped(typed), plain}),
+        false);
 }
 
 // "1,000h" is a thousand hours to some and one to others: refused with both readings of the
@@ -254,8 +259,8 @@ bool CDurationReader::RefuseThousands(std::size_t numberStart, std::size_t comma
     }
     const std::string before = m_strText.substr(numberStart, comma - numberStart);
     const std::string after = m_strText.substr(comma + 1, end - comma - 1);
-    return Fail({"\"", before, ",", after, "\" is ambiguous: write ", before, after, " or ", before,
-                 ".", after},
+    return Fail(lang::TranslateFormat("\"%1\" is ambiguous: write %2 or %3",
+                                      {before + "," + after, before + after, before + "." + after}),
                 false);
 }
 
@@ -263,12 +268,14 @@ bool CDurationReader::RefuseThousands(std::size_t numberStart, std::size_t comma
 bool CDurationReader::CheckOrder(int nUnit) {
     const char* const plural = GetDurationUnit(static_cast<DurationUnit>(nUnit)).plural;
     if (nUnit == m_nPreviousUnit) {
-        return Fail({"the ", plural, " are written twice"});
+        return Fail(lang::TranslateFormat("the %1 are written twice", {lang::Translate(plural)}));
     }
     if (nUnit < m_nPreviousUnit) {
-        return Fail({"the ", plural, " come after the ",
-                     GetDurationUnit(static_cast<DurationUnit>(m_nPreviousUnit)).plural,
-                     ": write the pieces from the longest unit down"},
+        return Fail(lang::TranslateFormat(
+                        "the %1 come after the %2: write the pieces from the longest unit down",
+                        {lang::Translate(plural),
+                         lang::Translate(
+                             GetDurationUnit(static_cast<DurationUnit>(m_nPreviousUnit)).plural)}),
                     false);
     }
     m_nPreviousUnit = nUnit;
@@ -294,8 +301,10 @@ bool CDurationReader::ReadClock(std::size_t start, double& dTotal) {
     }
     const std::string typed = m_strText.substr(start, end - start);
     if (!bWellFormed) {
-        return Fail({QuoteTyped(typed), " is not a clock time: write MM:SS, H:MM:SS or D:HH:MM:SS"},
-                    false);
+        return Fail(
+            lang::TranslateFormat("%1 is not a clock time: write MM:SS, H:MM:SS or D:HH:MM:SS",
+                                  {QuoteTyped(typed)}),
+            false);
     }
     const int nFirstUnit = static_cast<int>(DurationUnit::Second) - nColons;
     if (!CheckOrder(nFirstUnit)) {
@@ -325,9 +334,9 @@ bool CDurationReader::ReadPieces(double& dTotal) {
         nDecimalCommas += m_strText[i] == ',' && IsDigit(m_strText[i - 1]) ? 1 : 0;
     }
     if (nDecimalCommas > 1) {
-        return Fail(
-            {QuoteTyped(m_strText), " has more than one comma: write decimals with a point"},
-            false);
+        return Fail(lang::TranslateFormat("%1 has more than one comma: write decimals with a point",
+                                          {QuoteTyped(m_strText)}),
+                    false);
     }
     std::string bareNumber; // a number without a unit, which must stand alone
     while (true) {
@@ -336,8 +345,9 @@ bool CDurationReader::ReadPieces(double& dTotal) {
             return true;
         }
         if (!bareNumber.empty()) {
-            return Fail({"the number ", QuoteTyped(bareNumber),
-                         " has no unit: a number without one must stand alone"});
+            return Fail(lang::TranslateFormat(
+                "the number %1 has no unit: a number without one must stand alone",
+                {QuoteTyped(bareNumber)}));
         }
         const std::size_t numberStart = m_nPos;
         std::string number;
@@ -366,7 +376,8 @@ bool CDurationReader::ReadPieces(double& dTotal) {
                 return Unexpected(m_nPos);
             }
             if (m_nPieces > 0) {
-                return Fail({"the number ", QuoteTyped(typedNumber), " has no unit"});
+                return Fail(
+                    lang::TranslateFormat("the number %1 has no unit", {QuoteTyped(typedNumber)}));
             }
             bareNumber = typedNumber;
             dTotal = dNumber;
@@ -375,12 +386,17 @@ bool CDurationReader::ReadPieces(double& dTotal) {
         }
         DurationUnit unit = DurationUnit::Second;
         if (!FindDurationUnit(word, unit)) {
-            return Fail({QuoteTyped(word), " is not a unit: use ", kDurationUnitNames}, false);
+            return Fail(
+                lang::TranslateFormat("%1 is not a unit: use %2",
+                                      {QuoteTyped(word), lang::Translate(kDurationUnitNames)}),
+                false);
         }
         const CDurationUnitInfo& info = GetDurationUnit(unit);
         if (!info.bFixedLength) {
-            return Fail({QuoteTyped(word), " is not accepted: months and years vary; write days"},
-                        false);
+            return Fail(
+                lang::TranslateFormat("%1 is not accepted: months and years vary; write days",
+                                      {QuoteTyped(word)}),
+                false);
         }
         if (!CheckOrder(static_cast<int>(unit))) {
             return false;
@@ -402,7 +418,7 @@ bool CDurationReader::ReadPieces(double& dTotal) {
 bool CDurationReader::Read(double& dSeconds) {
     SkipSpaces();
     if (m_nPos == m_nLength) {
-        return Fail({"the duration is empty"});
+        return Fail(lang::Translate("the duration is empty"));
     }
     const bool bMinus = m_strText[m_nPos] == '-';
     m_nPos += bMinus ? 1 : 0;
@@ -411,20 +427,25 @@ bool CDurationReader::Read(double& dSeconds) {
     // Zero is zero with a sign as without; only a sign in front makes anything else negative,
     // whatever follows it.
     if (bRead && m_nPieces > 0 && dTotal == 0 && !m_bNonZeroDigit) {
-        return Fail({QuoteTyped(m_strText), " is not longer than zero"});
+        return Fail(lang::TranslateFormat("%1 is not longer than zero", {QuoteTyped(m_strText)}));
     }
     if (bMinus) {
-        return Fail({QuoteTyped(m_strText), " is negative: a duration must be longer than zero"},
+        return Fail(lang::TranslateFormat("%1 is negative: a duration must be longer than zero",
+                                          {QuoteTyped(m_strText)}),
                     false);
     }
     if (!bRead) {
         return false;
     }
     if (!std::isfinite(dTotal)) {
-        return Fail({QuoteTyped(m_strText), " is too long a duration: no number holds it"}, false);
+        return Fail(lang::TranslateFormat("%1 is too long a duration: no number holds it",
+                                          {QuoteTyped(m_strText)}),
+                    false);
     }
     if (!(dTotal > 0)) {
-        return Fail({QuoteTyped(m_strText), " is too short to tell from zero"}, false);
+        return Fail(
+            lang::TranslateFormat("%1 is too short to tell from zero", {QuoteTyped(m_strText)}),
+            false);
     }
     dSeconds = dTotal;
     return true;

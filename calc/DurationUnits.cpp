@@ -1,5 +1,7 @@
 #include "calc/DurationUnits.h"
 
+#include "lang/Catalogue.h"
+
 #include <iterator>
 
 namespace spanwise {
@@ -7,16 +9,16 @@ namespace spanwise {
 // clang-format off
 const CDurationUnitInfo kDurationUnits[] = {
     // seconds, per second, plural,     unit,                       fixed length
-    { 604800, 0,   "weeks",             DurationUnit::Week,         true  },
-    { 86400,  0,   "days",              DurationUnit::Day,          true  },
-    { 3600,   0,   "hours",             DurationUnit::Hour,         true  },
-    { 60,     0,   "minutes",           DurationUnit::Minute,       true  },
-    { 1,      0,   "seconds",           DurationUnit::Second,       true  },
-    { 0,      1e3, "milliseconds",      DurationUnit::Millisecond,  true  },
-    { 0,      1e6, "microseconds",      DurationUnit::Microsecond,  true  },
-    { 0,      1e9, "nanoseconds",       DurationUnit::Nanosecond,   true  },
-    { 0,      0,   "months",            DurationUnit::Month,        false },
-    { 0,      0,   "years",             DurationUnit::Year,         false },
+    { 604800, 0,   N_("weeks"),             DurationUnit::Week,         true  },
+    { 86400,  0,   N_("days"),              DurationUnit::Day,          true  },
+    { 3600,   0,   N_("hours"),             DurationUnit::Hour,         true  },
+    { 60,     0,   N_("minutes"),           DurationUnit::Minute,       true  },
+    { 1,      0,   N_("seconds"),           DurationUnit::Second,       true  },
+    { 0,      1e3, N_("milliseconds"),      DurationUnit::Millisecond,  true  },
+    { 0,      1e6, N_("microseconds"),      DurationUnit::Microsecond,  true  },
+    { 0,      1e9, N_("nanoseconds"),       DurationUnit::Nanosecond,   true  },
+    { 0,      0,   N_("months"),            DurationUnit::Month,        false },
+    { 0,      0,   N_("years"),             DurationUnit::Year,         false },
 };
 
 const CDurationSpelling kDurationSpellings[] = {
@@ -63,11 +65,18 @@ const CDurationSpelling kDurationSpellings[] = {
     { "yrs",          DurationUnit::Year },
     { "year",         DurationUnit::Year },
     { "years",        DurationUnit::Year },
+    // Japanese
+    { "日",           DurationUnit::Day },
+    { "時間",         DurationUnit::Hour },
+    { "分",           DurationUnit::Minute },
+    { "秒",           DurationUnit::Second },
+    { "ミリ秒",       DurationUnit::Millisecond },
+    { "マイクロ秒",   DurationUnit::Microsecond },
 };
 // clang-format on
 
 const std::size_t kDurationUnitCount = std::size(kDurationUnits);
-const char* const kDurationUnitNames = "w, d, h, min, s, ms, us or ns";
+const char* const kDurationUnitNames = N_("w, d, h, min, s, ms, us or ns");
 const std::size_t kDurationSpellingCount = std::size(kDurationSpellings);
 
 namespace {

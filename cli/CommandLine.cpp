@@ -6,10 +6,13 @@
 #include "Commands.h"
 #include "DescriptorBuffer.h"
 #include "ExitStatus.h"
+#include "Output.h"
 #include "Scenario.h"
 #include "ScenarioLines.h"
 #include "calc/DurationUnits.h"
 #include "calc/ShownText.h"
+#include "lang/Catalogue.h"
+#include "lang/Language.h"
 #include "res/Version.h"
 #include "ui/Calculator.h"
 
@@ -29,9 +32,9 @@ namespace {
 const char* const kSelectionsName = "selections";
 const char* const kSelectionsUsage = "[LIST=VALUE ... | -]";
 // The label of the units a duration may not be written in, in --help.
-const char* const kRefusedUnits = "refused";
+const char* const kRefusedUnits = N_("refused");
 
-const char* const kSelectionsHelp = R"(Selections:
+const char* const kSelectionsHelp = N_(R"(Selections:
   Each selection is LIST=VALUE and acts as a user's pick in that list of the
   calculator window, applied in the order given, from the opening state.
   LIST is one of: model, memory, function, sampling, scanner, channels, range.
@@ -53,10 +56,10 @@ Durations (fit):
   those that fit come first, the finest range first, then the others, the
   longest recording time first.
 
-)";
+)");
 
 const char* const kAfterUnitsHelp =
-    R"(  Months and years vary in length: write days. M is months; minutes are m
+    N_(R"(  Months and years vary in length: write days. M is months; minutes are m
   or min.
 
 Scenario lines:
@@ -85,43 +88,48 @@ Examples:
   spanwise-cli fit 3d model=Cedar
   spanwise-cli fit "90 min" --all model=alder memory=1g
   printf 'model=Cedar\nmodel=Hazel\n' | spanwise-cli fit 3d --csv -
-  printf 'model=Hazel\nmodel=Ivy channels=4ch\n' | spanwise-cli state -)";
+  printf 'model=Hazel\nmodel=Ivy channels=4ch\n' | spanwise-cli state -)");
 
 // The units of durations, one line each, from the reader's table: "  hours  h, hr, hrs, hour,
 // hours", the units it refuses on a line of their own.
 std::string UnitsHelp() {
-    std::size_t nWidth = std::string(kRefusedUnits).size();
+    std::size_t nWidth = TerminalWidth(lang::Translate(kRefusedUnits));
     for (std::size_t i = 0; i < kDurationUnitCount; ++i) {
         if (kDurationUnits[i].bFixedLength) {
-            nWidth = std::max(nWidth, std::string(kDurationUnits[i].plural).size());
+            nWidth = std::max(nWidth, TerminalWidth(lang::Translate(kDurationUnits[i].plural)));
         }
     }
-    std::string help = "Units (in any case):\n";
+    std::string help = lang::Translate("Units (in any case):");
+    help += '\n';
     std::string refused;
     for (std::size_t i = 0; i < kDurationUnitCount; ++i) {
         const CDurationUnitInfo& info = kDurationUnits[i];
         const std::string spellings = ListSpellings(info.unit);
         if (info.bFixedLength) {
-            const std::string label = info.plural;
-            help.append("  ").append(label).append(nWidth + 2 - label.size(), ' ');
+            const std::string label = lang::Translate(info.plural);
+            help.append("  ").append(label).append(nWidth + 2 - TerminalWidth(label), ' ');
             help.append(spellings).append("\n");
         } else {
             refused.append(refused.empty() ? "" : ", ").append(spellings);
         }
     }
-    const std::string label = kRefusedUnits;
-    return help + "  " + label + std::string(nWidth + 2 - label.size(), ' ') + refused + '\n';
+    const std::string label = lang::Translate(kRefusedUnits);
+    return help + "  " + label + std::string(nWidth + 2 - TerminalWidth(label), ' ') + refused +
+           '\n';
 }
 
 // Help that writes the selections as LIST=VALUE rather than by the name of their argument.
 class CHelpFormatter final : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App* app, std::string /*name*/) const override {
+        const std::string usageLabel = lang::Translate("Usage:");
         if (app->get_parent() == nullptr) {
-            return std::string("Usage: spanwise-cli [COMMAND] ") + kSelectionsUsage +
-                   "\n       spanwise-cli COMMAND --help\n";
+            return usageLabel + " spanwise-cli " + lang::Translate("[COMMAND]") + ' ' +
+                   kSelectionsUsage + '\n' + std::string(TerminalWidth(usageLabel) + 1, ' ') +
+                   "spanwise-cli " + lang::Translate("COMMAND") + " --help\n";
         }
-        std::string usage = "Usage: spanwise-cli " + app->get_name() + " [OPTIONS]";
+        std::string usage =
+            usageLabel + " spanwise-cli " + app->get_name() + ' ' + lang::Translate("[OPTIONS]");
         for (const CLI::Option* option : app->get_options()) {
             if (option->get_positional()) {
                 usage += ' ' + make_option_usage(option);
@@ -148,7 +156,8 @@ public:
 };
 
 void ReportUsageError(std::ostream& err, const std::string& message) {
-    err << "spanwise-cli: " << message << "\nTry 'spanwise-cli --help' for more information.\n";
+    err << "spanwise-cli: " << message << '\n'
+        << lang::Translate("Try 'spanwise-cli --help' for more information.") << '\n';
 }
 
 using ParsedCommands = std::vector<std::pair<const CCommand*, CLI::App*>>;
@@ -159,7 +168,7 @@ std::string DescribeParseError(const CLI::ParseError& error, const CLI::App& app
     if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
         for (const auto& [command, subcommand] : subcommands) {
             if (subcommand->parsed() && command->missingArgument != nullptr) {
-                return command->missingArgument;
+                return lang::Translate(command->missingArgument);
             }
         }
     }
@@ -167,9 +176,10 @@ std::string DescribeParseError(const CLI::ParseError& error, const CLI::App& app
         std::string message;
         for (const std::string& arg : app.remaining(true)) {
             const bool bOption = arg.size() > 1 && arg[0] == '-';
-            message += (message.empty() ? "" : "; ") +
-                       std::string(bOption ? "unknown option " : "unexpected argument ") +
-                       QuoteTyped(arg);
+            message +=
+                (message.empty() ? "" : "; ") +
+                lang::TranslateFormat(bOption ? "unknown option %1" : "unexpected argument %1",
+                                      {QuoteTyped(arg)});
         }
         if (!message.empty()) {
             return message;
@@ -180,7 +190,8 @@ std::string DescribeParseError(const CLI::ParseError& error, const CLI::App& app
     const std::size_t flagEnd = message.size() - std::min(message.size(), flagOverride.size());
     if (message.size() > flagOverride.size() &&
         message.compare(flagEnd, std::string::npos, flagOverride) == 0) {
-        return "--" + EscapeNonPrinting(message.substr(0, flagEnd)) + " takes no value";
+        return lang::TranslateFormat("%1 takes no value",
+                                     {"--" + EscapeNonPrinting(message.substr(0, flagEnd))});
     }
     return EscapeNonPrinting(message);
 }
@@ -191,7 +202,8 @@ bool FinishOutput(std::ostream& out, std::ostream& err) {
     if (out) {
         return true;
     }
-    err << "spanwise-cli: write error: " << DescribeFailure(out) << '\n';
+    err << "spanwise-cli: " << lang::TranslateFormat("write error: %1", {DescribeFailure(out)})
+        << '\n';
     return false;
 }
 
@@ -230,8 +242,8 @@ std::string FindUnknownOptions(const CLI::App& command, const std::vector<std::s
         }
         const std::string name = arg[1] == '-' ? arg.substr(0, arg.find('=')) : arg.substr(0, 2);
         if (command.get_option_no_throw(name) == nullptr) {
-            message +=
-                (message.empty() ? "" : "; ") + std::string("unknown option ") + QuoteTyped(arg);
+            message += (message.empty() ? "" : "; ") +
+                       lang::TranslateFormat("unknown option %1", {QuoteTyped(arg)});
         }
     }
     return message;
@@ -254,11 +266,47 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
     }
     // A list's name alone is a selection that lacks its "=VALUE", and is reported as such.
     if (first != "-" && first.find('=') == std::string::npos && !IsListName(first)) {
-        error = "unknown command " + QuoteTyped(first) + ": the commands are " + CommandNames() +
-                ", and a selection is LIST=VALUE";
+        error = lang::TranslateFormat(
+            "unknown command %1: the commands are %2, and a selection is LIST=VALUE",
+            {QuoteTyped(first), CommandNames()});
         return false;
     }
     args.insert(args.begin(), DefaultCommand().name);
+    return true;
+}
+
+// Takes --lang LANGUAGE or --lang=LANGUAGE out of the arguments before "--", wherever it stands,
+// and speaks that language, so that the help and every message are in it. False, with a message,
+// for a language without a catalogue.
+bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
+    const std::string option = "--lang";
+    for (std::size_t i = 0; i < args.size() && args[i] != "--";) {
+        const std::string& arg = args[i];
+        std::string code;
+        std::size_t nTaken = 1;
+        if (arg == option) {
+            if (i + 1 == args.size()) {
+                error =
+                    lang::TranslateFormat("--lang needs a language: %1", {lang::LanguageCodes()});
+                return false;
+            }
+            code = args[i + 1];
+            nTaken = 2;
+        } else if (arg.compare(0, option.size() + 1, option + "=") == 0) {
+            code = arg.substr(option.size() + 1);
+        } else {
+            ++i;
+            continue;
+        }
+        if (code.empty() || !lang::SetLanguage(code)) {
+            lang::SetLanguage({});
+            error = lang::TranslateFormat("unknown language %1: the languages are %2",
+                                          {QuoteTyped(code), lang::LanguageCodes()});
+            return false;
+        }
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + nTaken));
+    }
     return true;
 }
 
@@ -266,33 +314,54 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
+    lang::AddCoreCatalogues();
+    lang::AddCommandLineCatalogues();
     std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    // --lang speaks its language for this run only.
+    struct CRestoreLanguage {
+        std::string code;
+        ~CRestoreLanguage() { lang::SetLanguage(code); }
+    } restore{lang::GetLanguage()};
     std::string error;
-    if (!SupplyCommand(args, error)) {
+    if (!TakeLanguageOption(args, error) || !SupplyCommand(args, error)) {
         ReportUsageError(err, error);
         return kExitUsage;
     }
 
-    CLI::App app{"Spanwise: maximum recording length and time of memory recorders, without a "
-                 "window.\nWith no command and no selections, prints the report of the opening "
-                 "conditions.",
+    std::string language; // taken out already (TakeLanguageOption); listed for the help
+    CLI::App app{lang::Translate("Spanwise: maximum recording length and time of memory recorders, "
+                                 "without a window.\nWith no command and no selections, prints "
+                                 "the report of the opening conditions."),
                  "spanwise-cli"};
     auto formatter = std::make_shared<CHelpFormatter>();
-    formatter->label("Positionals", "Arguments");
+    formatter->label("Positionals", lang::Translate("Arguments"));
+    formatter->label("Excludes", lang::Translate("Excludes"));
+    formatter->label("REQUIRED", lang::Translate("REQUIRED"));
     app.formatter(formatter);
-    app.set_version_flag("--version", std::string("Spanwise ") + spanwise::kFileVersion);
-    app.footer(std::string(kSelectionsHelp) + UnitsHelp() + kAfterUnitsHelp);
+    app.option_defaults()->group(lang::Translate("Options"));
+    app.set_help_flag("-h,--help", lang::Translate("Print this help message and exit"));
+    app.set_version_flag("--version", std::string("Spanwise ") + spanwise::kFileVersion,
+                         lang::Translate("Display program version information and exit"));
+    app.add_option("--lang", language,
+                   lang::TranslateFormat("The language of the help and the messages: %1 (by "
+                                         "default the locale's, LC_ALL, LC_MESSAGES or LANG; on "
+                                         "Windows the display language)",
+                                         {lang::LanguageCodes()}))
+        ->type_name("LANGUAGE");
+    app.footer(lang::Translate(kSelectionsHelp) + UnitsHelp() + lang::Translate(kAfterUnitsHelp));
     app.require_subcommand(0, 1);
 
     CCommandOptions options;
     std::vector<std::string> selections;
     ParsedCommands subcommands;
     for (const CCommand& command : Commands()) {
-        CLI::App* subcommand = app.add_subcommand(command.name, command.summary);
-        subcommand->group("Commands");
+        CLI::App* subcommand = app.add_subcommand(command.name, lang::Translate(command.summary));
+        subcommand->group(lang::Translate("Commands"));
+        subcommand->set_help_flag("-h,--help", lang::Translate("Print this help message and exit"));
         command.addOptions(*subcommand, options);
         subcommand->add_option(kSelectionsName, selections,
-                               "LIST=VALUE picks, in order; or - to read scenario lines");
+                               lang::Translate("LIST=VALUE picks, in order; or - to read scenario "
+                                               "lines"));
         subcommands.emplace_back(&command, subcommand);
     }
 
@@ -328,7 +397,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     if (std::find(selections.begin(), selections.end(), "-") == selections.end()) {
         nExit = AnswerSelections(*command, options, selections, out, err);
     } else if (selections.size() > 1) {
-        ReportUsageError(err, "- reads the selections from standard input and takes no others");
+        ReportUsageError(
+            err, lang::Translate("- reads the selections from standard input and takes no others"));
         return kExitUsage;
     } else {
         nExit = AnswerScenarioLines(*command, options, in, out, err);

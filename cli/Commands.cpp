@@ -6,6 +6,7 @@
 #include "ExitStatus.h"
 #include "Fit.h"
 #include "Output.h"
+#include "lang/Catalogue.h"
 #include "ui/Calculator.h"
 
 #include <CLI/CLI.hpp>
@@ -17,7 +18,9 @@ namespace {
 void NoOptions(CLI::App& /*subcommand*/, CCommandOptions& /*options*/) {}
 
 void AddCsvOption(CLI::App& subcommand, CCommandOptions& options) {
-    subcommand.add_flag("--csv", options.bCsv, "Write comma-separated values with a header line")
+    subcommand
+        .add_flag("--csv", options.bCsv,
+                  lang::Translate("Write comma-separated values with a header line"))
         ->disable_flag_override();
 }
 
@@ -56,14 +59,14 @@ CAnswer AnswerTable(CCalculator& calc, const CCommandOptions& options,
 
 const std::vector<CCommand>& Commands() {
     static const std::vector<CCommand> commands = {
-        {"report", "Print the Copy report after the selections (the default)", NoOptions, nullptr,
-         TextFormat, AnswerReport},
-        {"state", "Print the whole dialog as one JSON object", NoOptions, nullptr, JsonLineFormat,
-         AnswerState},
-        {"table", "Print the sampling period and recording time at every offered range",
+        {"report", N_("Print the Copy report after the selections (the default)"), NoOptions,
+         nullptr, TextFormat, AnswerReport},
+        {"state", N_("Print the whole dialog as one JSON object"), NoOptions, nullptr,
+         JsonLineFormat, AnswerState},
+        {"table", N_("Print the sampling period and recording time at every offered range"),
          AddCsvOption, nullptr, TableFormat, AnswerTable},
-        {"fit", "Print the finest range whose recording time is at least DURATION", AddFitOptions,
-         kFitDurationMissing, FitFormat, AnswerFit},
+        {"fit", N_("Print the finest range whose recording time is at least DURATION"),
+         AddFitOptions, kFitDurationMissing, FitFormat, AnswerFit},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 #include "calc/DurationParse.h"
 #include "calc/FitMessages.h"
 #include "calc/ShownText.h"
+#include "lang/Catalogue.h"
 #include "ui/Calculator.h"
 
 #include <CLI/CLI.hpp>
@@ -189,8 +190,10 @@ std::string HeldLine(const std::vector<CFitAnswer>& answers, const std::vector<s
             variedText.append(variedText.empty() ? "" : ", ").append(name);
         }
     }
-    return "held: " + (heldText.empty() ? "none" : heldText) +
-           "; varied: " + (variedText.empty() ? "none" : variedText) + '\n';
+    const std::string none = lang::Translate("none");
+    return lang::TranslateFormat("held: %1; varied: %2", {heldText.empty() ? none : heldText,
+                                                          variedText.empty() ? none : variedText}) +
+           '\n';
 }
 
 std::vector<std::string> AllHeader() {
@@ -204,7 +207,8 @@ std::vector<std::string> AllHeader() {
     return header;
 }
 
-std::vector<std::string> AllRow(const CFitAnswer& answer, const char* yes, const char* no) {
+std::vector<std::string> AllRow(const CFitAnswer& answer, const std::string& yes,
+                                const std::string& no) {
     std::vector<std::string> row = answer.conditions;
     row.emplace_back(answer.bFits ? yes : no);
     const std::vector<std::string> cells = AnswerCells(answer);
@@ -216,18 +220,20 @@ std::vector<std::string> AllRow(const CFitAnswer& answer, const char* yes, const
 std::string CountLine(std::size_t nNone, std::size_t nAll, const CDuration& duration) {
     const std::string none = std::to_string(nNone);
     if (nAll == 1) {
-        return none + " of 1 combination records less than " + QuoteTyped(duration.typed) +
-               " at every range\n";
+        return lang::TranslateFormat("%1 of 1 combination records less than %2 at every range",
+                                     {none, QuoteTyped(duration.typed)}) +
+               '\n';
     }
-    return none + " of " + std::to_string(nAll) + " combinations record less than " +
-           QuoteTyped(duration.typed) + " at every range\n";
+    return lang::TranslateFormat("%1 of %2 combinations record less than %3 at every range",
+                                 {none, std::to_string(nAll), QuoteTyped(duration.typed)}) +
+           '\n';
 }
 
 std::string AllText(const std::vector<CFitAnswer>& answers, const std::vector<std::size_t>& held,
                     const CDuration& duration) {
     std::vector<std::vector<std::string>> rows{AllHeader()};
     for (const CFitAnswer& answer : answers) {
-        rows.push_back(AllRow(answer, "yes", "no"));
+        rows.push_back(AllRow(answer, lang::Translate("yes"), lang::Translate("no")));
     }
     const auto nNone = static_cast<std::size_t>(std::count_if(
         answers.begin(), answers.end(), [](const CFitAnswer& answer) { return !answer.bFits; }));
@@ -262,25 +268,28 @@ std::string AllCsv(const std::vector<CFitAnswer>& answers) {
 } // namespace
 
 const char* const kFitDurationFirst =
-    "the duration comes first, as in fit DURATION [LIST=VALUE ...]";
+    N_("the duration comes first, as in fit DURATION [LIST=VALUE ...]");
 const char* const kFitDurationMissing =
-    "fit needs a DURATION, which comes before the selections: spanwise-cli fit DURATION "
-    "[LIST=VALUE ...]";
+    N_("fit needs a DURATION, which comes before the selections: spanwise-cli fit DURATION "
+       "[LIST=VALUE ...]");
 
 void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
     subcommand
         .add_option("DURATION", options.duration,
-                    std::string("The recording time needed, e.g. ") + kDurationExamples +
-                        ", \"90 min\"")
+                    lang::TranslateFormat("The recording time needed, e.g. %1, \"90 min\"",
+                                          {lang::Translate(kDurationExamples)}))
         ->required()
         ->check(
             [](const std::string& text) {
                 if (text == "-") {
-                    return std::string("\"-\" is not a duration: scenario lines are read with "
-                                       "fit DURATION -, the duration first");
+                    return std::string(
+                        lang::Translate("\"-\" is not a duration: scenario lines are read "
+                                        "with fit DURATION -, the duration first"));
                 }
                 if (text.find('=') != std::string::npos) {
-                    return QuoteTyped(text) + " is a selection: " + kFitDurationFirst;
+                    return lang::TranslateFormat(
+                        "%1 is a selection: %2",
+                        {QuoteTyped(text), lang::Translate(kFitDurationFirst)});
                 }
                 double dSeconds = 0;
                 std::string error;
@@ -289,12 +298,16 @@ void AddFitOptions(CLI::App& subcommand, CCommandOptions& options) {
             "DURATION");
     subcommand
         .add_flag("--all", options.bAll,
-                  "Try every combination of the Internal Memory, Function, Sampling, "
-                  "scanner and Channels lists, but those picked on the line")
+                  lang::Translate("Try every combination of the Internal Memory, Function, "
+                                  "Sampling, scanner and Channels lists, but those picked on the "
+                                  "line"))
         ->disable_flag_override();
     CLI::Option* pJson =
-        subcommand.add_flag("--json", options.bJson, "Write JSON")->disable_flag_override();
-    subcommand.add_flag("--csv", options.bCsv, "Write comma-separated values with a header line")
+        subcommand.add_flag("--json", options.bJson, lang::Translate("Write JSON"))
+            ->disable_flag_override();
+    subcommand
+        .add_flag("--csv", options.bCsv,
+                  lang::Translate("Write comma-separated values with a header line"))
         ->disable_flag_override()
         ->excludes(pJson);
 }

@@ -68,6 +68,26 @@ std::string ErrorJson(const std::string& message) {
     return Dump(Json{{"error", message}});
 }
 
+std::size_t TerminalWidth(const std::string& text) {
+    std::size_t nWidth = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t nLength = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+        char32_t code = nLength == 1 ? lead : lead & (0x7f >> nLength);
+        for (std::size_t k = 1; k < nLength && i + k < text.size(); ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3f);
+        }
+        const bool bWide =
+            (code >= 0x1100 && code <= 0x115f) || (code >= 0x2e80 && code <= 0xa4cf) ||
+            (code >= 0xac00 && code <= 0xd7a3) || (code >= 0xf900 && code <= 0xfaff) ||
+            (code >= 0xfe30 && code <= 0xfe4f) || (code >= 0xff00 && code <= 0xff60) ||
+            (code >= 0xffe0 && code <= 0xffe6) || (code >= 0x20000 && code <= 0x3fffd);
+        nWidth += bWide ? 2 : 1;
+        i += nLength;
+    }
+    return nWidth;
+}
+
 std::string Columns(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {

@@ -19,6 +19,10 @@ std::string StateJson(const CCalculator& calc, const std::string& report);
 std::string ErrorJson(const std::string& message);
 
 // Rows of cells as columns two blanks apart, each line ending in its last cell unpadded.
+// The columns text takes on a terminal: one for each character, two for the wide characters of
+// East Asian scripts (kana, kanji, full-width forms).
+std::size_t TerminalWidth(const std::string& text);
+
 std::string Columns(const std::vector<std::vector<std::string>>& rows);
 
 // The sampling period and recording time at each range the Time-axis Range list offers.

@@ -1,7 +1,10 @@
 #include "Scenario.h"
 
 #include "ExitStatus.h"
+#include "lang/Language.h"
 #include "ui/Calculator.h"
+
+#include <optional>
 
 namespace spanwise::cli {
 
@@ -18,6 +21,10 @@ CAnswer RunScenario(const CCommand& command, const CCommandOptions& options,
         }
         picked.push_back(list);
     }
+    // JSON and CSV are read by programs: the same in every language.
+    const std::optional<lang::CEnglishScope> english =
+        command.format(options) == AnswerFormat::Text ? std::nullopt
+                                                      : std::make_optional<lang::CEnglishScope>();
     return command.answer(calc, options, picked);
 }
 

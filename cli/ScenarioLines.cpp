@@ -7,6 +7,7 @@
 #include "Output.h"
 #include "Scenario.h"
 #include "ShellWords.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <istream>
@@ -136,7 +137,8 @@ int AnswerScenarioLines(const CCommand& command, const CCommandOptions& options,
     }
     const std::string readFailure = DescribeFailure(in);
     if (!readFailure.empty()) {
-        err << "spanwise-cli: standard input: " << readFailure << '\n';
+        err << "spanwise-cli: " << lang::TranslateFormat("standard input: %1", {readFailure})
+            << '\n';
         return kExitIo;
     }
     return bAnyFailed ? kExitFailedLines : nAnswerStatus;

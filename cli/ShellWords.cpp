@@ -1,5 +1,7 @@
 #include "ShellWords.h"
 
+#include "lang/Catalogue.h"
+
 namespace spanwise::cli {
 
 namespace {
@@ -47,7 +49,7 @@ SplitResult SplitShellWords(const std::string& text, std::vector<std::string>& w
         } else if (c == '\'') {
             const std::size_t close = text.find('\'', i + 1);
             if (close == std::string::npos) {
-                error = "a single quote is not closed";
+                error = lang::Translate("a single quote is not closed");
                 return SplitResult::Failed;
             }
             word.append(text, i + 1, close - i - 1);
@@ -72,7 +74,7 @@ SplitResult SplitShellWords(const std::string& text, std::vector<std::string>& w
                 word += text[i];
             }
             if (!bClosed) {
-                error = "a double quote is not closed";
+                error = lang::Translate("a double quote is not closed");
                 return SplitResult::Failed;
             }
         } else {
@@ -82,7 +84,7 @@ SplitResult SplitShellWords(const std::string& text, std::vector<std::string>& w
     // A NUL cannot have been typed as part of a selection; even in a comment it marks a damaged
     // line rather than a note.
     if (text.find('\0') != std::string::npos) {
-        error = "the line holds a NUL byte";
+        error = lang::Translate("the line holds a NUL byte");
         return SplitResult::Failed;
     }
     if (bInWord) {

@@ -2,7 +2,10 @@
 
 #include "CommandLine.h"
 #include "DescriptorBuffer.h"
+#include "lang/Catalogue.h"
+#include "lang/Language.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -12,11 +15,18 @@
 #include "Utf16.h"
 
 #include "win32/StandardStream.h"
+#include "win32/UserLanguages.h"
 #endif
 
 namespace {
 
 using spanwise::cli::CDescriptorBuffer;
+
+// The languages spanwise-cli speaks, before it chooses one.
+void AddCatalogues() {
+    spanwise::lang::AddCoreCatalogues();
+    spanwise::lang::AddCommandLineCatalogues();
+}
 
 #ifdef _WIN32
 // The streams as Windows hands them over: on a console through its UTF-16 functions, so that
@@ -76,10 +86,18 @@ int wmain(int argc, wchar_t** argv) {
     for (const std::string& arg : args) {
         argvUtf8.push_back(arg.c_str());
     }
+    // The help and the messages in the user's display language; --lang overrides it.
+    AddCatalogues();
+    spanwise::lang::SetLanguage(spanwise::lang::FirstSpokenLanguage(GetUserLanguages()));
     return Run(argc, argvUtf8.data());
 }
 #else
 int main(int argc, char** argv) {
+    // The help and the messages in the locale's language, as the C library chooses it; --lang
+    // overrides it.
+    AddCatalogues();
+    spanwise::lang::SetLanguage(spanwise::lang::LanguageOfEnvironment(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     return Run(argc, argv);
 }
 #endif

@@ -1,5 +1,7 @@
 #include "StringTable.h"
 
+#include "lang/Catalogue.h"
+
 #include <iterator>
 
 namespace {
@@ -11,24 +13,24 @@ struct CStringEntry {
 
 // clang-format off
 const CStringEntry kStringTable[] = {
-    {  101, "&About..." },
-    {  102, "&Fit a Recording Time..." },
-    {  103, "&Ranges..." },
-    { 1000, "Sable Not Installed" },
-    { 1001, "Sable Installed" },
-    { 1002, "Only Sable Installed" },
+    {  101, N_("&About...") },
+    {  102, N_("&Fit a Recording Time...") },
+    {  103, N_("&Ranges...") },
+    { 1000, N_("Sable Not Installed") },
+    { 1001, N_("Sable Installed") },
+    { 1002, N_("Only Sable Installed") },
     { 1010, "MS UI Gothic" },
-    { 1011, "Sampling Period" },
-    { 1107, "The calculation result is copied to the clipboard." },
-    { 2000, "Menu" },
-    { 2001, "Copy &Link" },
-    { 2002, "Copied the report to the clipboard." },
-    { 2003, "Copied the link to the clipboard." },
-    { 2004, "The link could not be put on the clipboard; copy it from here." },
-    { 2005, "The calculator is closed. %1 to open it again." },
-    { 2006, "Reload the page" },
-    { 2007, "OK" },
-    { 2008, "marked" },
+    { 1011, N_("Sampling Period") },
+    { 1107, N_("The calculation result is copied to the clipboard.") },
+    { 2000, N_("Menu") },
+    { 2001, N_("Copy &Link") },
+    { 2002, N_("Copied the report to the clipboard.") },
+    { 2003, N_("Copied the link to the clipboard.") },
+    { 2004, N_("The link could not be put on the clipboard; copy it from here.") },
+    { 2005, N_("The calculator is closed. %1 to open it again.") },
+    { 2006, N_("Reload the page") },
+    { 2007, N_("OK") },
+    { 2008, N_("marked") },
 };
 // clang-format on
 

@@ -1,16 +1,18 @@
-// Copy: the conditions and results as ten CR LF lines, "label value", "-" for a disabled list.
+// Copy: the conditions and results as ten CR LF lines, "label value", "-" for a disabled list, in
+// the language spoken: labels and the entries that are words translated, notation as it is.
 
 #include "RecordingCalcDlg.h"
 
 #include "controls/Clipboard.h"
 #include "controls/DialogHost.h"
+#include "lang/Catalogue.h"
 
 using namespace ctl;
 
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-constexpr const char* kSetDataFailed = "Unable to set Clipboard data";
+constexpr const char* kSetDataFailed = N_("Unable to set Clipboard data");
 
 } // namespace
 
@@ -20,15 +22,17 @@ std::string CRecordingCalcDlg::BuildReport() const {
         const spanwise::CListFacts& line = spanwise::GetListFacts(condition);
         const CWnd list = GetDlgItem(line.nID);
         const bool bDash = line.bDashWhenDisabled && !list.IsWindowEnabled();
-        report += GetDlgItem(line.nLabelID).GetWindowText();
+        report += spanwise::lang::Translate(GetDlgItem(line.nLabelID).GetWindowText());
         report += ' ';
-        report += bDash ? std::string("-") : list.GetWindowText();
+        report += bDash ? std::string("-") : spanwise::lang::Translate(list.GetWindowText());
         report += kLineEnd;
     }
     report += kLineEnd;
-    report += m_grpRecordingLength.GetWindowText() + ' ' + m_stRecordingLength.GetWindowText();
+    report += spanwise::lang::Translate(m_grpRecordingLength.GetWindowText()) + ' ' +
+              m_stRecordingLength.GetWindowText();
     report += kLineEnd;
-    report += m_grpRecordingTime.GetWindowText() + ' ' + m_stRecordingTime.GetWindowText();
+    report += spanwise::lang::Translate(m_grpRecordingTime.GetWindowText()) + ' ' +
+              m_stRecordingTime.GetWindowText();
     report += kLineEnd;
     return report;
 }
@@ -36,17 +40,17 @@ std::string CRecordingCalcDlg::BuildReport() const {
 void CRecordingCalcDlg::OnCopy(int /*nID*/) {
     IClipboard& clipboard = GetHost().Clipboard();
     if (!clipboard.Open()) {
-        MessageBox("Cannot open the Clipboard");
+        MessageBox(spanwise::lang::Translate("Cannot open the Clipboard"));
         return;
     }
     if (!clipboard.Empty()) {
-        MessageBox("Cannot empty the Clipboard");
+        MessageBox(spanwise::lang::Translate("Cannot empty the Clipboard"));
         clipboard.Close();
         return;
     }
-    clipboard.WhenRefusedLater([this] { MessageBox(kSetDataFailed); });
+    clipboard.WhenRefusedLater([this] { MessageBox(spanwise::lang::Translate(kSetDataFailed)); });
     if (!clipboard.SetText(BuildReport())) {
-        MessageBox(kSetDataFailed);
+        MessageBox(spanwise::lang::Translate(kSetDataFailed));
     }
     clipboard.Close();
 }

@@ -6,6 +6,7 @@
 #include "calc/DurationParse.h"
 #include "calc/ShownText.h"
 #include "controls/DialogHost.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -109,11 +110,18 @@ int FindEntry(const std::string& value, CPickRefusal& refusal) {
 
     std::vector<int>& beginnings = refusal.beginnings;
     for (int i = 0; i < nCount; ++i) {
-        const std::string& entry = entries[static_cast<std::size_t>(i)];
-        if (EqualsIgnoringCase(entry, value)) {
-            return i;
+        // An entry is named by its English text and by its translations, in every language, so
+        // that a line or an address means the same to everyone.
+        const std::vector<std::string> names =
+            lang::GetEveryTranslation(entries[static_cast<std::size_t>(i)].c_str());
+        bool bBegins = false;
+        for (const std::string& name : names) {
+            if (EqualsIgnoringCase(name, value)) {
+                return i;
+            }
+            bBegins = bBegins || (!value.empty() && BeginsIgnoringCase(name, value));
         }
-        if (!value.empty() && BeginsIgnoringCase(entry, value)) {
+        if (bBegins) {
             beginnings.push_back(i);
         }
     }
@@ -194,30 +202,36 @@ std::string CommandLineWords(const CPickRefusal& refusal) {
     const int nCount = static_cast<int>(entries.size());
     switch (refusal.reason) {
     case Reason::NotASelection:
-        return QuoteTyped(refusal.typed) +
-               " is not a selection: write LIST=VALUE, for example model=Cedar";
+        return lang::CommandLineFormat(
+            "%1 is not a selection: write LIST=VALUE, for example model=Cedar",
+            {QuoteTyped(refusal.typed)});
     case Reason::DurationUnit:
-        return QuoteTyped(refusal.typed) +
-               " is not a selection: quote a duration written with a blank (\"90 min\")";
+        return lang::CommandLineFormat(
+            "%1 is not a selection: quote a duration written with a blank (\"90 min\")",
+            {QuoteTyped(refusal.typed)});
     case Reason::UnknownList:
-        return "unknown list " + QuoteTyped(refusal.typed) + ": the lists are " + ListNames();
+        return lang::CommandLineFormat("unknown list %1: the lists are %2",
+                                       {QuoteTyped(refusal.typed), ListNames()});
     case Reason::Disabled:
-        return "cannot pick in the " + name + " list: it is disabled because " +
-               refusal.disabledBecause;
+        return lang::CommandLineFormat("cannot pick in the %1 list: it is disabled because %2",
+                                       {name, refusal.disabledBecause});
     case Reason::SignedPosition:
-        return QuoteTyped(refusal.typed) + " is not a position of the " + name +
-               " list: write #N without a sign, " + PositionRange(nCount);
+        return lang::CommandLineFormat(
+            "%1 is not a position of the %2 list: write #N without a sign, %3",
+            {QuoteTyped(refusal.typed), name, PositionRange(nCount)});
     case Reason::NoSuchPosition:
-        return QuoteTyped(refusal.typed) + " is not a position of the " + name +
-               " list, which has " + std::to_string(nCount) + " entries (" + PositionRange(nCount) +
-               ")";
+        return lang::CommandLineFormat(
+            "%1 is not a position of the %2 list, which has %3 entries (%4)",
+            {QuoteTyped(refusal.typed), name, std::to_string(nCount), PositionRange(nCount)});
     case Reason::NoSuchEntry:
-        return QuoteTyped(refusal.typed) + " is not an entry of the " + name +
-               " list; its entries are now " + EntriesOf(entries, AllPositions(entries)) +
-               " (or #N for the N-th, from #0)";
+        return lang::CommandLineFormat(
+            "%1 is not an entry of the %2 list; its entries are now %3 (or #N for the N-th, from "
+            "#0)",
+            {QuoteTyped(refusal.typed), name, EntriesOf(entries, AllPositions(entries))});
     case Reason::Ambiguous:
-        return QuoteTyped(refusal.typed) + " is the beginning of more than one entry of the " +
-               name + " list: " + EntriesOf(entries, refusal.beginnings) + "; write more of it";
+        return lang::CommandLineFormat(
+            "%1 is the beginning of more than one entry of the %2 list: %3; write more of it",
+            {QuoteTyped(refusal.typed), name, EntriesOf(entries, refusal.beginnings)});
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "ui/RangeRows.h"
 
 #include "RecordingCalcDlg.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +10,9 @@ namespace spanwise {
 
 // clang-format off
 const CRangeColumn kRangeColumns[3] = {
-    { "range",           "Time-axis Range" },
-    { "sampling_period", "Sampling Period" },
-    { "recording_time",  "Maximum Recording Time" },
+    { "range",           N_("Time-axis Range") },
+    { "sampling_period", N_("Sampling Period") },
+    { "recording_time",  N_("Maximum Recording Time") },
 };
 // clang-format on
 
