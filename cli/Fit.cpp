@@ -1,6 +1,7 @@
 #include "Fit.h"
 
 #include "ExitStatus.h"
+#include "JsonText.h"
 #include "Output.h"
 #include "calc/DurationParse.h"
 #include "calc/FitMessages.h"
@@ -9,7 +10,6 @@
 #include "ui/Calculator.h"
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <iterator>
@@ -18,8 +18,6 @@
 namespace spanwise::cli {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 // The condition lists --all tries: those between the model and the range, in dialog order.
 const std::vector<CalcList> kConditionLists(std::begin(kCalcLists) + 1, std::end(kCalcLists) - 1);
@@ -141,10 +139,6 @@ Json AnswerJson(const CFitAnswer& answer, const CDuration& duration) {
     json["recording_length_divs"] = answer.nRecordingLengthDivs;
     json["sampling_period_visible"] = answer.bSamplingPeriodVisible;
     return json;
-}
-
-std::string Dump(const Json& json) {
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
 // The columns of one answer, after the conditions when there are several.
@@ -329,7 +323,7 @@ CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options, const Picke
         const CFitAnswer answer = Answer(calc, duration.dSeconds);
         std::string text;
         if (options.bJson) {
-            text = Dump(AnswerJson(answer, duration));
+            text = JsonText(AnswerJson(answer, duration)) + '\n';
         } else if (options.bCsv) {
             text = SingleCsv(answer);
         } else {
@@ -347,7 +341,7 @@ CAnswer AnswerFit(CCalculator& calc, const CCommandOptions& options, const Picke
         for (const CFitAnswer& answer : answers) {
             array.push_back(AnswerJson(answer, duration));
         }
-        text = Dump(array);
+        text = JsonText(array) + '\n';
     } else if (options.bCsv) {
         text = AllCsv(answers);
     } else {

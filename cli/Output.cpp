@@ -2,19 +2,13 @@
 
 #include "ui/Calculator.h"
 
-#include <nlohmann/json.hpp>
+#include "JsonText.h"
 
 #include <algorithm>
 
 namespace spanwise::cli {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-std::string Dump(const Json& json) {
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
 
 // An object with room for n members: the object is a vector of members that copies them, nested
 // objects and all, whenever it grows.
@@ -61,11 +55,11 @@ std::string StateJson(const CCalculator& calc, const std::string& report) {
     state["recording_length_divs"] = calc.GetRecordingLengthDivs();
     state["seconds_per_div"] = calc.GetSecondsPerDiv();
     state["recording_time_s"] = calc.GetRecordingTimeSeconds();
-    return Dump(state);
+    return JsonText(state);
 }
 
 std::string ErrorJson(const std::string& message) {
-    return Dump(Json{{"error", message}});
+    return JsonText(Json{{"error", message}});
 }
 
 std::size_t TerminalWidth(const std::string& text) {

@@ -6,14 +6,6 @@
 
 namespace ctl {
 
-namespace {
-
-constexpr unsigned Bit(ControlChange change) {
-    return 1U << static_cast<unsigned>(change);
-}
-
-} // namespace
-
 const ControlChange kEveryControlChange[8] = {ControlChange::Text,      ControlChange::Entries,
                                               ControlChange::Selection, ControlChange::Enabled,
                                               ControlChange::Visible,   ControlChange::Font,
@@ -31,7 +23,7 @@ void CControlState::Notify(ControlChange change) const {
         if (m_nHeldChanges == 0) {
             m_pBatch->Hold(*this);
         }
-        m_nHeldChanges |= Bit(change);
+        m_nHeldChanges |= ChangeBit(change);
         return;
     }
     m_pObserver->OnControlChanged(*this, change);
@@ -40,7 +32,7 @@ void CControlState::Notify(ControlChange change) const {
 void CControlState::SendHeldChanges() const {
     const unsigned nHeld = std::exchange(m_nHeldChanges, 0U);
     for (const ControlChange change : kEveryControlChange) {
-        if ((nHeld & Bit(change)) != 0 && m_pObserver != nullptr) {
+        if ((nHeld & ChangeBit(change)) != 0 && m_pObserver != nullptr) {
             m_pObserver->OnControlChanged(*this, change);
         }
     }

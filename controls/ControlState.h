@@ -17,6 +17,11 @@ class CControlState;
 // focus.
 enum class ControlChange { Text, Entries, Selection, Enabled, Visible, Font, ToolTip, Focus };
 
+// A change's bit in a set of changes held or known.
+constexpr unsigned ChangeBit(ControlChange change) {
+    return 1U << static_cast<unsigned>(change);
+}
+
 // Every kind of change, in the order a batch sends them.
 extern const ControlChange kEveryControlChange[8];
 

@@ -8,10 +8,6 @@ namespace ctl {
 
 namespace {
 
-constexpr unsigned Bit(ControlChange change) {
-    return 1U << static_cast<unsigned>(change);
-}
-
 std::string ShownToolTip(const CControlState& control) {
     return control.m_bToolTipActive ? control.m_strToolTip : std::string();
 }
@@ -57,7 +53,7 @@ void CControlView::OnControlChanged(const CControlState& control, ControlChange 
     }
     switch (change) {
     case ControlChange::Entries:
-        m_shown[control.GetIndex()].nKnown &= ~Bit(ControlChange::Selection);
+        m_shown[control.GetIndex()].nKnown &= ~ChangeBit(ControlChange::Selection);
         SendIfChanged(control, ControlChange::Selection);
         break;
     case ControlChange::Text:
@@ -85,14 +81,14 @@ void CControlView::OnControlChanged(const CControlState& control, ControlChange 
 
 bool CControlView::SendIfChanged(const CControlState& control, ControlChange change) {
     CShown& shown = m_shown[control.GetIndex()];
-    const bool bKnown = (shown.nKnown & Bit(change)) != 0;
+    const bool bKnown = (shown.nKnown & ChangeBit(change)) != 0;
     switch (change) {
     case ControlChange::Text:
         if (bKnown && shown.text == control.m_strText) {
             return false;
         }
         shown.text = control.m_strText;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowText(control);
         return true;
     case ControlChange::Entries:
@@ -101,7 +97,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
             return false;
         }
         shown.entries = control.m_entries;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowEntries(control);
         return true;
     case ControlChange::Selection:
@@ -109,7 +105,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
             return false;
         }
         shown.nCurSel = control.m_nCurSel;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowSelection(control);
         return true;
     case ControlChange::Enabled:
@@ -117,7 +113,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
             return false;
         }
         shown.bEnabled = control.m_bEnabled;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowEnabled(control);
         return true;
     case ControlChange::Visible:
@@ -125,7 +121,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
             return false;
         }
         shown.bVisible = control.m_bVisible;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowVisible(control);
         return true;
     case ControlChange::Font:
@@ -134,7 +130,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
         }
         shown.bHasFont = control.m_bHasFont;
         shown.font = control.m_font;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowFont(control);
         return true;
     case ControlChange::ToolTip: {
@@ -143,7 +139,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
             return false;
         }
         shown.toolTip = toolTip;
-        shown.nKnown |= Bit(change);
+        shown.nKnown |= ChangeBit(change);
         ShowToolTip(control);
         return true;
     }
@@ -157,7 +153,7 @@ void CControlView::OnUserPicked(const CControlState& control, int nIndex) {
     if (m_pDlg != nullptr) {
         CShown& shown = m_shown[control.GetIndex()];
         shown.nCurSel = nIndex;
-        shown.nKnown |= Bit(ControlChange::Selection);
+        shown.nKnown |= ChangeBit(ControlChange::Selection);
     }
 }
 
@@ -165,7 +161,7 @@ void CControlView::OnUserTyped(const CControlState& control, const std::string& 
     if (m_pDlg != nullptr) {
         CShown& shown = m_shown[control.GetIndex()];
         shown.text = text;
-        shown.nKnown |= Bit(ControlChange::Text);
+        shown.nKnown |= ChangeBit(ControlChange::Text);
     }
 }
 

@@ -9,17 +9,14 @@
 #include <QMenu>
 #include <QTest>
 
-namespace {
-
+// Outside an anonymous namespace: the test fixture derives from a template of it.
 enum class Trigger { RightClickOnBackground, RightClickOnLabel, MenuKey, ShiftF10 };
 
-void PrintTo(Trigger trigger, std::ostream* pOut) {
+static void PrintTo(Trigger trigger, std::ostream* pOut) {
     const char* const names[] = {"right-click on the background", "right-click on a label",
                                  "Menu key", "Shift+F10"};
     *pOut << names[static_cast<int>(trigger)];
 }
-
-} // namespace
 
 class AboutTest : public CalculatorWindowTest, public ::testing::WithParamInterface<Trigger> {
 protected:
