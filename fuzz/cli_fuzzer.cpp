@@ -19,6 +19,7 @@
 #include "cli/Scenario.h"
 #include "cli/ShellWords.h"
 #include "controls/DialogHost.h"
+#include "lang/Catalogue.h"
 #include "ui/Calculator.h"
 
 #include <nlohmann/json.hpp>
@@ -175,14 +176,21 @@ int ExpectedPick(const spanwise::CCalculator& calc, const std::string& selection
             return static_cast<int>(std::stoll("0" + significant));
         }
     }
-    // Else the first entry of that text, in any case, or the one entry it begins.
+    // Else the first entry of that text, in any case, or the one entry it begins; an entry is
+    // also known by its translations ("1軸サンプリング" begins with "1").
     std::vector<int> beginnings;
     for (long long i = 0; i < nCount; ++i) {
-        const std::string entry = Lower(entries[static_cast<std::size_t>(i)]);
-        if (entry == Lower(value)) {
-            return static_cast<int>(i);
+        bool bBegins = false;
+        for (const std::string& name :
+             spanwise::lang::GetEveryTranslation(entries[static_cast<std::size_t>(i)].c_str())) {
+            const std::string entry = Lower(name);
+            if (entry == Lower(value)) {
+                return static_cast<int>(i);
+            }
+            bBegins =
+                bBegins || (!value.empty() && entry.compare(0, value.size(), Lower(value)) == 0);
         }
-        if (!value.empty() && entry.compare(0, value.size(), Lower(value)) == 0) {
+        if (bBegins) {
             beginnings.push_back(static_cast<int>(i));
         }
     }
