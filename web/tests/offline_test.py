@@ -33,11 +33,21 @@ RECORDING_TIME = 1007
 # icon and every file the service worker keeps.
 VISIT_BUDGET = 80 * 1024
 
+# The state of the worker that controls the page, once one does and has done activating (it
+# takes the page over while it activates).
 WAIT_FOR_WORKER = """
 const done = arguments[arguments.length - 1];
 navigator.serviceWorker.ready.then(() => {
-    const controlled = () => navigator.serviceWorker.controller
-        ? done(navigator.serviceWorker.controller.state) : setTimeout(controlled, 20);
+    const controlled = () => {
+        const worker = navigator.serviceWorker.controller;
+        if (!worker) {
+            setTimeout(controlled, 20);
+        } else if (worker.state === 'activating') {
+            worker.addEventListener('statechange', controlled, { once: true });
+        } else {
+            done(worker.state);
+        }
+    };
     controlled();
 }, (error) => done('no worker: ' + error));
 """
