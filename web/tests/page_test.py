@@ -218,6 +218,8 @@ LONGEST = [("model", "Alder/Alder-W"), ("memory", "1GW"), ("range", "5min/div")]
 
 # The texts that tell the page's language, by where they show: English, Japanese.
 LANGUAGE_TEXTS = [
+    ("#app .title", "NORVAK MEMORY Loomgraphs Maximum Recording Calculator(Test Version)",
+     "NORVAK MEMORY Loomgraphs 最大記録計算ツール(テスト版)"),
     ("#app .title-command", "Menu", "メニュー"),
     ("#app [role=menuitem]:last-child", "Copy Link", "リンクをコピー(L)"),
 ]
