@@ -97,7 +97,8 @@ export class PageHost {
             }
             // Only a changed address is written: browsers stop taking new ones after a few hundred
             // in a short time, and fast arrow-key picks would then leave an old one standing.
-            const address = this.calculator && addressOf(this.calculator.selectionWords(), this.language);
+            const address = this.calculator
+                && addressOf(this.calculator.selectionWords(), this.language);
             if (address && address !== window.location.href) {
                 window.history.replaceState(window.history.state, '', address);
             }
