@@ -1,7 +1,8 @@
 // Spanwise in the browser. The calculator dialog, its rules and its texts are the program's own
 // core, compiled to WebAssembly (spanwise.js, spanwise.wasm); the page only draws what the core
 // holds (see page-host.js). This script loads the core and opens the calculator on the page with
-// the picks its address holds, in the language the page is shown in. Whatever fails on the way is shown by opening.js.
+// the picks its address holds, in the language the page is shown in. Whatever fails on the way
+// is shown by opening.js.
 import { compiledCore } from './compile-core.js';
 import { PageHost } from './page-host.js';
 
