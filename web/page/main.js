@@ -75,10 +75,10 @@ function addressPairs(query) {
 
 // The language the page is shown in: the address's lang= where the page speaks it ("en" too),
 // else the first of the browser's languages it speaks, else English; a language is its tag's
-// first part ("ja" of "ja-JP"). A lang= the page does not speak is passed over, as any other
-// word of the address that names no list.
+// first part ("ja" of "ja-JP" or "ja_JP"). A lang= the page does not speak is passed over, as any
+// other word of the address that names no list.
 const spoken = ['en', ...app.dataset.languages.split(' ').filter(Boolean)];
-const speaks = (tag) => spoken.find((code) => code === tag.split('-')[0].toLowerCase());
+const speaks = (tag) => spoken.find((code) => code === tag.split(/[-_]/)[0].toLowerCase());
 const asked = new URLSearchParams(window.location.search).get('lang') || '';
 const language = speaks(asked) || navigator.languages.map(speaks).find(Boolean) || 'en';
 

@@ -919,7 +919,7 @@ class PageTest(unittest.TestCase):
             # lang=, the browser's languages, whether its texts can be fetched, shown in, the
             # lang= the address keeps
             ("ja", "en-US,en", True, japanese, "ja"),
-            ("JA-jp", "en-US", True, japanese, "JA-jp"),
+            ("JA_jp", "en-US", True, japanese, "JA_jp"),
             ("", "ja-JP,en-US", True, japanese, ""),
             ("en", "ja-JP", True, english, "en"),
             ("", "de-DE,en-US,ja", True, english, ""),
