@@ -34,9 +34,17 @@ void AddCatalogues(const CCatalogue* catalogues, std::size_t nCount);
 // (cmake/Translations.cmake), each in an object file of its own, so that a program that never
 // adds them does not carry them: the core's texts (dialogs, messages, the report), and the texts
 // only the programs' command lines show (spanwise-cli's help and messages, the window programs'
-// help). The web page, which speaks English alone so far, adds neither.
+// help). The web page adds neither: it fetches the core's texts of the one language it speaks
+// (AddCatalogueEntries).
 void AddCoreCatalogues();
 void AddCommandLineCatalogues();
+
+// Adds the catalogue of language code from texts read while the program runs (the web page's,
+// fetched for the one language it is shown in): each English text followed by its translation,
+// the pairs in any order; a pair with either empty is left out. The texts are kept, and Translate
+// finds them as in a table built in. A program holds one such catalogue: adding another replaces
+// it.
+void AddCatalogueEntries(const std::string& code, std::vector<std::string> texts);
 
 // The languages of the catalogues added, each once, in the order added.
 std::vector<std::string> GetCatalogueCodes();

@@ -50,7 +50,9 @@ constexpr unsigned IDS_RESULT_FONT_FACE = 1010;
 constexpr unsigned IDS_SAMPLING_PERIOD_NAME = 1011;
 constexpr unsigned IDS_COPY_TOOLTIP = 1107;
 // The web page's own: its window menu's button and item, what it says after Copy and Copy Link,
-// after Exit (%1 is the link to reload), a message box's button, a range row's check mark
+// after Exit (%1 is the link to reload), a message box's button, a range row's check mark, the
+// title of a table's column of bars (for screen readers: the windows draw the bars in a column
+// that has a title)
 constexpr unsigned IDS_PAGE_MENU = 2000;
 constexpr unsigned IDS_PAGE_COPY_LINK = 2001;
 constexpr unsigned IDS_PAGE_REPORT_COPIED = 2002;
@@ -60,6 +62,7 @@ constexpr unsigned IDS_PAGE_CLOSED = 2005;
 constexpr unsigned IDS_PAGE_RELOAD = 2006;
 constexpr unsigned IDS_PAGE_OK = 2007;
 constexpr unsigned IDS_PAGE_RANGE_MARKED = 2008;
+constexpr unsigned IDS_PAGE_BAR_COLUMN = 2009;
 
 // System-menu command of the About item
 constexpr unsigned IDM_ABOUTBOX = 0x0010;

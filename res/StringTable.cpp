@@ -31,6 +31,7 @@ const CStringEntry kStringTable[] = {
     { 2006, N_("Reload the page") },
     { 2007, N_("OK") },
     { 2008, N_("marked") },
+    { 2009, N_("Recording Time Graph") },
 };
 // clang-format on
 

@@ -5,6 +5,7 @@
 #include "controls/Dialog.h"
 #include "controls/FontFaces.h"
 #include "controls/Mnemonics.h"
+#include "lang/Catalogue.h"
 #include "res/PageButtons.h"
 #include "res/Resource.h"
 
@@ -74,8 +75,9 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogLayout& layout) {
     for (const CMenu::CItem& item : items) {
         const bool bSeparator = (item.nFlags & MF_SEPARATOR) != 0;
         json.BeginObject().Field("id", static_cast<int>(item.nID));
-        json.Field("text", bSeparator ? std::string() : StripMnemonics(item.text));
-        json.Field("mnemonic", GetMnemonicPosition(item.text)).EndObject();
+        const std::string text = spanwise::lang::Translate(item.text);
+        json.Field("text", bSeparator ? std::string() : StripMnemonics(text));
+        json.Field("mnemonic", PageMnemonicPosition(text)).EndObject();
     }
     json.EndArray().Key("buttons").BeginArray();
     const std::vector<CAddedButton> buttons = GetPageButtons(dlg.Template().nIDD);
@@ -87,7 +89,8 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogLayout& layout) {
             continue;
         }
         json.BeginObject().Field("command", static_cast<int>(buttons[i].nCommand));
-        json.Field("text", StripMnemonics(item->text)).Field("group", layout.added[i].nGroup);
+        json.Field("text", StripMnemonics(spanwise::lang::Translate(item->text)));
+        json.Field("group", layout.added[i].nGroup);
         WritePlace(json, layout.added[i].rect);
         json.EndObject();
     }
@@ -96,6 +99,22 @@ void WriteMenu(CJsonWriter& json, CDialog& dlg, const CDialogLayout& layout) {
 
 } // namespace
 
+int PageMnemonicPosition(const std::string& text) {
+    const int nByte = GetMnemonicPosition(text);
+    if (nByte < 0) {
+        return -1;
+    }
+    const std::string shown = StripMnemonics(text);
+    int nUnits = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(nByte) && i < shown.size(); ++i) {
+        const auto c = static_cast<unsigned char>(shown[i]);
+        if ((c & 0xC0U) != 0x80U) { // a character's first byte; four bytes are two units
+            nUnits += c >= 0xF0U ? 2 : 1;
+        }
+    }
+    return nUnits;
+}
+
 std::string FontFamilies(const std::string& face) {
     std::string families;
     for (const std::vector<std::string>& names : {GetFaceNames(face), GetStandInFaces()}) {
@@ -103,7 +122,9 @@ std::string FontFamilies(const std::string& face) {
             families += '"' + name + "\", ";
         }
     }
-    return families + "sans-serif";
+    // macOS has none of the stand-ins: its Japanese Gothic face, before a sans-serif that may
+    // lack the glyphs.
+    return families + "\"Hiragino Kaku Gothic ProN\", sans-serif";
 }
 
 std::string DialogFont(const CDialogTemplate& dlgTemplate) {
@@ -114,7 +135,8 @@ std::string DescribeDialog(CDialog& dlg, int nOwner, const CDialogBaseUnits& uni
     const CDialogTemplate& dlgTemplate = dlg.Template();
     const CDialogLayout layout = PageLayout(dlg, units);
     CJsonWriter json;
-    json.BeginObject().Field("owner", nOwner).Field("title", dlgTemplate.title);
+    json.BeginObject().Field("owner", nOwner);
+    json.Field("title", spanwise::lang::Translate(dlgTemplate.title));
     json.Field("icon", IconFile(dlg.GetIcon(true).nResource))
         .Field("font", DialogFont(dlgTemplate));
     json.Field("pointSize", dlgTemplate.nFontPointSize);

@@ -11,9 +11,14 @@ class CDialog;
 // A dialog as the page draws it, handed over as JSON when it opens.
 
 // The CSS font-family list for a face: its names (GetFaceNames), then the faces that stand in for
-// it where it is not installed, then the browser's sans-serif. The browser makes bold text in the
-// face it takes.
+// it where it is not installed, then macOS's Japanese face and the browser's sans-serif. The
+// browser makes bold text in the face it takes.
 std::string FontFamilies(const std::string& face);
+
+// Where the marked letter of a caption stands in the caption as shown, as JavaScript counts a
+// string's characters (UTF-16 code units, where GetMnemonicPosition counts UTF-8 bytes: they
+// differ in any language but English); -1 for none.
+int PageMnemonicPosition(const std::string& text);
 
 // The CSS font of the dialog's template: its point size and the families for its face.
 std::string DialogFont(const ctl::CDialogTemplate& dlgTemplate);

@@ -1,10 +1,13 @@
 #include "WebCalculator.h"
 
+#include "DialogDescription.h"
 #include "JsonWriter.h"
 
 #include "app/StartPicks.h"
 #include "controls/Dialog.h"
 #include "controls/Mnemonics.h"
+#include "lang/Catalogue.h"
+#include "lang/Language.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -114,6 +117,16 @@ std::string CWebCalculator::FitText(int nHandle, const emscripten::val& extents)
     return m_host.FitText(nHandle, sizes);
 }
 
+void CWebCalculator::Speak(const std::string& code, const emscripten::val& texts) {
+    std::vector<std::string> read;
+    const auto nTexts = texts["length"].as<unsigned>();
+    for (unsigned i = 0; i < nTexts; ++i) {
+        read.push_back(texts[i].as<std::string>());
+    }
+    spanwise::lang::AddCatalogueEntries(code, std::move(read));
+    spanwise::lang::SetLanguage(code);
+}
+
 std::string CWebCalculator::GetPageTexts() {
     struct CPageText {
         const char* name;
@@ -128,15 +141,16 @@ std::string CWebCalculator::GetPageTexts() {
         {"reload", IDS_PAGE_RELOAD},
         {"ok", IDS_PAGE_OK},
         {"marked", IDS_PAGE_RANGE_MARKED},
+        {"bars", IDS_PAGE_BAR_COLUMN},
     };
     CJsonWriter json;
     json.BeginObject();
     for (const CPageText& text : kTexts) {
-        json.Field(text.name, LoadString(text.nID));
+        json.Field(text.name, spanwise::lang::Translate(LoadString(text.nID)));
     }
-    const std::string copyLink = LoadString(IDS_PAGE_COPY_LINK);
+    const std::string copyLink = spanwise::lang::Translate(LoadString(IDS_PAGE_COPY_LINK));
     json.Key("copyLink").BeginObject().Field("text", StripMnemonics(copyLink));
-    json.Field("mnemonic", GetMnemonicPosition(copyLink)).EndObject();
+    json.Field("mnemonic", PageMnemonicPosition(copyLink)).EndObject();
     return json.EndObject().Take();
 }
 
@@ -154,6 +168,7 @@ EMSCRIPTEN_BINDINGS(spanwise) {
         .function("cancel", &CWebCalculator::Cancel)
         .function("sysCommand", &CWebCalculator::SysCommand)
         .function("fitText", &CWebCalculator::FitText)
+        .class_function("speak", &CWebCalculator::Speak)
         .class_function("pageTexts", &CWebCalculator::GetPageTexts)
         .function("messageBoxClosed", &CWebCalculator::MessageBoxClosed)
         .function("clipboardRefused", &CWebCalculator::ClipboardRefused)

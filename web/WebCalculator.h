@@ -45,11 +45,15 @@ public:
     // How much room the texts of dialog nHandle take, as drawn: [[control index, width, height],
     // ...] in pixels (see CWebHost::FitText).
     std::string FitText(int nHandle, const emscripten::val& extents);
-    // The page's own texts, by name (JSON): its window menu's button ("menu") and Copy Link item
+    // Speaks code ("ja") from now on, with the core's texts in it as the page fetched them:
+    // [English, translation, English, translation, ...]. Called before the calculator is made.
+    static void Speak(const std::string& code, const emscripten::val& texts);
+    // The page's own texts, in the language spoken, by name (JSON): its window menu's button
+    // ("menu") and Copy Link item
     // ("copyLink": {text, mnemonic}), what it says after Copy ("reportCopied") and Copy Link
     // ("linkCopied", "linkNotCopied"), after Exit ("closed", where "%1" stands for the link
-    // "reload"), a message box's button ("ok") and what a check mark on a range row says
-    // ("marked").
+    // "reload"), a message box's button ("ok"), what a check mark on a range row says ("marked")
+    // and the title of a table's column of bars ("bars"), which only screen readers read.
     static std::string GetPageTexts();
 
     void MessageBoxClosed(int nToken) { m_host.MessageBoxClosed(nToken); }

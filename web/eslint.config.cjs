@@ -1,11 +1,11 @@
 // ESLint's rules for the page's scripts. scripts/check-static runs ESLint here, in web/, as
 // scripts/npm-tools installs it into build/npm, whose node_modules it is given as NODE_PATH. The
-// page's scripts are ES modules in the browser, but for the two classic scripts that watch the
-// opening and register the worker, and the service worker itself.
+// page's scripts are ES modules in the browser, but for the classic script that watches the
+// opening, and the service worker itself.
 const js = require('@eslint/js');
 const globals = require('globals');
 
-const classicScripts = ['page/offline.js', 'page/opening.js'];
+const classicScripts = ['page/opening.js'];
 const worker = 'page/service-worker.js';
 
 module.exports = [

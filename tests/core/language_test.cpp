@@ -75,5 +75,23 @@ TEST_F(Language, MessagesKeepTheirArgumentsInEveryLanguage) {
     EXPECT_NE(japanese.find("\"x\""), std::string::npos) << japanese;
 }
 
+// The web page's catalogue, read at run time: found however its pairs came, English where it has
+// none, and a second reading replaces the first. Its texts are made up, so that the tables built
+// in for the same code answer none of them.
+TEST_F(Language, CatalogueReadAtRunTimeIsFoundAsOneBuiltIn) {
+    lang::AddCatalogueEntries("ja", {"Zeta test", "ゼータ", "Alpha test", "アルファ", "é test",
+                                     "é", // after ASCII, as strcmp orders
+                                     "Untranslated test", ""});
+    lang::SetLanguage("ja");
+    EXPECT_STREQ(lang::Translate("Alpha test"), "アルファ");
+    EXPECT_STREQ(lang::Translate("Zeta test"), "ゼータ");
+    EXPECT_STREQ(lang::Translate("é test"), "é");
+    EXPECT_STREQ(lang::Translate("Untranslated test"), "Untranslated test");
+    EXPECT_STREQ(lang::Translate("Model Number"), "形名"); // the built-in table still answers
+    lang::AddCatalogueEntries("ja", {"Zeta test", "ぜーた"});
+    EXPECT_STREQ(lang::Translate("Zeta test"), "ぜーた");
+    EXPECT_STREQ(lang::Translate("Alpha test"), "Alpha test");
+}
+
 } // namespace
 } // namespace spanwise::test

@@ -4,8 +4,7 @@
 // and tab order is the template's and a narrow screen can let them flow. The view holds no state
 // of its own: it shows the changes the core hands it and passes the user's actions to `actions`
 // (pick, click, edit, ok, sysCommand), by control index.
-import { controlFont } from './fonts.js';
-import { make, uniqueId } from './dom.js';
+import { controlFont, make, uniqueId } from './dom.js';
 import { buildWindowMenu } from './window-menu.js';
 
 function makeGroupBox() {
@@ -123,12 +122,15 @@ const SHOW = {
     },
     name: (element, name) => element.setAttribute('aria-label', name),
     // A table's rows (see web/PageView.h): each carries its range, the first column; a marked
-    // row's check mark says so.
+    // row's check mark says so. The column of bars has a title only screen readers read.
     table(element, { columns, rows }) {
         const [head, body] = [element.querySelector('thead'), element.querySelector('tbody')];
         const header = make('tr', '', {}, { role: 'row' });
-        header.append(...columns.map((title) => make('th', '', { scope: 'col', textContent: title },
-            { role: 'columnheader' })), make('td', '', {}, { role: 'cell' }));
+        const title = (text) => make('th', '', { scope: 'col', textContent: text },
+            { role: 'columnheader' });
+        const bars = title('');
+        bars.append(make('span', 'visually-hidden', { textContent: element.dataset.bars }));
+        header.append(...columns.map(title), bars);
         head.replaceChildren(header);
         body.replaceChildren(...rows.map(({ cells, bar, current, marked }) => {
             const classes = [current && 'current', marked && 'marked'].filter(Boolean).join(' ');
@@ -199,6 +201,7 @@ export class DialogView {
             element.dataset.controlId = control.id;
             if (control.kind === 'table') {
                 element.dataset.mark = texts.marked;
+                element.dataset.bars = texts.bars;
             }
             return element;
         });

@@ -32,9 +32,6 @@
     window.addEventListener('error', (event) => {
         const script = event.target;
         if (script instanceof HTMLScriptElement) {
-            if (script.hasAttribute('data-optional')) {
-                return;
-            }
             const named = script.type === 'module' ? failedModules() : Promise.resolve([]);
             named.then((names) => fail(`${(names.length ? names : [fileOf(script.src)])
                 .join(', ')} could not be loaded.`));

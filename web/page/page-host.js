@@ -4,8 +4,7 @@
 // everything the user does is handed over from an event of its own. The page's address holds the
 // picks that reopen what the calculator shows.
 import { DialogView } from './dialog-view.js';
-import { make, showNotice } from './dom.js';
-import { measureFont } from './fonts.js';
+import { make, measureFont, showNotice } from './dom.js';
 import { showMessageBox } from './message-box.js';
 
 // The window menu's item of the page's own, after the core's: the address, picks and all, to the
@@ -13,10 +12,10 @@ import { showMessageBox } from './message-box.js';
 const COPY_LINK_ID = 0;
 
 // The address with the picks in its query, each LIST=VALUE as it reads ('/' and '+' left as they
-// are: the page reads a '+' as itself).
-function addressOf(words) {
+// are: the page reads a '+' as itself), then lang=language unless that is ''.
+function addressOf(words, language) {
     const address = new URL(window.location.href);
-    address.search = words.map((word) => {
+    address.search = [...words, ...language ? [`lang=${language}`] : []].map((word) => {
         const at = word.indexOf('=');
         return `${encodeURIComponent(word.slice(0, at))}=${
             encodeURIComponent(word.slice(at + 1)).replaceAll('%2F', '/').replaceAll('%2B', '+')}`;
@@ -29,10 +28,11 @@ const CONFIRMATION_MS = 8000;
 
 export class PageHost {
     // app: the element the calculator is drawn in; texts: the page's own texts, from the core
-    // (see CWebCalculator::GetPageTexts).
-    constructor(app, texts) {
+    // (see CWebCalculator::GetPageTexts); language: the lang= the address keeps ('' for none).
+    constructor(app, texts, language) {
         this.app = app;
         this.texts = texts;
+        this.language = language;
         this.copyLinkItem = { id: COPY_LINK_ID, ...texts.copyLink };
         this.status = document.getElementById('status');
         this.calculator = null;
@@ -97,7 +97,8 @@ export class PageHost {
             }
             // Only a changed address is written: browsers stop taking new ones after a few hundred
             // in a short time, and fast arrow-key picks would then leave an old one standing.
-            const address = this.calculator && addressOf(this.calculator.selectionWords());
+            const address = this.calculator
+                && addressOf(this.calculator.selectionWords(), this.language);
             if (address && address !== window.location.href) {
                 window.history.replaceState(window.history.state, '', address);
             }

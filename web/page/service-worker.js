@@ -34,6 +34,17 @@ self.addEventListener('activate', (event) => {
         .then(() => self.clients.claim()));
 });
 
+// The texts of the language the page is shown in (lang-CODE.json), which the page names to the
+// worker: kept with this version's files, so that the page opens in that language offline too.
+// Asked past the browser's cache, which may hold an older version's.
+self.addEventListener('message', (event) => {
+    const file = event.data;
+    if (/^lang-[\w-]+\.json$/.test(file)) {
+        event.waitUntil(caches.open(CACHE).then((cache) => cache.match(file)
+            .then((kept) => kept || cache.add(new Request(file, { cache: 'no-cache' })))));
+    }
+});
+
 self.addEventListener('fetch', (event) => {
     const request = event.request;
     const url = new URL(request.url);

@@ -33,13 +33,29 @@ RECORDING_TIME = 1007
 # icon and every file the service worker keeps.
 VISIT_BUDGET = 80 * 1024
 
+# The state of the worker that controls the page, once one does and has done activating (it
+# takes the page over while it activates).
 WAIT_FOR_WORKER = """
 const done = arguments[arguments.length - 1];
 navigator.serviceWorker.ready.then(() => {
-    const controlled = () => navigator.serviceWorker.controller
-        ? done(navigator.serviceWorker.controller.state) : setTimeout(controlled, 20);
+    const controlled = () => {
+        const worker = navigator.serviceWorker.controller;
+        if (!worker) {
+            setTimeout(controlled, 20);
+        } else if (worker.state === 'activating') {
+            worker.addEventListener('statechange', controlled, { once: true });
+        } else {
+            done(worker.state);
+        }
+    };
     controlled();
 }, (error) => done('no worker: ' + error));
+"""
+
+# Whether the page's service worker keeps a file.
+KEPT = """
+const done = arguments[arguments.length - 1];
+caches.match(arguments[0]).then((kept) => done(Boolean(kept)), () => done(false));
 """
 
 CACHE_NAMES = """
@@ -118,6 +134,13 @@ class OfflineTest(unittest.TestCase):
     def version(self):
         return self.driver.execute_script("return document.documentElement.dataset.version")
 
+    def language(self):
+        """The language the page is shown in, and that of its menu button's text."""
+        shown = self.driver.execute_script(
+            "return [document.documentElement.lang,"
+            " document.querySelector('#app .title-command').textContent]")
+        return {("en", "Menu"): "en", ("ja", "メニュー"): "ja"}.get(tuple(shown), shown)
+
     def recording_time(self):
         return self.driver.find_element(
             "css selector", f'#app [data-control-id="{RECORDING_TIME}"]').text
@@ -149,11 +172,15 @@ class OfflineTest(unittest.TestCase):
     def test_reload_offline(self):
         served = self.serve(SITE)
         self.visit(served)
+        # Once shown in Japanese, the worker keeps its texts too.
+        browser.open_page(self.driver, served.url + "?lang=ja")
+        WebDriverWait(self.driver, 10, poll_frequency=0.05).until(
+            lambda d: d.execute_async_script(KEPT, "lang-ja.json"))
         served.stop()
         self.reload()
-        self.assertEqual(self.recording_time(), "1.6s")
+        self.assertEqual((self.language(), self.recording_time()), ("ja", "1.6s"))
         browser.open_page(self.driver, served.url + "index.html?again")
-        self.assertEqual(self.recording_time(), "1.6s")
+        self.assertEqual((self.language(), self.recording_time()), ("en", "1.6s"))
 
     def test_new_version_replaces_the_old(self):
         with tempfile.TemporaryDirectory() as site:

@@ -216,6 +216,18 @@ GEOMETRY_CASES[3:3] = [
 # Long figures: the longest recording time any state shows.
 LONGEST = [("model", "Alder/Alder-W"), ("memory", "1GW"), ("range", "5min/div")]
 
+# The texts that tell the page's language, by where they show: English, Japanese.
+LANGUAGE_TEXTS = [
+    ("#app .title", "NORVAK MEMORY Loomgraphs Maximum Recording Calculator(Test Version)",
+     "NORVAK MEMORY Loomgraphs 最大記録計算ツール(テスト版)"),
+    ("#app .title-command", "Menu", "メニュー"),
+    ("#app [role=menuitem]:last-child", "Copy Link", "リンクをコピー(L)"),
+]
+READ_LANGUAGE = """
+return [document.documentElement.lang,
+        ...arguments[0].map((selector) => document.querySelector(selector).textContent)];
+"""
+
 # Where the focus is in an edit field: [control id, text, selection start, selection end].
 READ_FIELD = """
 const field = document.activeElement;
@@ -891,6 +903,67 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.clipboard(), self.driver.current_url)
         self.assertEqual(self.driver.find_element(By.ID, "status").text,
                          "Copied the link to the clipboard.")
+
+    def test_languages(self):
+        # The page in the language its address asks for or, without a lang=, in the first of the
+        # browser's languages it speaks, with the same figures; a lang= it does not speak, or a
+        # language whose texts cannot be fetched, leave it in English without a message. The
+        # address it writes keeps a lang= it had.
+        picks = [("model", "Cedar"), ("range", "1s/div")]
+        figures = ("recording_length", "sampling_period", "recording_time")
+        english_figures = [expected(self.cli_state(picks))[key] for key in figures]
+        english = ["en", *[text for _, text, _ in LANGUAGE_TEXTS]]
+        japanese = ["ja", *[text for _, _, text in LANGUAGE_TEXTS]]
+        agent = self.driver.execute_script("return navigator.userAgent")
+        cases = [
+            # lang=, the browser's languages, whether its texts can be fetched, shown in, the
+            # lang= the address keeps
+            ("ja", "en-US,en", True, japanese, "ja"),
+            ("JA_jp", "en-US", True, japanese, "JA_jp"),
+            ("", "ja-JP,en-US", True, japanese, ""),
+            ("en", "ja-JP", True, english, "en"),
+            ("", "de-DE,en-US,ja", True, english, ""),
+            ("xx", "ja", True, japanese, ""),
+            ("xx", "en-US", True, english, ""),
+            ("ja", "en-US", False, english, "ja"),
+        ]
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        try:
+            for asked, languages, fetched, shown, kept in cases:
+                with self.subTest(lang=asked, languages=languages, fetched=fetched):
+                    self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride",
+                                                {"userAgent": agent, "acceptLanguage": languages})
+                    # Past the service worker, which keeps the texts once fetched.
+                    self.driver.execute_cdp_cmd("Network.setBypassServiceWorker",
+                                                {"bypass": not fetched})
+                    self.driver.execute_cdp_cmd("Network.setBlockedURLs",
+                                                {"urls": [] if fetched else ["*/lang-*.json"]})
+                    self.open_address(picks + ([("lang", asked)] if asked else []))
+                    self.assertEqual(self.driver.execute_script(READ_LANGUAGE, [
+                        selector for selector, _, _ in LANGUAGE_TEXTS]), shown)
+                    self.assertIsNone(self.driver.execute_script(OPEN_MESSAGE_BOX))
+                    self.assertEqual([self.shown()[key] for key in figures], english_figures)
+                    self.assert_address("?model=Cedar&range=1s/div"
+                                        + (f"&lang={kept}" if kept else ""))
+        finally:
+            self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+            self.driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
+            self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride",
+                                        {"userAgent": agent, "acceptLanguage": "en-US"})
+
+        # In Japanese: what the page says, and the Ranges view's column of bars named for screen
+        # readers in it.
+        self.open_address(picks + [("lang", "ja")])
+        browser.set_clipboard_permission(self.driver, self.url, granted=True)
+        self.choose_from_menu("リンクをコピー(L)")
+        self.assertEqual(self.clipboard(), self.driver.current_url)
+        self.assertEqual(self.driver.find_element(By.ID, "status").text,
+                         "リンクをクリップボードにコピーしました。")
+        self.driver.find_element(By.CSS_SELECTOR, f"[data-command='{RANGES}']").click()
+        self.assertEqual(self.driver.execute_script(
+            "return document.querySelector('dialog[open] thead th:last-child').textContent"),
+            "記録時間グラフ")
+        self.assert_accessible("the Ranges view in Japanese")
 
 
 def main():

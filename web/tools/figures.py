@@ -35,7 +35,7 @@ EMPTY_WASM_MODULE = b"\0asm\x01\0\0\0"
 # The opening dialog as the core hands it to the page, recorded from the real core for the stub.
 RECORD_OPENING = """
 const done = arguments[arguments.length - 1];
-Promise.all([createSpanwise(), import('./fonts.js')]).then(([module, fonts]) => {
+Promise.all([createSpanwise(), import('./dom.js')]).then(([module, fonts]) => {
     const opening = {};
     const host = {
         measureFont: fonts.measureFont,

@@ -2,7 +2,9 @@
 the manifest's PNG icons under names that hold a hash of their contents (a web server may let
 browsers keep those for good), manifest.webmanifest naming them, and service-worker.js (without
 its comments, as the page's other scripts) with the list of the page's files and a version that
-changes whenever any of them does; and beside each
+changes whenever any of them does (the files of the page's languages, lang-CODE.json, count for
+the version but are left out of the list: the worker keeps only the one the page is shown in);
+and beside each
 file that compresses, its gzip form (NAME.gz, made with zopfli where it is installed: a few percent
 smaller than gzip -9), which web/tools/serve.py sends, as a server with gzip_static would.
 
@@ -25,6 +27,7 @@ import strip_comments
 
 WORKER = "service-worker.js"
 MANIFEST = "manifest.webmanifest"
+LANGUAGE_TABLE = re.compile(r"^lang-[^/]+\.json$")
 HASHED = re.compile(r"^(?P<stem>.+)\.[0-9a-f]{12}(?P<suffix>\.png)$")
 COMPRESSED = ".gz"
 # Already compressed: gzip would only add to them.
@@ -116,7 +119,8 @@ def main():
     with open(args.worker, encoding="utf-8") as source:
         worker = strip_comments.strip(args.worker, source.read())
     worker = worker.replace("'@VERSION@'", json.dumps(version.hexdigest()[:16]).replace('"', "'"))
-    worker = worker.replace("['@FILES@']", json.dumps(files).replace('"', "'"))
+    kept = [path for path in files if not LANGUAGE_TABLE.match(path)]
+    worker = worker.replace("['@FILES@']", json.dumps(kept).replace('"', "'"))
     write_if_changed(os.path.join(args.site, WORKER), worker.encode("utf-8"))
     write_compressed(args.site, files + [WORKER])
     return 0

@@ -1,8 +1,9 @@
-"""Copies one of the page's scripts or its style sheet into the built page without its comments,
-which a visitor would only download: in JavaScript every line that holds nothing but a // comment,
-in CSS every /* */ comment. The code is left as written, indented and named, so that the served
-files still read in a browser's developer tools. (A line of a template literal that begins with //
-would be taken for a comment; the page's scripts have none.)
+"""Copies one of the page's scripts or its style sheet into the built page without its comments and
+its indentation, which a visitor would only download: in JavaScript every line that holds nothing
+but a // comment, in CSS every /* */ comment, and the blanks that begin each line. The code keeps
+its lines and names, so that the served files still read in a browser's developer tools, which
+indent them again (pretty-print). (A line of a template literal that begins with // would be taken
+for a comment, and one that begins with blanks would lose them; the page's scripts have neither.)
 
 Usage: strip_comments.py SOURCE DESTINATION"""
 
@@ -12,6 +13,7 @@ import sys
 JS_COMMENT_LINE = re.compile(r"^[ \t]*//.*\n", re.MULTILINE)
 CSS_COMMENT = re.compile(r"/\*.*?\*/", re.DOTALL)
 BLANK_LINES = re.compile(r"\n[ \t]*(?=\n)")
+INDENTATION = re.compile(r"^[ \t]+", re.MULTILINE)
 
 
 def strip(name, text):
@@ -20,7 +22,7 @@ def strip(name, text):
         text = JS_COMMENT_LINE.sub("", text)
     elif name.endswith(".css"):
         text = CSS_COMMENT.sub("", text)
-    return BLANK_LINES.sub("", text).lstrip("\n")
+    return INDENTATION.sub("", BLANK_LINES.sub("", text).lstrip("\n"))
 
 
 def main(source, destination):
