@@ -68,7 +68,7 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
     : QDialog(pParent, FrameFlags(dlg.Template(), pParent == nullptr)), CControlView(dlg),
       m_pTemplate(&dlg.Template()), m_pAnnouncer(new CAnnouncer(this)) {
     const CDialogTemplate& dlgTemplate = dlg.Template();
-    setWindowTitle(QString::fromUtf8(dlgTemplate.title));
+    setWindowTitle(FromCore(Shown(dlgTemplate.title)));
     setFont(DialogFont(QString::fromUtf8(dlgTemplate.fontFace), dlgTemplate.nFontPointSize));
     const CDialogLayout layout = LayOutDialog(dlgTemplate, BaseUnitsOf(font()));
     setFixedSize(layout.cx, layout.cy);
@@ -153,11 +153,12 @@ QWidget* CDialogWindow::ControlWidget(int nID) const {
 void CDialogWindow::ShowText(const CControlState& control) {
     QWidget* pWidget = m_widgets[control.GetIndex()];
     // Buttons, group boxes and labels with a buddy take '&' as a mnemonic themselves.
-    QString text = FromCore(control.m_strText);
+    const std::string shown = TextShown(control);
+    QString text = FromCore(shown);
     if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
         pLabel != nullptr && control.GetKind() == ControlKind::Static) {
         if (pLabel->buddy() == nullptr) {
-            text = FromCore(ShownCaption(control.Template(), control.m_strText));
+            text = FromCore(ShownCaption(control.Template(), shown));
         } else if ((control.Template().style & kStyleNoPrefix) != 0) {
             text.replace(QLatin1Char('&'), QLatin1String("&&"));
         }
@@ -183,7 +184,7 @@ void CDialogWindow::ShowEntries(const CControlState& control) {
     }
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(control.m_entries.size()));
-    for (const std::string& entry : control.m_entries) {
+    for (const std::string& entry : EntriesShown(control)) {
         entries.append(FromCore(entry));
     }
     m_bShowingDialogChange = true;
@@ -275,8 +276,7 @@ void CDialogWindow::ShowFont(const CControlState& control) {
 }
 
 void CDialogWindow::ShowToolTip(const CControlState& control) {
-    m_widgets[control.GetIndex()]->setToolTip(
-        control.m_bToolTipActive ? FromCore(control.m_strToolTip) : QString());
+    m_widgets[control.GetIndex()]->setToolTip(FromCore(ToolTipShown(control)));
 }
 
 void CDialogWindow::ShowFocus(const CControlState& control) {
@@ -382,7 +382,7 @@ void CDialogWindow::ShowSystemMenu(const QPoint& globalPos, bool bFromKeyboard) 
             menu.addSeparator();
             continue;
         }
-        QAction* pAction = menu.addAction(FromCore(item.text));
+        QAction* pAction = menu.addAction(FromCore(Shown(item.text)));
         pAction->setData(item.nID);
         if (pFirstCommand == nullptr) {
             pFirstCommand = pAction;

@@ -180,7 +180,7 @@ void CWin32DialogWindow::AddSystemMenuItems(ctl::CDialog& dlg) {
         if ((item.nFlags & MF_SEPARATOR) != 0) {
             AppendMenuW(hSystemMenu, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuW(hSystemMenu, MF_STRING, item.nID, Widen(item.text).c_str());
+            AppendMenuW(hSystemMenu, MF_STRING, item.nID, Widen(Shown(item.text)).c_str());
         }
     }
 }
@@ -343,7 +343,7 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
         return;
     }
     m_bSettingText = true;
-    SetWindowTextW(m_controls[control.GetIndex()], Widen(control.m_strText).c_str());
+    SetWindowTextW(m_controls[control.GetIndex()], Widen(TextShown(control)).c_str());
     m_bSettingText = false;
 }
 
@@ -353,7 +353,7 @@ void CWin32DialogWindow::ShowEntries(const CControlState& control) {
     } else if (control.GetKind() == ControlKind::ComboBox) {
         HWND hwndList = m_controls[control.GetIndex()];
         SendMessageW(hwndList, CB_RESETCONTENT, 0, 0);
-        for (const std::string& entry : control.m_entries) {
+        for (const std::string& entry : EntriesShown(control)) {
             SendMessageW(hwndList, CB_INSERTSTRING, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(Widen(entry).c_str()));
         }
@@ -394,7 +394,8 @@ void CWin32DialogWindow::ShowFont(const CControlState& control) {
 }
 
 void CWin32DialogWindow::ShowToolTip(const CControlState& control) {
-    const bool bShown = control.m_bToolTipActive && !control.m_strToolTip.empty();
+    const std::string toolTip = ToolTipShown(control);
+    const bool bShown = !toolTip.empty();
     if (!bShown && m_hwndToolTip == nullptr) {
         return;
     }
@@ -407,7 +408,7 @@ void CWin32DialogWindow::ShowToolTip(const CControlState& control) {
         }
         SendMessageW(m_hwndToolTip, TTM_ACTIVATE, TRUE, 0);
     }
-    std::wstring text = Widen(control.m_strToolTip);
+    std::wstring text = Widen(toolTip);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
