@@ -8,6 +8,7 @@
 #include "Icons.h"
 #include "ReadableColour.h"
 #include "TableWidget.h"
+#include "TextExtents.h"
 
 #include "controls/Dialog.h"
 #include "controls/Mnemonics.h"
@@ -70,7 +71,8 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
     const CDialogTemplate& dlgTemplate = dlg.Template();
     setWindowTitle(FromCore(Shown(dlgTemplate.title)));
     setFont(DialogFont(QString::fromUtf8(dlgTemplate.fontFace), dlgTemplate.nFontPointSize));
-    const CDialogLayout layout = LayOutDialog(dlgTemplate, BaseUnitsOf(font()));
+    m_units = BaseUnitsOf(font());
+    const CDialogLayout layout = LayOutDialog(dlgTemplate, m_units);
     setFixedSize(layout.cx, layout.cy);
     setSizeGripEnabled(false);
     const QIcon icon = DialogIcon(dlg);
@@ -102,6 +104,22 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
         }
     }
     Attach();
+    FitTexts();
+}
+
+void CDialogWindow::FitTexts() {
+    const CDialogBaseUnits units = FitBaseUnits(*m_pTemplate, m_units, MeasureTexts(m_widgets));
+    if (units.nX == m_units.nX && units.nY == m_units.nY) {
+        return;
+    }
+    // The core decides how the dialog grows: as a whole, at the least larger base units at which
+    // every box holds its text. It never shrinks while open.
+    m_units = units;
+    const CDialogLayout layout = LayOutDialog(*m_pTemplate, m_units);
+    setFixedSize(layout.cx, layout.cy);
+    for (std::size_t i = 0; i < m_widgets.size() && i < layout.controls.size(); ++i) {
+        PlaceControlWidget(m_widgets[i], layout.controls[i].rect);
+    }
 }
 
 void CDialogWindow::ConnectWidget(std::size_t nIndex) {
@@ -170,6 +188,7 @@ void CDialogWindow::ShowText(const CControlState& control) {
     } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
         pEdit->setText(text);
     }
+    FitTexts();
 }
 
 void CDialogWindow::ShowEntries(const CControlState& control) {
@@ -194,6 +213,7 @@ void CDialogWindow::ShowEntries(const CControlState& control) {
     }
     pCombo->addItems(entries);
     m_bShowingDialogChange = false;
+    FitTexts();
 }
 
 void CDialogWindow::ShowSelection(const CControlState& control) {
@@ -272,6 +292,7 @@ void CDialogWindow::Speak() {
 void CDialogWindow::ShowFont(const CControlState& control) {
     if (control.m_bHasFont) {
         m_widgets[control.GetIndex()]->setFont(ControlFont(control.m_font, font()));
+        FitTexts();
     }
 }
 
