@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "TableView.h"
 #include "TextConversion.h"
+#include "TextExtents.h"
 
 #include "controls/Dialog.h"
 
@@ -152,11 +153,40 @@ void CWin32DialogWindow::OnInitDialog() {
         m_controls[i++] = hwndChild;
         SetAccessibleNameSource(hwndChild, AccessibleNameOf);
     }
+    m_units = DialogBaseUnits(m_hwnd);
     Attach();
+    FitTexts();
     AddSystemMenuItems(*GetDialog());
     SetIcons(*GetDialog());
     CentreOverOwner();
     PostMessageW(m_hwnd, kMsgShown, 0, 0);
+}
+
+void CWin32DialogWindow::FitTexts() {
+    if (m_hwnd == nullptr) {
+        return;
+    }
+    const ctl::CDialogBaseUnits units =
+        ctl::FitBaseUnits(*m_pTemplate, m_units, MeasureTexts(m_controls));
+    if (units.nX == m_units.nX && units.nY == m_units.nY) {
+        return;
+    }
+    // The core decides how the dialog grows: as a whole, at the least larger base units at which
+    // every box holds its text. It never shrinks while open.
+    m_units = units;
+    const ctl::CDialogLayout layout = ctl::LayOutDialog(*m_pTemplate, m_units);
+    for (std::size_t i = 0; i < m_controls.size() && i < layout.controls.size(); ++i) {
+        const ctl::CRect& rect = layout.controls[i].rect;
+        if (m_controls[i] != nullptr) {
+            MoveWindow(m_controls[i], rect.x, rect.y, rect.cx, rect.cy, TRUE);
+        }
+    }
+    RECT frame{0, 0, layout.cx, layout.cy};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_EXSTYLE)));
+    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void CWin32DialogWindow::AddSystemMenuItems(ctl::CDialog& dlg) {
@@ -345,6 +375,7 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
     m_bSettingText = true;
     SetWindowTextW(m_controls[control.GetIndex()], Widen(TextShown(control)).c_str());
     m_bSettingText = false;
+    FitTexts();
 }
 
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
@@ -357,6 +388,7 @@ void CWin32DialogWindow::ShowEntries(const CControlState& control) {
             SendMessageW(hwndList, CB_INSERTSTRING, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(Widen(entry).c_str()));
         }
+        FitTexts();
     }
 }
 
@@ -391,6 +423,7 @@ void CWin32DialogWindow::ShowFont(const CControlState& control) {
         DeleteObject(hShown);
     }
     hShown = hFont;
+    FitTexts();
 }
 
 void CWin32DialogWindow::ShowToolTip(const CControlState& control) {
