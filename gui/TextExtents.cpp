@@ -5,10 +5,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -35,6 +35,13 @@ QString WithoutMnemonics(const QString& text) {
 
 } // namespace
 
+// Whether label breaks its text into lines: it wraps, and its box holds more than one line. A
+// text in a box of one line stays on it, as on the other front ends.
+bool BreaksLines(const QLabel& label) {
+    return label.wordWrap() &&
+           label.contentsRect().height() >= 2 * QFontMetrics(label.font()).lineSpacing();
+}
+
 int TextNeed(const QLabel& label) {
     if (label.text().isEmpty()) {
         return 0;
@@ -43,19 +50,23 @@ int TextNeed(const QLabel& label) {
     const int nFrame = label.width() - label.contentsRect().width();
     // A label that names a control underlines its mnemonic.
     const QString text = label.buddy() != nullptr ? WithoutMnemonics(label.text()) : label.text();
-    if (!label.wordWrap()) {
+    if (!BreaksLines(label)) {
         return WidestLine(metrics, text) + nFrame;
     }
-    // A wrapping label breaks at blanks: its longest word must fit on a line.
+    // Its longest piece between two places a line may break (blanks; any two Japanese letters)
+    // must fit on a line.
     int nWidest = 0;
-    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")))) {
-        nWidest = qMax(nWidest, metrics.horizontalAdvance(word));
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype nStart = 0, nEnd = breaks.toNextBoundary(); nEnd > nStart;
+         nStart = nEnd, nEnd = breaks.toNextBoundary()) {
+        nWidest =
+            qMax(nWidest, metrics.horizontalAdvance(text.mid(nStart, nEnd - nStart).trimmed()));
     }
     return nWidest + nFrame;
 }
 
 int WrappedHeightNeed(const QLabel& label) {
-    if (label.text().isEmpty() || !label.wordWrap()) {
+    if (label.text().isEmpty() || !BreaksLines(label)) {
         return 0;
     }
     return label.heightForWidth(label.width());

@@ -75,18 +75,27 @@ bool IsStaticText(HWND hwnd, LONG style) {
             type == SS_LEFTNOWORDWRAP);
 }
 
-// A static text wraps at blanks but where it is one line centred on its height or told not to.
-bool Wraps(LONG style) {
+// A static text wraps at blanks, but where it is one line centred on its height or told not to,
+// and where its box holds one line only: there it stays on one line, as on the other front ends.
+bool Wraps(HWND hwnd, LONG style) {
     const LONG type = style & SS_TYPEMASK;
-    return (style & SS_CENTERIMAGE) == 0 &&
-           (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT);
+    if ((style & SS_CENTERIMAGE) != 0 ||
+        (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT)) {
+        return false;
+    }
+    const CControlDC dc(hwnd);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return client.bottom >= 2 * metrics.tmHeight;
 }
 
 int StaticWidthNeed(HWND hwnd, LONG style, const std::wstring& text) {
     const CControlDC dc(hwnd);
     const UINT prefix = (style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
     LONG nWidest = 0;
-    if (!Wraps(style)) {
+    if (!Wraps(hwnd, style)) {
         nWidest = dc.Extent(text, prefix).cx;
     } else {
         // Its longest word must fit on a line.
@@ -160,7 +169,7 @@ int TextWidthNeed(HWND hwndControl) {
 int TextHeightNeed(HWND hwndControl) {
     const auto style = static_cast<LONG>(GetWindowLongW(hwndControl, GWL_STYLE));
     const std::wstring text = TextOf(hwndControl);
-    if (text.empty() || !IsStaticText(hwndControl, style) || !Wraps(style)) {
+    if (text.empty() || !IsStaticText(hwndControl, style) || !Wraps(hwndControl, style)) {
         return 0;
     }
     RECT client{};
