@@ -1,6 +1,7 @@
 // Every dialog on the Windows dialog manager in the pseudo-language, whose texts are about 40 %
 // longer than the English: measured with GDI in each control's font, no text is wider than its
-// control, no wrapped text higher, and no control lies outside its dialog.
+// control, no wrapped text higher, and no control lies outside its dialog. In English no dialog
+// grows.
 
 #include "win32/WindowsApi.h"
 
@@ -80,6 +81,35 @@ TEST(Win32Layout, EveryDialogHoldsTheLongerTextsOfThePseudoLanguage) {
         },
         onBox);
     lang::SetLanguage({});
+    EXPECT_EQ(nBoxes, 3);
+}
+
+// In English every text fits its template's box: no dialog grows.
+TEST(Win32Layout, EnglishDialogsKeepTheSizeOfTheirTemplates) {
+    CWin32DialogHost host(GetModuleHandleW(nullptr));
+    CCalculator calc(host);
+    const auto expectTemplateSize = [](const ctl::CDialog& dlg, HWND hwnd) {
+        RECT expected{0, 0, dlg.Template().cx, dlg.Template().cy};
+        MapDialogRect(hwnd, &expected);
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        EXPECT_EQ(client.right, expected.right) << dlg.Template().title;
+        EXPECT_EQ(client.bottom, expected.bottom) << dlg.Template().title;
+    };
+    int nBoxes = 0;
+    RunDialog(
+        host, calc,
+        [&](ctl::CDialog& dlg, HWND hwndDialog) {
+            expectTemplateSize(dlg, hwndDialog);
+            for (const WPARAM nCommand : {IDM_ABOUTBOX, IDM_FIT_TIME, IDM_RANGES}) {
+                PostMessageW(hwndDialog, WM_SYSCOMMAND, nCommand, 0);
+            }
+        },
+        [&](ctl::CDialog& box, HWND hwndBox) {
+            ++nBoxes;
+            expectTemplateSize(box, hwndBox);
+            PostMessageW(hwndBox, WM_COMMAND, IDCANCEL, 0);
+        });
     EXPECT_EQ(nBoxes, 3);
 }
 
