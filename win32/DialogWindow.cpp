@@ -21,6 +21,9 @@ namespace {
 
 // Posted once the dialog has opened: by then the dialog manager shows it.
 constexpr UINT kMsgShown = WM_APP + 1;
+// Posted when the dialog has moved to a screen of another DPI: by then the dialog manager has
+// scaled the controls and their fonts.
+constexpr UINT kMsgScaled = WM_APP + 2;
 
 // The commands Windows itself puts into the window menu start here; those below are the
 // dialog's own.
@@ -130,7 +133,11 @@ INT_PTR CWin32DialogWindow::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
                 ShowFont(*pDlg->Controls()[i]);
             }
         }
+        PostMessageW(m_hwnd, kMsgScaled, 0, 0);
         return FALSE; // the dialog manager moves and scales the dialog
+    case kMsgScaled:
+        RefitTables();
+        return TRUE;
     case kMsgShown:
         if (m_onShown) {
             m_onShown();
@@ -333,6 +340,20 @@ INT_PTR CWin32DialogWindow::OnNotify(const NMHDR& header) {
                       DrawTableRow(reinterpret_cast<const NMLVCUSTOMDRAW&>(header), *pControl,
                                    BoldFontOf(*pControl)));
     return TRUE;
+}
+
+void CWin32DialogWindow::RefitTables() {
+    // A table's columns are as wide as its texts in the font it had: measured again in the scaled
+    // one, the row the keyboard was on kept.
+    ctl::CDialog* pDlg = GetDialog();
+    for (std::size_t i = 0; pDlg != nullptr && i < m_controls.size(); ++i) {
+        const CControlState& control = *pDlg->Controls()[i];
+        if (control.GetKind() == ControlKind::Table) {
+            const int nFocused = GetFocusedRow(m_controls[i]);
+            FillListView(m_controls[i], control, BoldFontOf(control));
+            SelectListViewRow(m_controls[i], nFocused >= 0 ? nFocused : control.m_nCurSel);
+        }
+    }
 }
 
 HFONT CWin32DialogWindow::BoldFontOf(const CControlState& control) {

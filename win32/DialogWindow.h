@@ -66,6 +66,7 @@ private:
     INT_PTR OnNotify(const NMHDR& header);
     // A table's font in bold, for its current row.
     HFONT BoldFontOf(const ctl::CControlState& control);
+    void RefitTables();
     INT_PTR OnCtlColor(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
 

@@ -119,9 +119,7 @@ def main():
         sys.exit(f"unknown part {part!r}: core or commandline")
     lines = ["// Written by lang/tools/catalogue_table.py from po/: do not edit.",
              '#include "lang/Catalogue.h"', "", "#include <iterator>", "",
-             "namespace spanwise::lang {", "",
-             # Named per part, so that both tables can share one translation unit.
-             f"namespace {part}_tables {{", ""]
+             "namespace spanwise::lang {", "", "namespace {", ""]
     codes = []
     for path in pos:
         code = os.path.splitext(os.path.basename(path))[0]
@@ -137,9 +135,9 @@ def main():
         lines += ["};", ""]
     lines.append("const CCatalogue kCatalogues[] = {")
     lines += [f'    {{"{code}", kMessages_{code}, std::size(kMessages_{code})}},' for code in codes]
-    lines += ["};", "", f"}} // namespace {part}_tables", ""]
+    lines += ["};", "", "} // namespace", ""]
     function = "AddCoreCatalogues" if part == "core" else "AddCommandLineCatalogues"
-    lines += [f"void {function}() {{", f"    AddCatalogues({part}_tables::kCatalogues, std::size({part}_tables::kCatalogues));",
+    lines += [f"void {function}() {{", "    AddCatalogues(kCatalogues, std::size(kCatalogues));",
               "}", ""]
     lines += ["} // namespace spanwise::lang", ""]
     text = "\n".join(lines)

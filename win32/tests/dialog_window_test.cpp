@@ -28,6 +28,23 @@ RECT RectInDialog(HWND hwndDialog, HWND hwnd) {
     return rect;
 }
 
+int CALLBACK OnStyle(const LOGFONTW* pLogFont, const TEXTMETRICW* /*pMetric*/, DWORD /*dwType*/,
+                     LPARAM lParam) {
+    *reinterpret_cast<bool*>(lParam) |= pLogFont->lfWeight >= FW_SEMIBOLD;
+    return 1;
+}
+
+// Whether the face drawn in hdc has a bold style installed: a face without one is only thickened
+// (Wine: IPAPGothic), which reads as smudged rather than bold.
+bool SelectedFaceHasBoldStyle(HDC hdc) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    GetTextFaceW(hdc, LF_FACESIZE, wanted.lfFaceName);
+    bool bBold = false;
+    EnumFontFamiliesExW(hdc, &wanted, OnStyle, reinterpret_cast<LPARAM>(&bBold), 0);
+    return bBold;
+}
+
 const wchar_t* ClassOf(ctl::ControlKind kind) {
     switch (kind) {
     case ctl::ControlKind::ComboBox:
@@ -132,6 +149,9 @@ TEST(Win32Dialog, ResultFieldsAloneAreBoldAndBlueAndCopyHasItsTooltip) {
                 SelectObject(hdc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
             TEXTMETRICW metric{};
             GetTextMetricsW(hdc, &metric);
+            if (bResult) {
+                EXPECT_TRUE(SelectedFaceHasBoldStyle(hdc));
+            }
             SelectObject(hdc, hOldFont);
             EXPECT_EQ(metric.tmWeight >= FW_BOLD, bResult) << metric.tmWeight;
             SetTextColor(hdc, RGB(0, 0, 0));

@@ -107,6 +107,28 @@ void ExpectCurrentRowDrawnWhole(HWND hwndList, int nCurrent) {
     ReleaseDC(hwndList, hdcList);
 }
 
+// The box moved to a screen of twice the DPI, as the dialog manager scales it: the list view's font
+// twice as high, then WM_DPICHANGED. The columns are measured again in the larger font.
+void ExpectWholeAfterDpiChange(HWND hwndBox, HWND hwndList, int nCurrent) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwndList, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    font.lfHeight *= 2;
+    HFONT hLarger = CreateFontIndirectW(&font);
+    SendMessageW(hwndList, WM_SETFONT, reinterpret_cast<WPARAM>(hLarger), TRUE);
+    RECT rect{};
+    GetWindowRect(hwndBox, &rect);
+    SendMessageW(hwndBox, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&rect));
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    ExpectCurrentRowDrawnWhole(hwndList, nCurrent);
+    SendMessageW(hwndList, WM_SETFONT, 0, FALSE);
+    DeleteObject(hLarger);
+}
+
 // Shows the calculator, opens the Ranges box from the window menu and runs onRanges in it.
 void WithRangesBox(
     CWin32DialogHost& host, CCalculator& calc,
@@ -153,6 +175,10 @@ TEST(Win32Ranges, TheListShowsSpanwiseClisTableWithTheCurrentRangeSelected) {
             EXPECT_EQ(GetFocus(), hwndList);
             ExpectWindowShowsDialog(box, hwndBox);
             ExpectCurrentRowDrawnWhole(hwndList, static_cast<int>(nCurrent));
+            {
+                SCOPED_TRACE("moved to a screen of twice the DPI");
+                ExpectWholeAfterDpiChange(hwndBox, hwndList, static_cast<int>(nCurrent));
+            }
             PostMessageW(hwndList, WM_KEYDOWN, VK_ESCAPE, 0);
         });
     }
