@@ -160,7 +160,7 @@ void CWin32DialogWindow::OnInitDialog() {
         m_controls[i++] = hwndChild;
         SetAccessibleNameSource(hwndChild, AccessibleNameOf);
     }
-    m_units = DialogBaseUnits(m_hwnd);
+    m_units = m_fontUnits = DialogBaseUnits(m_hwnd);
     Attach();
     FitTexts();
     AddSystemMenuItems(*GetDialog());
@@ -172,6 +172,12 @@ void CWin32DialogWindow::OnInitDialog() {
 void CWin32DialogWindow::FitTexts() {
     if (m_hwnd == nullptr) {
         return;
+    }
+    // On a screen of another DPI the dialog manager has scaled the dialog and its font: the fit
+    // starts again from the font's units there.
+    if (const ctl::CDialogBaseUnits fontUnits = DialogBaseUnits(m_hwnd);
+        fontUnits.nX != m_fontUnits.nX || fontUnits.nY != m_fontUnits.nY) {
+        m_units = m_fontUnits = fontUnits;
     }
     const ctl::CDialogBaseUnits units =
         ctl::FitBaseUnits(*m_pTemplate, m_units, MeasureTexts(m_controls));

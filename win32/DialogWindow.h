@@ -83,7 +83,8 @@ private:
     // dialog's font), and the name and text colour the dialog gave it, which Windows asks for
     // later (WM_GETOBJECT, WM_CTLCOLORSTATIC).
     std::vector<HWND> m_controls;
-    ctl::CDialogBaseUnits m_units; // at which the dialog is laid out
+    ctl::CDialogBaseUnits m_units;     // at which the dialog is laid out
+    ctl::CDialogBaseUnits m_fontUnits; // of the dialog's font, as the dialog manager lays it out
     std::vector<HFONT> m_fonts;
     std::vector<std::wstring> m_names;
     std::vector<ctl::COLORREF> m_colours;
