@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "lang/Catalogue.h"
+#include "lang/Language.h"
 #include "ui/Calculator.h"
 
 namespace {
@@ -9,12 +10,54 @@ constexpr const char* kScreenshotOption = "--screenshot";
 
 } // namespace
 
+namespace {
+
+constexpr const char* kLanguageOption = "--lang";
+
+// Speaks the language of --lang CODE or --lang=CODE, wherever it stands, before anything else is
+// read, so that the help and every message are in it. False, with the message, for a language
+// without a catalogue.
+bool SpeakLanguageOption(const std::vector<std::string>& args, std::string& error) {
+    const std::string prefix = std::string(kLanguageOption) + "=";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string code;
+        if (args[i] == kLanguageOption) {
+            if (i + 1 == args.size()) {
+                error = spanwise::lang::TranslateFormat("--lang needs a language: %1",
+                                                        {spanwise::lang::LanguageCodes()});
+                return false;
+            }
+            code = args[i + 1];
+        } else if (args[i].compare(0, prefix.size(), prefix) == 0) {
+            code = args[i].substr(prefix.size());
+        } else {
+            continue;
+        }
+        if (code.empty() || !spanwise::lang::SetLanguage(code)) {
+            spanwise::lang::SetLanguage({});
+            error = spanwise::lang::TranslateFormat(
+                "unknown language %1: the languages are %2",
+                {spanwise::QuoteUserText(code), spanwise::lang::LanguageCodes()});
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 CCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CCommandLine result;
+    SpeakLanguageOption(args, result.error);
     const std::string screenshotPrefix = std::string(kScreenshotOption) + "=";
+    const std::string languagePrefix = std::string(kLanguageOption) + "=";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "-h" || arg == "--help") {
+        if (arg == kLanguageOption) {
+            ++i; // its code, spoken already
+        } else if (arg.compare(0, languagePrefix.size(), languagePrefix) == 0) {
+            continue;
+        } else if (arg == "-h" || arg == "--help") {
             result.bHelp = true;
         } else if (arg == "--version") {
             result.bVersion = true;
@@ -65,7 +108,9 @@ std::string HelpText(const std::string& program, const std::string& menuHint,
                "Options:\n"
                "  -h, --help     Print this help and exit.\n"
                "  --version      Print the version and exit.\n"
+               "  --lang CODE    The language of the window and the help: %4 (by default the\n"
+               "                 desktop's).\n"
                "\n",
-               {program, menuHint, spanwise::ListNames()}) +
+               {program, menuHint, spanwise::ListNames(), spanwise::lang::LanguageCodes()}) +
            notes;
 }

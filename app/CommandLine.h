@@ -16,7 +16,8 @@ struct CCommandLine {
     std::string error;
 };
 
-// args: the command line without the program name.
+// args: the command line without the program name. --lang CODE (--lang=CODE) makes the program
+// speak that language from then on; an unknown one is an error, and the program speaks English.
 CCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The help of program. menuHint says how the window menu opens ("right-click the window");

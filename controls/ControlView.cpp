@@ -2,17 +2,40 @@
 
 #include "Dialog.h"
 
+#include "lang/Catalogue.h"
+
 #include <algorithm>
 
 namespace ctl {
 
 namespace {
 
-std::string ShownToolTip(const CControlState& control) {
+std::string ActiveToolTip(const CControlState& control) {
     return control.m_bToolTipActive ? control.m_strToolTip : std::string();
 }
 
 } // namespace
+
+std::string CControlView::TextShown(const CControlState& control) {
+    return control.GetKind() == ControlKind::Edit ? control.m_strText : Shown(control.m_strText);
+}
+
+std::vector<std::string> CControlView::EntriesShown(const CControlState& control) {
+    std::vector<std::string> entries;
+    entries.reserve(control.m_entries.size());
+    for (const std::string& entry : control.m_entries) {
+        entries.push_back(Shown(entry));
+    }
+    return entries;
+}
+
+std::string CControlView::ToolTipShown(const CControlState& control) {
+    return Shown(ActiveToolTip(control));
+}
+
+std::string CControlView::Shown(const std::string& text) {
+    return spanwise::lang::Translate(text);
+}
 
 CControlView::CControlView(CDialog& dlg) : m_pDlg(&dlg) {}
 
@@ -134,7 +157,7 @@ bool CControlView::SendIfChanged(const CControlState& control, ControlChange cha
         ShowFont(control);
         return true;
     case ControlChange::ToolTip: {
-        const std::string toolTip = ShownToolTip(control);
+        const std::string toolTip = ActiveToolTip(control);
         if (bKnown && shown.toolTip == toolTip) {
             return false;
         }

@@ -36,6 +36,18 @@ public:
     void OnUserTyped(const CControlState& control, const std::string& text) override;
     void OnActionEnded() override;
 
+    // What a drawing shows of a control, in the language spoken: the dialog holds its English
+    // texts, which programs read, and each is translated here, where it is handed to a drawing.
+    // An edit field shows what the user typed as it stands; notation without a translation
+    // ("5us/div", "MEM") reads the same in every language.
+    static std::string TextShown(const CControlState& control);
+    // A list's entries, or a table's column titles.
+    static std::vector<std::string> EntriesShown(const CControlState& control);
+    // Empty when the control shows no tooltip.
+    static std::string ToolTipShown(const CControlState& control);
+    // A dialog's title, a window menu's item, a text of the string table a front end shows.
+    static std::string Shown(const std::string& text);
+
 protected:
     virtual void ShowText(const CControlState& control) = 0;
     // Replaces a list's entries (or a table's columns and rows); the view then sends the

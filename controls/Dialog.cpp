@@ -4,6 +4,7 @@
 #include "DialogLayout.h"
 #include "Mnemonics.h"
 #include "TableCtrl.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <utility>
@@ -203,7 +204,7 @@ std::string CDialog::GetAccessibleName(const CControlState& control) const {
     const int nNaming = GetNamingControl(*m_pTemplate, control.GetIndex());
     const CControlState& named =
         nNaming >= 0 ? *m_controls[static_cast<std::size_t>(nNaming)] : control;
-    return ShownCaption(named.Template(), named.m_strText);
+    return ShownCaption(named.Template(), spanwise::lang::Translate(named.m_strText));
 }
 
 bool CDialog::IsLiveField(const CControlState& control) {
@@ -222,7 +223,8 @@ std::string CDialog::GetAnnouncement(const std::vector<const CControlState*>& ch
         m_pPickedForUser->m_nCurSel < static_cast<int>(m_pPickedForUser->m_entries.size())) {
         announcement =
             GetAccessibleName(*m_pPickedForUser) + " " +
-            m_pPickedForUser->m_entries[static_cast<std::size_t>(m_pPickedForUser->m_nCurSel)];
+            spanwise::lang::Translate(
+                m_pPickedForUser->m_entries[static_cast<std::size_t>(m_pPickedForUser->m_nCurSel)]);
     }
     for (const CControlState* pField : changed) {
         if (pField->m_bVisible) {
@@ -241,7 +243,7 @@ std::string CDialog::GetFieldName(const CControlState& control) const {
 }
 
 std::string CDialog::GroupName(const CControlState& group) {
-    std::string name = StripMnemonics(group.m_strText);
+    std::string name = StripMnemonics(spanwise::lang::Translate(group.m_strText));
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
         name = name.substr(1, name.size() - 2);
     }

@@ -37,14 +37,18 @@ QWidget* CreateLabel(const CDialogItemTemplate& item, QWidget* pParent) {
     return pLabel;
 }
 
-QWidget* CreateList(const QRect& rect, QWidget* pParent) {
-    auto* pCombo = new QComboBox(pParent);
+void PlaceList(QComboBox* pCombo, const QRect& rect) {
     // The template's height is that of the list dropped down; the closed list takes the height
     // its font needs.
     const int nClosedHeight = pCombo->sizeHint().height();
     const int nItemHeight = qMax(1, pCombo->fontMetrics().height());
     pCombo->setMaxVisibleItems(qMax(1, (rect.height() - nClosedHeight) / nItemHeight));
     pCombo->setGeometry(rect.x(), rect.y(), rect.width(), nClosedHeight);
+}
+
+QWidget* CreateList(const QRect& rect, QWidget* pParent) {
+    auto* pCombo = new QComboBox(pParent);
+    PlaceList(pCombo, rect);
     // The wheel turns a list only once the list has the focus (see CDialogWindow), and does not
     // give it the focus either, so that scrolling over the window changes nothing by accident.
     pCombo->setFocusPolicy(Qt::StrongFocus);
@@ -104,4 +108,13 @@ QWidget* CreateControlWidget(const CDialogItemTemplate& item, const CRect& place
     }
     pWidget->setObjectName(QLatin1String("control") + QString::number(item.nID));
     return pWidget;
+}
+
+void PlaceControlWidget(QWidget* pWidget, const CRect& place) {
+    const QRect rect(place.x, place.y, place.cx, place.cy);
+    if (auto* pCombo = qobject_cast<QComboBox*>(pWidget); pCombo != nullptr) {
+        PlaceList(pCombo, rect);
+    } else {
+        pWidget->setGeometry(rect);
+    }
 }

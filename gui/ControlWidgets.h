@@ -13,3 +13,6 @@ class QWidget;
 // connected yet.
 QWidget* CreateControlWidget(const ctl::CDialogItemTemplate& item, const ctl::CRect& place,
                              QWidget* pParent);
+
+// Moves a control's widget to place, as when the dialog is laid out again at other base units.
+void PlaceControlWidget(QWidget* pWidget, const ctl::CRect& place);

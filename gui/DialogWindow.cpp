@@ -8,6 +8,7 @@
 #include "Icons.h"
 #include "ReadableColour.h"
 #include "TableWidget.h"
+#include "TextExtents.h"
 
 #include "controls/Dialog.h"
 #include "controls/Mnemonics.h"
@@ -68,9 +69,10 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
     : QDialog(pParent, FrameFlags(dlg.Template(), pParent == nullptr)), CControlView(dlg),
       m_pTemplate(&dlg.Template()), m_pAnnouncer(new CAnnouncer(this)) {
     const CDialogTemplate& dlgTemplate = dlg.Template();
-    setWindowTitle(QString::fromUtf8(dlgTemplate.title));
+    setWindowTitle(FromCore(Shown(dlgTemplate.title)));
     setFont(DialogFont(QString::fromUtf8(dlgTemplate.fontFace), dlgTemplate.nFontPointSize));
-    const CDialogLayout layout = LayOutDialog(dlgTemplate, BaseUnitsOf(font()));
+    m_units = BaseUnitsOf(font());
+    const CDialogLayout layout = LayOutDialog(dlgTemplate, m_units);
     setFixedSize(layout.cx, layout.cy);
     setSizeGripEnabled(false);
     const QIcon icon = DialogIcon(dlg);
@@ -102,6 +104,22 @@ CDialogWindow::CDialogWindow(CDialog& dlg, QWidget* pParent)
         }
     }
     Attach();
+    FitTexts();
+}
+
+void CDialogWindow::FitTexts() {
+    const CDialogBaseUnits units = FitBaseUnits(*m_pTemplate, m_units, MeasureTexts(m_widgets));
+    if (units.nX == m_units.nX && units.nY == m_units.nY) {
+        return;
+    }
+    // The core decides how the dialog grows: as a whole, at the least larger base units at which
+    // every box holds its text. It never shrinks while open.
+    m_units = units;
+    const CDialogLayout layout = LayOutDialog(*m_pTemplate, m_units);
+    setFixedSize(layout.cx, layout.cy);
+    for (std::size_t i = 0; i < m_widgets.size() && i < layout.controls.size(); ++i) {
+        PlaceControlWidget(m_widgets[i], layout.controls[i].rect);
+    }
 }
 
 void CDialogWindow::ConnectWidget(std::size_t nIndex) {
@@ -153,11 +171,12 @@ QWidget* CDialogWindow::ControlWidget(int nID) const {
 void CDialogWindow::ShowText(const CControlState& control) {
     QWidget* pWidget = m_widgets[control.GetIndex()];
     // Buttons, group boxes and labels with a buddy take '&' as a mnemonic themselves.
-    QString text = FromCore(control.m_strText);
+    const std::string shown = TextShown(control);
+    QString text = FromCore(shown);
     if (auto* pLabel = qobject_cast<QLabel*>(pWidget);
         pLabel != nullptr && control.GetKind() == ControlKind::Static) {
         if (pLabel->buddy() == nullptr) {
-            text = FromCore(ShownCaption(control.Template(), control.m_strText));
+            text = FromCore(ShownCaption(control.Template(), shown));
         } else if ((control.Template().style & kStyleNoPrefix) != 0) {
             text.replace(QLatin1Char('&'), QLatin1String("&&"));
         }
@@ -169,6 +188,7 @@ void CDialogWindow::ShowText(const CControlState& control) {
     } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget); pEdit != nullptr) {
         pEdit->setText(text);
     }
+    FitTexts();
 }
 
 void CDialogWindow::ShowEntries(const CControlState& control) {
@@ -183,7 +203,7 @@ void CDialogWindow::ShowEntries(const CControlState& control) {
     }
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(control.m_entries.size()));
-    for (const std::string& entry : control.m_entries) {
+    for (const std::string& entry : EntriesShown(control)) {
         entries.append(FromCore(entry));
     }
     m_bShowingDialogChange = true;
@@ -193,6 +213,7 @@ void CDialogWindow::ShowEntries(const CControlState& control) {
     }
     pCombo->addItems(entries);
     m_bShowingDialogChange = false;
+    FitTexts();
 }
 
 void CDialogWindow::ShowSelection(const CControlState& control) {
@@ -271,12 +292,12 @@ void CDialogWindow::Speak() {
 void CDialogWindow::ShowFont(const CControlState& control) {
     if (control.m_bHasFont) {
         m_widgets[control.GetIndex()]->setFont(ControlFont(control.m_font, font()));
+        FitTexts();
     }
 }
 
 void CDialogWindow::ShowToolTip(const CControlState& control) {
-    m_widgets[control.GetIndex()]->setToolTip(
-        control.m_bToolTipActive ? FromCore(control.m_strToolTip) : QString());
+    m_widgets[control.GetIndex()]->setToolTip(FromCore(ToolTipShown(control)));
 }
 
 void CDialogWindow::ShowFocus(const CControlState& control) {
@@ -382,7 +403,7 @@ void CDialogWindow::ShowSystemMenu(const QPoint& globalPos, bool bFromKeyboard) 
             menu.addSeparator();
             continue;
         }
-        QAction* pAction = menu.addAction(FromCore(item.text));
+        QAction* pAction = menu.addAction(FromCore(Shown(item.text)));
         pAction->setData(item.nID);
         if (pFirstCommand == nullptr) {
             pFirstCommand = pAction;

@@ -66,6 +66,8 @@ protected:
 private:
     // Sends the user's actions on the widget of the control at nIndex to the dialog.
     void ConnectWidget(std::size_t nIndex);
+    // Lays the dialog out again, larger, where a text it shows does not fit its box.
+    void FitTexts();
     // A list shows another entry: it is the selected child screen readers find, and one the user
     // picked in the closed list (with the keyboard) is spoken.
     void OnEntryShown(QComboBox* pList);
@@ -76,6 +78,7 @@ private:
 
     const ctl::CDialogTemplate* m_pTemplate;
     std::vector<QWidget*> m_widgets; // by control index, template order
+    ctl::CDialogBaseUnits m_units;   // at which the dialog is laid out
     CAnnouncer* m_pAnnouncer;
     bool m_bShowingDialogChange = false; // a list's entry changes for the dialog, not the user
     QString m_strPickedEntry;            // to be spoken

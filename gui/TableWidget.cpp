@@ -3,6 +3,7 @@
 #include "CoreText.h"
 
 #include "controls/ControlState.h"
+#include "controls/ControlView.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -90,7 +91,7 @@ void CTableWidget::ShowContent(const CControlState& control) {
     setColumnCount(nColumns);
     setRowCount(nRows);
     QStringList titles;
-    for (const std::string& title : control.m_entries) {
+    for (const std::string& title : CControlView::EntriesShown(control)) {
         titles.append(FromCore(title));
     }
     setHorizontalHeaderLabels(titles);

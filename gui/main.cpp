@@ -9,31 +9,35 @@
 #include "app/RecordingCalcApp.h"
 #include "app/StartPicks.h"
 #include "controls/DialogHost.h"
+#include "lang/Catalogue.h"
+#include "lang/Language.h"
 #include "res/Resource.h"
 #include "res/Version.h"
 
 #include <QApplication>
 
 #include <clocale>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 using namespace ctl;
+namespace lang = spanwise::lang;
 
 namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
-const char* const kMenuHint = "right-click the window, or press the Menu key or Shift+F10";
+const char* const kMenuHint = N_("right-click the window, or press the Menu key or Shift+F10");
 const char* const kHelpNotes =
-    "Qt's own options, such as -platform NAME, are accepted as well.\n"
-    "-display NAME opens the window on that X display, DISPLAY set or not.\n"
-    "Without a display (neither DISPLAY nor WAYLAND_DISPLAY set, no -display and no\n"
-    "Qt platform chosen) the report of the picked conditions is printed instead of\n"
-    "the window; a pick that cannot be applied then makes the exit status 2.\n"
-    "spanwise-cli calculates any conditions without a window.\n";
+    N_("Qt's own options, such as -platform NAME, are accepted as well.\n"
+       "-display NAME opens the window on that X display, DISPLAY set or not.\n"
+       "Without a display (neither DISPLAY nor WAYLAND_DISPLAY set, no -display and no\n"
+       "Qt platform chosen) the report of the picked conditions is printed instead of\n"
+       "the window; a pick that cannot be applied then makes the exit status 2.\n"
+       "spanwise-cli calculates any conditions without a window.\n");
 
 // Where no window can be opened: the report of the conditions the picks lead to, as Copy would
 // give it, with the terminal's line ends, and on standard error the picks refused and why there
@@ -44,23 +48,31 @@ int PrintReport(const std::vector<std::string>& picks, const std::string& reason
     if (!WriteStandardOutput(ReportAfterPicks(picks, refused), AfxGetAppName())) {
         return kExitWriteError;
     }
-    std::cerr << AfxGetAppName() << ": " << reason << ", so this is the "
-              << (picks.empty() ? "opening report" : "report of the picked conditions")
-              << " instead of the window; spanwise-cli serves without one\n";
+    std::cerr << (picks.empty()
+                      ? lang::CommandLineFormat("%1: %2, so this is the opening report instead of "
+                                                "the window; spanwise-cli serves without one",
+                                                {AfxGetAppName(), reason})
+                      : lang::CommandLineFormat(
+                            "%1: %2, so this is the report of the picked conditions instead of "
+                            "the window; spanwise-cli serves without one",
+                            {AfxGetAppName(), reason}))
+              << '\n';
     return refused.empty() ? nExit : kExitUsage;
 }
 
 // Help, version and bad arguments, which need no window. Returns -1 when the program goes on.
 int AnswerWithoutWindow(const CCommandLine& commandLine, bool bReportErrors) {
     if (commandLine.bHelp || commandLine.bVersion) {
-        const std::string text = commandLine.bHelp
-                                     ? HelpText(AfxGetAppName(), kMenuHint, kHelpNotes)
-                                     : std::string("Spanwise ") + spanwise::kFileVersion + "\n";
+        const std::string text =
+            commandLine.bHelp ? HelpText(AfxGetAppName(), lang::CommandLineFormat(kMenuHint, {}),
+                                         lang::CommandLineFormat(kHelpNotes, {}))
+                              : std::string("Spanwise ") + spanwise::kFileVersion + "\n";
         return WriteStandardOutput(text, AfxGetAppName()) ? 0 : kExitWriteError;
     }
     if (bReportErrors && !commandLine.error.empty()) {
-        std::cerr << AfxGetAppName() << ": " << commandLine.error << "\nRun '" << AfxGetAppName()
-                  << " --help' for the options.\n";
+        std::cerr << AfxGetAppName() << ": " << commandLine.error << '\n'
+                  << lang::CommandLineFormat("Run '%1 --help' for the options.", {AfxGetAppName()})
+                  << '\n';
         return kExitUsage;
     }
     return -1;
@@ -71,6 +83,12 @@ int AnswerWithoutWindow(const CCommandLine& commandLine, bool bReportErrors) {
 int main(int argc, char* argv[]) {
     theApp.SetProgramPath(argc > 0 ? argv[0] : "spanwise");
     const std::vector<std::string> rawArgs(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // The window, the help and the messages in the locale's language, as the C library chooses
+    // it; --lang overrides it.
+    lang::AddCoreCatalogues();
+    lang::AddCommandLineCatalogues();
+    lang::SetLanguage(lang::LanguageOfEnvironment(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                                  std::getenv("LANG")));
 
     const bool bDisplay = HasDisplay(rawArgs);
     // Before Qt has taken its options out, only help and version can be answered.
@@ -79,12 +97,14 @@ int main(int argc, char* argv[]) {
         return nExit;
     }
     if (!bDisplay) {
-        return PrintReport(rawCommandLine.picks, "no display found", 0);
+        return PrintReport(rawCommandLine.picks, lang::CommandLineFormat("no display found", {}),
+                           0);
     }
     // A display that is named but does not answer (a stopped X server, an ssh session without X
     // forwarding) would make the toolkit abort. Qt's options are still among the arguments.
     if (const CDisplayCheck check = CheckDisplay(rawArgs); !check.bAnswers) {
-        return PrintReport(rawCommandLine.picks, "cannot open display " + check.display,
+        return PrintReport(rawCommandLine.picks,
+                           lang::CommandLineFormat("cannot open display %1", {check.display}),
                            kExitFailure);
     }
 
@@ -115,7 +135,9 @@ int main(int argc, char* argv[]) {
     theApp.InitInstance();
 
     if (!commandLine.screenshotFile.empty() && !host.ScreenshotSaved()) {
-        std::cerr << AfxGetAppName() << ": cannot write " << commandLine.screenshotFile << '\n';
+        std::cerr << AfxGetAppName() << ": "
+                  << lang::CommandLineFormat("cannot write %1", {commandLine.screenshotFile})
+                  << '\n';
         return kExitFailure;
     }
     return 0;

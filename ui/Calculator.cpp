@@ -1,6 +1,7 @@
 #include "ui/Calculator.h"
 
 #include "conditions/ListEnabling.h"
+#include "lang/Catalogue.h"
 #include "ui/RecordingCalcDlg.h"
 
 using namespace ctl;
@@ -73,38 +74,48 @@ bool CCalculator::IsEnabled(CalcList list) const {
     return ListState(*m_pDlg, list).m_bEnabled;
 }
 
+namespace {
+
+// Why a list is disabled, as a clause that follows "disabled because": where the model is named
+// and where it is in view. Each is a whole clause, translated as one.
+struct CDisabledClause {
+    DisabledBecause reason;
+    const char* named; // %1: the model
+    const char* here;
+};
+
+// clang-format off
+const CDisabledClause kDisabledClauses[] = {
+    { DisabledBecause::NoMemoryChoice, N_("model \"%1\" has no choice of internal memory"),   N_("this model has no choice of internal memory") },
+    { DisabledBecause::MemOnly,        N_("model \"%1\" records with MEM only"),              N_("this model records with MEM only") },
+    { DisabledBecause::SingleAxisOnly, N_("model \"%1\" samples on a single axis only"),      N_("this model samples on a single axis only") },
+    { DisabledBecause::NoScannerUnit,  N_("model \"%1\" takes no Sable scanner unit"),        N_("this model takes no Sable scanner unit") },
+    { DisabledBecause::FixedChannels,  N_("model \"%1\" has a fixed channel configuration"),  N_("this model has a fixed channel configuration") },
+};
+// clang-format on
+
+} // namespace
+
 std::string CCalculator::GetDisabledReason(CalcList list, bool bNameModel) const {
     if (IsEnabled(list)) {
         return {};
     }
     const CSelection& selection = m_pDlg->GetSelection();
-    const char* what = "the list is disabled";
-    switch (ReasonFor(GetListEnabling(selection[CalcList::Model], selection[CalcList::Function]),
-                      list)) {
-    case DisabledBecause::NoMemoryChoice:
-        what = " has no choice of internal memory";
-        break;
-    case DisabledBecause::MemOnly:
-        what = " records with MEM only";
-        break;
-    case DisabledBecause::SingleAxisOnly:
-        what = " samples on a single axis only";
-        break;
-    case DisabledBecause::NoScannerUnit:
-        what = " takes no Sable scanner unit";
-        break;
-    case DisabledBecause::FixedChannels:
-        what = " has a fixed channel configuration";
-        break;
-    case DisabledBecause::NotUnderRec:
-        return list == CalcList::Sampling ? "the sampling mode does not apply under REC"
-                                          : "the channel configuration does not apply under REC";
-    case DisabledBecause::Nothing:
-        return what;
+    const DisabledBecause reason =
+        ReasonFor(GetListEnabling(selection[CalcList::Model], selection[CalcList::Function]), list);
+    if (reason == DisabledBecause::NotUnderRec) {
+        return list == CalcList::Sampling
+                   ? lang::Translate("the sampling mode does not apply under REC")
+                   : lang::Translate("the channel configuration does not apply under REC");
     }
-    // The model is the subject of the rule.
-    return (bNameModel ? "model \"" + GetSelectedText(CalcList::Model) + "\"" : "this model") +
-           what;
+    for (const CDisabledClause& clause : kDisabledClauses) {
+        if (clause.reason == reason) {
+            return bNameModel
+                       ? lang::TranslateFormat(clause.named, {GetSelectedText(CalcList::Model)})
+                       : lang::Translate(clause.here);
+        }
+    }
+    return lang::Translate("the list is disabled");
 }
 
 std::string CCalculator::GetListCaption(CalcList list) const {

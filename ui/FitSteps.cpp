@@ -5,6 +5,7 @@
 #include "FitTimeDlg.h"
 #include "calc/DurationParse.h"
 #include "calc/FitMessages.h"
+#include "lang/Catalogue.h"
 
 #include <memory>
 
@@ -32,7 +33,7 @@ std::string CRecordingCalcDlg::PlanFit(const std::string& duration, int& nTimeRa
                                        double& dSeconds) const {
     std::string error;
     if (!spanwise::ParseDuration(duration, dSeconds, error)) {
-        return "Cannot read the recording time: " + error + ".";
+        return spanwise::lang::TranslateFormat("Cannot read the recording time: %1.", {error});
     }
     bool bFits = false;
     nTimeRange = GetFittingTimeRange(dSeconds, bFits);

@@ -65,13 +65,19 @@ std::string EntryLines(const std::vector<std::string>& entries, const std::vecto
     std::string lines;
     for (const int nPosition : positions) {
         const std::string& entry = entries[static_cast<std::size_t>(nPosition)];
-        lines += '\n' + (entry.empty() ? std::string("(blank)") : entry);
+        lines += '\n' +
+                 (entry.empty() ? std::string(lang::Translate("(blank)")) : lang::Translate(entry));
     }
     return lines;
 }
 
 std::string PositionRange(int nCount) {
     return "#0 to #" + std::to_string(nCount - 1);
+}
+
+// The same in a window's language.
+std::string WindowPositionRange(int nCount) {
+    return lang::TranslateFormat("#0 to #%1", {std::to_string(nCount - 1)});
 }
 
 // The position "#N" names: N is decimal digits and nothing else. A number too large for an int
@@ -238,39 +244,45 @@ std::string CommandLineWords(const CPickRefusal& refusal) {
 
 std::string WindowWords(const CPickRefusal& refusal) {
     using Reason = CPickRefusal::Reason;
-    const std::string cannotPick =
-        "Cannot pick " + QuoteTyped(refusal.typed) + " in the " + refusal.caption + " list";
+    const std::string typed = QuoteTyped(refusal.typed);
     const std::vector<std::string>& entries = refusal.entries;
+    const int nCount = static_cast<int>(entries.size());
     switch (refusal.reason) {
     case Reason::NotASelection:
     case Reason::DurationUnit:
-        return "Cannot read " + QuoteTyped(refusal.typed) +
-               " as a pick. Write a list and one of its entries, such as model=Cedar.";
+        return lang::TranslateFormat(
+            "Cannot read %1 as a pick. Write a list and one of its entries, such as model=Cedar.",
+            {typed});
     case Reason::UnknownList: {
         std::string names;
         for (const CalcList list : kCalcLists) {
-            names += std::string(names.empty()                 ? ""
-                                 : list == CalcList::TimeRange ? " and "
-                                                               : ", ") +
-                     GetListName(list);
+            if (list != CalcList::TimeRange) {
+                names += std::string(names.empty() ? "" : ", ") + GetListName(list);
+            }
         }
-        return "There is no list " + QuoteTyped(refusal.typed) + ". The lists are " + names + ".";
+        return lang::TranslateFormat("There is no list %1. The lists are %2 and %3.",
+                                     {typed, names, GetListName(CalcList::TimeRange)});
     }
     case Reason::Disabled:
-        return "Cannot pick in the " + refusal.caption + " list: it is disabled because " +
-               refusal.disabledHere + ".";
+        return lang::TranslateFormat("Cannot pick in the %1 list: it is disabled because %2.",
+                                     {refusal.caption, refusal.disabledHere});
     case Reason::SignedPosition:
-        return cannotPick + ": a position is written without a sign, from " +
-               PositionRange(static_cast<int>(entries.size())) + ".";
+        return lang::TranslateFormat(
+            "Cannot pick %1 in the %2 list: a position is written without a sign, from %3.",
+            {typed, refusal.caption, WindowPositionRange(nCount)});
     case Reason::NoSuchPosition:
-        return cannotPick + ": it has " + std::to_string(entries.size()) + " entries, " +
-               PositionRange(static_cast<int>(entries.size())) + ".";
+        return lang::TranslateFormat(
+            "Cannot pick %1 in the %2 list: it has %3 entries, %4.",
+            {typed, refusal.caption, std::to_string(nCount), WindowPositionRange(nCount)});
     case Reason::NoSuchEntry:
-        return cannotPick + ", which has no such entry. Its entries are now:" +
-               EntryLines(entries, AllPositions(entries));
+        return lang::TranslateFormat(
+            "Cannot pick %1 in the %2 list, which has no such entry. Its entries are now:%3",
+            {typed, refusal.caption, EntryLines(entries, AllPositions(entries))});
     case Reason::Ambiguous:
-        return cannotPick + ": it begins more than one entry. Write more of one of these:" +
-               EntryLines(entries, refusal.beginnings);
+        return lang::TranslateFormat(
+            "Cannot pick %1 in the %2 list: it begins more than one entry. Write more of one of "
+            "these:%3",
+            {typed, refusal.caption, EntryLines(entries, refusal.beginnings)});
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "RangesDlg.h"
 #include "calc/ShownText.h"
 #include "controls/DC.h"
+#include "lang/Catalogue.h"
 #include "res/DialogTemplates.h"
 #include "res/StringTable.h"
 
@@ -146,22 +147,25 @@ void CRecordingCalcDlg::OpenRanges() {
         if (row.bMarked && nFinest < 0) {
             nFinest = static_cast<int>(i);
         }
-        if (row.bCurrent) {
-            row.note = "current range";
-        }
-        if (row.bMarked) {
-            row.note += (row.note.empty() ? "" : ", ") + std::string("records ") +
-                        spanwise::EscapeNonPrinting(m_strFittedDuration);
+        // What a screen reader adds to the row's cells: the marks are seen, not read.
+        const std::string fitted = spanwise::EscapeNonPrinting(m_strFittedDuration);
+        if (row.bCurrent && row.bMarked) {
+            row.note = spanwise::lang::TranslateFormat("current range, records %1", {fitted});
+        } else if (row.bCurrent) {
+            row.note = spanwise::lang::Translate("current range");
+        } else if (row.bMarked) {
+            row.note = spanwise::lang::TranslateFormat("records %1", {fitted});
         }
         rows.push_back(std::move(row));
     }
     std::string note;
     if (m_dFittedSeconds > 0) {
-        note = nFinest >= 0
-                   ? "Marked: the ranges that record " + spanwise::QuoteTyped(m_strFittedDuration) +
-                         "; the finest is " + ranges[static_cast<std::size_t>(nFinest)].range + "."
-                   : "No range records " + spanwise::QuoteTyped(m_strFittedDuration) +
-                         " under these conditions.";
+        const std::string quoted = spanwise::QuoteTyped(m_strFittedDuration);
+        note = nFinest >= 0 ? spanwise::lang::TranslateFormat(
+                                  "Marked: the ranges that record %1; the finest is %2.",
+                                  {quoted, ranges[static_cast<std::size_t>(nFinest)].range})
+                            : spanwise::lang::TranslateFormat(
+                                  "No range records %1 under these conditions.", {quoted});
     }
     OpenChild<CRangesDlg>(
         std::make_unique<CRangesDlg>(GetHost(), this, std::move(rows), m_nTimeRange, note),
@@ -173,8 +177,9 @@ void CRecordingCalcDlg::OpenRanges() {
 }
 
 std::string CRecordingCalcDlg::GetFieldName(const CControlState& control) const {
-    return control.GetID() == IDC_SAMPLING_PERIOD ? LoadString(IDS_SAMPLING_PERIOD_NAME)
-                                                  : CDialog::GetFieldName(control);
+    return control.GetID() == IDC_SAMPLING_PERIOD
+               ? spanwise::lang::Translate(LoadString(IDS_SAMPLING_PERIOD_NAME))
+               : CDialog::GetFieldName(control);
 }
 
 std::string CRecordingCalcDlg::GetFieldValue(const CControlState& control) const {

@@ -39,7 +39,7 @@ CJsonWriter& CPageView::Write(const CControlState& control, const char* what) {
 }
 
 void CPageView::ShowText(const CControlState& control) {
-    Write(control, "text").Value(ShownCaption(control.Template(), control.m_strText)).EndArray();
+    Write(control, "text").Value(ShownCaption(control.Template(), TextShown(control))).EndArray();
 }
 
 void CPageView::ShowAccessibleName(const CControlState& control, const std::string& name) {
@@ -61,7 +61,7 @@ std::string CPageView::TakeAnnouncement() {
 void CPageView::ShowEntries(const CControlState& control) {
     if (control.GetKind() == ControlKind::Table) {
         Write(control, "table").BeginObject().Key("columns").BeginArray();
-        for (const std::string& column : control.m_entries) {
+        for (const std::string& column : EntriesShown(control)) {
             m_changes.Value(column);
         }
         m_changes.EndArray().Key("rows").BeginArray();
@@ -78,7 +78,7 @@ void CPageView::ShowEntries(const CControlState& control) {
         return;
     }
     Write(control, "entries").BeginArray();
-    for (const std::string& entry : control.m_entries) {
+    for (const std::string& entry : EntriesShown(control)) {
         m_changes.Value(entry);
     }
     m_changes.EndArray().EndArray();
@@ -110,9 +110,7 @@ void CPageView::ShowFont(const CControlState& control) {
 }
 
 void CPageView::ShowToolTip(const CControlState& control) {
-    Write(control, "toolTip")
-        .Value(control.m_bToolTipActive ? control.m_strToolTip : std::string());
-    m_changes.EndArray();
+    Write(control, "toolTip").Value(ToolTipShown(control)).EndArray();
 }
 
 void CPageView::ShowFocus(const CControlState& control) {

@@ -4,6 +4,8 @@
 
 #include "TextConversion.h"
 
+#include "controls/ControlView.h"
+
 #include <utility>
 
 using ctl::ControlKind;
@@ -108,7 +110,7 @@ CWin32DialogTemplate::CWin32DialogTemplate(const ctl::CDialogTemplate& dlgTempla
     AddWord(static_cast<WORD>(dlgTemplate.cy));
     AddWord(0); // no menu
     AddWord(0); // the dialog class
-    AddString(Widen(dlgTemplate.title));
+    AddString(Widen(ctl::CControlView::Shown(dlgTemplate.title)));
     AddWord(static_cast<WORD>(dlgTemplate.nFontPointSize));
     AddWord(FW_NORMAL);
     AddWord(MAKEWORD(FALSE, DEFAULT_CHARSET)); // italic, charset

@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "TableView.h"
 #include "TextConversion.h"
+#include "TextExtents.h"
 
 #include "controls/Dialog.h"
 
@@ -159,11 +160,46 @@ void CWin32DialogWindow::OnInitDialog() {
         m_controls[i++] = hwndChild;
         SetAccessibleNameSource(hwndChild, AccessibleNameOf);
     }
+    m_units = m_fontUnits = DialogBaseUnits(m_hwnd);
     Attach();
+    FitTexts();
     AddSystemMenuItems(*GetDialog());
     SetIcons(*GetDialog());
     CentreOverOwner();
     PostMessageW(m_hwnd, kMsgShown, 0, 0);
+}
+
+void CWin32DialogWindow::FitTexts() {
+    if (m_hwnd == nullptr) {
+        return;
+    }
+    // On a screen of another DPI the dialog manager has scaled the dialog and its font: the fit
+    // starts again from the font's units there.
+    if (const ctl::CDialogBaseUnits fontUnits = DialogBaseUnits(m_hwnd);
+        fontUnits.nX != m_fontUnits.nX || fontUnits.nY != m_fontUnits.nY) {
+        m_units = m_fontUnits = fontUnits;
+    }
+    const ctl::CDialogBaseUnits units =
+        ctl::FitBaseUnits(*m_pTemplate, m_units, MeasureTexts(m_controls));
+    if (units.nX == m_units.nX && units.nY == m_units.nY) {
+        return;
+    }
+    // The core decides how the dialog grows: as a whole, at the least larger base units at which
+    // every box holds its text. It never shrinks while open.
+    m_units = units;
+    const ctl::CDialogLayout layout = ctl::LayOutDialog(*m_pTemplate, m_units);
+    for (std::size_t i = 0; i < m_controls.size() && i < layout.controls.size(); ++i) {
+        const ctl::CRect& rect = layout.controls[i].rect;
+        if (m_controls[i] != nullptr) {
+            MoveWindow(m_controls[i], rect.x, rect.y, rect.cx, rect.cy, TRUE);
+        }
+    }
+    RECT frame{0, 0, layout.cx, layout.cy};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_EXSTYLE)));
+    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void CWin32DialogWindow::AddSystemMenuItems(ctl::CDialog& dlg) {
@@ -187,7 +223,7 @@ void CWin32DialogWindow::AddSystemMenuItems(ctl::CDialog& dlg) {
         if ((item.nFlags & MF_SEPARATOR) != 0) {
             AppendMenuW(hSystemMenu, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuW(hSystemMenu, MF_STRING, item.nID, Widen(item.text).c_str());
+            AppendMenuW(hSystemMenu, MF_STRING, item.nID, Widen(Shown(item.text)).c_str());
         }
     }
 }
@@ -364,8 +400,9 @@ void CWin32DialogWindow::ShowText(const CControlState& control) {
         return;
     }
     m_bSettingText = true;
-    SetWindowTextW(m_controls[control.GetIndex()], Widen(control.m_strText).c_str());
+    SetWindowTextW(m_controls[control.GetIndex()], Widen(TextShown(control)).c_str());
     m_bSettingText = false;
+    FitTexts();
 }
 
 void CWin32DialogWindow::ShowEntries(const CControlState& control) {
@@ -374,10 +411,11 @@ void CWin32DialogWindow::ShowEntries(const CControlState& control) {
     } else if (control.GetKind() == ControlKind::ComboBox) {
         HWND hwndList = m_controls[control.GetIndex()];
         SendMessageW(hwndList, CB_RESETCONTENT, 0, 0);
-        for (const std::string& entry : control.m_entries) {
+        for (const std::string& entry : EntriesShown(control)) {
             SendMessageW(hwndList, CB_INSERTSTRING, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(Widen(entry).c_str()));
         }
+        FitTexts();
     }
 }
 
@@ -412,10 +450,12 @@ void CWin32DialogWindow::ShowFont(const CControlState& control) {
         DeleteObject(hShown);
     }
     hShown = hFont;
+    FitTexts();
 }
 
 void CWin32DialogWindow::ShowToolTip(const CControlState& control) {
-    const bool bShown = control.m_bToolTipActive && !control.m_strToolTip.empty();
+    const std::string toolTip = ToolTipShown(control);
+    const bool bShown = !toolTip.empty();
     if (!bShown && m_hwndToolTip == nullptr) {
         return;
     }
@@ -428,7 +468,7 @@ void CWin32DialogWindow::ShowToolTip(const CControlState& control) {
         }
         SendMessageW(m_hwndToolTip, TTM_ACTIVATE, TRUE, 0);
     }
-    std::wstring text = Widen(control.m_strToolTip);
+    std::wstring text = Widen(toolTip);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

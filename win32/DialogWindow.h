@@ -3,6 +3,7 @@
 #include "WindowsApi.h"
 
 #include "controls/ControlView.h"
+#include "controls/DialogLayout.h"
 #include "controls/DialogTemplate.h"
 
 #include <functional>
@@ -56,6 +57,8 @@ private:
     INT_PTR HandleMessage(UINT nMessage, WPARAM wParam, LPARAM lParam);
 
     void OnInitDialog();
+    // Lays the dialog out again, larger, where a text it shows does not fit its box.
+    void FitTexts();
     void AddSystemMenuItems(ctl::CDialog& dlg);
     void SetIcons(const ctl::CDialog& dlg);
     void CentreOverOwner();
@@ -80,6 +83,8 @@ private:
     // dialog's font), and the name and text colour the dialog gave it, which Windows asks for
     // later (WM_GETOBJECT, WM_CTLCOLORSTATIC).
     std::vector<HWND> m_controls;
+    ctl::CDialogBaseUnits m_units;     // at which the dialog is laid out
+    ctl::CDialogBaseUnits m_fontUnits; // of the dialog's font, as the dialog manager lays it out
     std::vector<HFONT> m_fonts;
     std::vector<std::wstring> m_names;
     std::vector<ctl::COLORREF> m_colours;

@@ -4,6 +4,8 @@
 
 #include "TextConversion.h"
 
+#include "controls/ControlView.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -111,7 +113,7 @@ void FillListView(HWND hwndList, const ctl::CControlState& table, HFONT hBoldFon
     const HGDIOBJ hOldFont = SelectObject(hdc, hFont);
     const int nMargin = CellMargin(hdc);
     std::vector<int> titleWidths;
-    for (const std::string& title : table.m_entries) {
+    for (const std::string& title : ctl::CControlView::EntriesShown(table)) {
         InsertColumn(hwndList, static_cast<int>(titleWidths.size()), title);
         titleWidths.push_back(TextWidth(hdc, hFont, title));
     }

@@ -3,11 +3,14 @@
 #include "WindowsApi.h"
 
 #include "TextConversion.h"
+#include "UserLanguages.h"
 #include "Win32DialogHost.h"
 
 #include "app/CommandLine.h"
 #include "app/RecordingCalcApp.h"
 #include "controls/DialogHost.h"
+#include "lang/Catalogue.h"
+#include "lang/Language.h"
 #include "res/Version.h"
 
 #include <objbase.h>
@@ -21,9 +24,9 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
-const char* const kMenuHint = "right-click the window, or press the Menu key or Shift+F10";
-const char* const kHelpNotes = "/? shows this help as well.\n"
-                               "spanwise-cli calculates any conditions without a window.\n";
+const char* const kMenuHint = N_("right-click the window, or press the Menu key or Shift+F10");
+const char* const kHelpNotes = N_("/? shows this help as well.\n"
+                                  "spanwise-cli calculates any conditions without a window.\n");
 
 // The program's file name without its folder and extension, as the application's name.
 std::string ProgramName() {
@@ -66,7 +69,9 @@ void ShowBox(const std::string& text, UINT nType) {
 // console to print them on. Returns -1 when the window opens.
 int AnswerWithoutWindow(const CCommandLine& commandLine) {
     if (commandLine.bHelp) {
-        ShowBox(HelpText(ctl::AfxGetAppName(), kMenuHint, kHelpNotes), MB_OK | MB_ICONINFORMATION);
+        ShowBox(HelpText(ctl::AfxGetAppName(), spanwise::lang::CommandLineFormat(kMenuHint, {}),
+                         spanwise::lang::CommandLineFormat(kHelpNotes, {})),
+                MB_OK | MB_ICONINFORMATION);
         return 0;
     }
     if (commandLine.bVersion) {
@@ -74,15 +79,16 @@ int AnswerWithoutWindow(const CCommandLine& commandLine) {
         return 0;
     }
     // Pictures of the window for the docs are taken of the Qt window alone.
-    const std::string error = !commandLine.error.empty() ? commandLine.error
-                              : !commandLine.screenshotFile.empty()
-                                  ? "unknown option \"--screenshot\""
-                                  : std::string();
+    const std::string error =
+        !commandLine.error.empty() ? commandLine.error
+        : !commandLine.screenshotFile.empty()
+            ? spanwise::lang::TranslateFormat("unknown option %1", {"\"--screenshot\""})
+            : std::string();
     if (!error.empty()) {
         std::string sentence = error;
         sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-        ShowBox(sentence + ".\n\nRun " + ctl::AfxGetAppName() + " --help or " +
-                    ctl::AfxGetAppName() + " /? for the options.",
+        ShowBox(spanwise::lang::CommandLineFormat("%1.\n\nRun %2 --help or %2 /? for the options.",
+                                                  {sentence, ctl::AfxGetAppName()}),
                 MB_OK | MB_ICONERROR);
         return kExitUsage;
     }
@@ -101,6 +107,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpC
     const bool bCom = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
     theApp.SetProgramPath(ProgramName());
+    // The window, the help and the messages in the user's display language; --lang overrides it.
+    spanwise::lang::AddCoreCatalogues();
+    spanwise::lang::AddCommandLineCatalogues();
+    spanwise::lang::SetLanguage(spanwise::lang::FirstSpokenLanguage(GetUserLanguages()));
     const CCommandLine commandLine = ParseCommandLine(Arguments());
     if (const int nExit = AnswerWithoutWindow(commandLine); nExit >= 0) {
         if (bCom) {

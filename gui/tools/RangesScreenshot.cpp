@@ -4,17 +4,21 @@
 //   spanwise_ranges_screenshot OUTPUT.png [DURATION] [LIST=VALUE ...]
 //
 // The picks are applied first, then Fit a Recording Time with DURATION (when not "-"), so that the
-// box marks the ranges that record it. Run on Qt's offscreen platform; needs no display.
+// box marks the ranges that record it. Run on Qt's offscreen platform; needs no display. The box
+// speaks the locale's language, as the window does (LC_ALL, LC_MESSAGES, LANG).
 
 #include "gui/DialogWindow.h"
 #include "gui/QtDialogHost.h"
 
 #include "controls/Dialog.h"
+#include "lang/Catalogue.h"
+#include "lang/Language.h"
 #include "res/Resource.h"
 #include "ui/Calculator.h"
 
 #include <QApplication>
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -25,6 +29,9 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: spanwise_ranges_screenshot OUTPUT.png [DURATION] [LIST=VALUE ...]\n";
         return 2;
     }
+    spanwise::lang::AddCoreCatalogues();
+    spanwise::lang::SetLanguage(spanwise::lang::LanguageOfEnvironment(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     CQtDialogHost host;
     spanwise::CCalculator calc(host);
     for (qsizetype i = 3; i < args.size(); ++i) {

@@ -100,7 +100,8 @@ COMMAND_LINE_NOTE = "the command line's wording"
 
 
 def is_command_line(name):
-    return name.startswith("cli/") or name == "app/CommandLine.cpp"
+    return name.startswith("cli/") or name in ("app/CommandLine.cpp", "gui/main.cpp",
+                                               "win32/main.cpp")
 
 
 def in_part(part, files):

@@ -62,16 +62,38 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !define MUI_COMPONENTSPAGE_NODESC
 ; A component's name is one line of a tree, cut off where the tree ends; what the PATH option is
 ; for is said above it, where the text wraps.
-!define MUI_COMPONENTSPAGE_TEXT_TOP "Adding the folder to your PATH lets you run spanwise-cli by its name in a terminal (Command Prompt, PowerShell). Click Next to continue."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "$(ComponentsTop)"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\spanwise.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Spanwise"
+!define MUI_FINISHPAGE_RUN_TEXT "$(RunText)"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The pages speak the user's language where the installer has it (NSIS picks it from Windows'
+; display language), else English.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Japanese"
+
+; The installer's own texts; their Japanese is in japanese.nsh, in UTF-8.
+LangString ComponentsTop ${LANG_ENGLISH} "Adding the folder to your PATH lets you run spanwise-cli by its name in a terminal (Command Prompt, PowerShell). Click Next to continue."
+LangString RunText ${LANG_ENGLISH} "Start Spanwise"
+LangString BothPrograms ${LANG_ENGLISH} "$0 and spanwise-cli.exe"
+LangString RunningDetail ${LANG_ENGLISH} "Spanwise is running: $0 in $Folder"
+LangString RunningBox ${LANG_ENGLISH} "Spanwise is running: $0 in $Folder.$\r$\n$\r$\nClose it, then choose Retry. Cancel stops here and changes nothing."
+LangString Stopped ${LANG_ENGLISH} "Stopped: close $0, then try again."
+LangString RemoveTooLongDetail ${LANG_ENGLISH} "Your PATH is too long to be changed here: remove $Folder from it yourself."
+LangString RemoveTooLongBox ${LANG_ENGLISH} "Your PATH is too long to be changed here. Remove this folder from it yourself:$\r$\n$\r$\n$Folder"
+LangString RemovedFromPath ${LANG_ENGLISH} "Removed $Folder from your PATH"
+LangString PathHoldsAlready ${LANG_ENGLISH} "Your PATH holds $INSTDIR already"
+LangString AddedToPath ${LANG_ENGLISH} "Added $INSTDIR to your PATH"
+LangString AddTooLongDetail ${LANG_ENGLISH} "Your PATH is too long to be changed here: add $INSTDIR to it yourself."
+LangString AddTooLongBox ${LANG_ENGLISH} "Your PATH is too long to be changed here. To run spanwise-cli in a terminal, add this folder to it yourself:$\r$\n$\r$\n$INSTDIR"
+LangString MovedFrom ${LANG_ENGLISH} "Moved Spanwise from $OldFolder"
+LangString ShortcutDescription ${LANG_ENGLISH} "Maximum recording length and time of memory recorders"
+LangString SecPathName ${LANG_ENGLISH} "Add the folder to my PATH"
+!include /CHARSET=UTF8 "japanese.nsh"
 
 ; ---- running programs ---------------------------------------------------------------------------
 ; Windows lets no one open a running program's file for writing, so a program that cannot be
@@ -112,14 +134,14 @@ Function ${un}WaitUntilClosed
             ${If} $0 == ""
                 StrCpy $0 "spanwise-cli.exe"
             ${Else}
-                StrCpy $0 "$0 and spanwise-cli.exe"
+                StrCpy $0 "$(BothPrograms)"
             ${EndIf}
         ${EndIf}
         ${IfThen} $0 == "" ${|} ${ExitDo} ${|}
-        DetailPrint "Spanwise is running: $0 in $Folder"
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Spanwise is running: $0 in $Folder.$\r$\n$\r$\nClose it, then choose Retry. Cancel stops here and changes nothing." /SD IDCANCEL IDRETRY retry
+        DetailPrint "$(RunningDetail)"
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(RunningBox)" /SD IDCANCEL IDRETRY retry
         SetErrorLevel ${EXIT_STOPPED}
-        Abort "Stopped: close $0, then try again."
+        Abort "$(Stopped)"
     retry:
     ${Loop}
     Pop $4
@@ -198,8 +220,8 @@ FunctionEnd
 Function ${un}RemoveFromPath
     Call ${un}ReadUserPath
     ${If} $1 == 0
-        DetailPrint "Your PATH is too long to be changed here: remove $Folder from it yourself."
-        MessageBox MB_OK|MB_ICONEXCLAMATION "Your PATH is too long to be changed here. Remove this folder from it yourself:$\r$\n$\r$\n$Folder" /SD IDOK
+        DetailPrint "$(RemoveTooLongDetail)"
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(RemoveTooLongBox)" /SD IDOK
         Return
     ${EndIf}
     StrCpy $PathList "$0;"
@@ -228,7 +250,7 @@ Function ${un}RemoveFromPath
         WriteRegExpandStr HKCU "${ENVIRONMENT_KEY}" "Path" $1
     ${EndIf}
     SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=500
-    DetailPrint "Removed $Folder from your PATH"
+    DetailPrint "$(RemovedFromPath)"
 FunctionEnd
 !macroend
 !insertmacro REMOVE_FROM_PATH ""
@@ -243,7 +265,7 @@ Function AddToPath
     ${Do}
         Call CutFolder
         ${If} $PathFolder == $INSTDIR ; in any case, as Windows compares folders
-            DetailPrint "Your PATH holds $INSTDIR already"
+            DetailPrint "$(PathHoldsAlready)"
             Return
         ${EndIf}
     ${LoopUntil} $PathList == ""
@@ -261,11 +283,11 @@ Function AddToPath
     WriteRegExpandStr HKCU "${ENVIRONMENT_KEY}" "Path" $0
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "AddedToPath" 1
     SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=500
-    DetailPrint "Added $INSTDIR to your PATH"
+    DetailPrint "$(AddedToPath)"
     Return
 too_long:
-    DetailPrint "Your PATH is too long to be changed here: add $INSTDIR to it yourself."
-    MessageBox MB_OK|MB_ICONEXCLAMATION "Your PATH is too long to be changed here. To run spanwise-cli in a terminal, add this folder to it yourself:$\r$\n$\r$\n$INSTDIR" /SD IDOK
+    DetailPrint "$(AddTooLongDetail)"
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(AddTooLongBox)" /SD IDOK
 FunctionEnd
 
 ; ---- installing ---------------------------------------------------------------------------------
@@ -288,7 +310,7 @@ Function RemoveOldCopy
     Delete "$OldFolder\LICENSE.txt"
     Delete "$OldFolder\uninstall.exe"
     RMDir "$OldFolder"
-    DetailPrint "Moved Spanwise from $OldFolder"
+    DetailPrint "$(MovedFrom)"
 FunctionEnd
 
 Section "Spanwise" SecProgram
@@ -315,7 +337,7 @@ Section "Spanwise" SecProgram
     File "${STAGING_X64}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Spanwise.lnk" "$INSTDIR\spanwise.exe" "" "$INSTDIR\spanwise.exe" 0 \
-        SW_SHOWNORMAL "" "Maximum recording length and time of memory recorders"
+        SW_SHOWNORMAL "" "$(ShortcutDescription)"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -331,7 +353,7 @@ Section "Spanwise" SecProgram
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
 SectionEnd
 
-Section /o "Add the folder to my PATH" SecPath
+Section /o "$(SecPathName)" SecPath
     Call AddToPath
 SectionEnd
 

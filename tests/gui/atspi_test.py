@@ -6,7 +6,8 @@ accessibility bridge on, and reads the window's accessibility tree as Orca would
 by their captions, the results and the shown sampling period by what they are and show, one name
 change for each result a pick changes, no focusable control without a name, and the About, Fit a
 Recording Time and Ranges boxes opened from the keyboard as named dialogs. A second run starts
-spanwise with picks on its command line and compares the names with spanwise-cli's answers.
+spanwise with picks on its command line and compares the names with spanwise-cli's answers; a
+third under a Japanese locale reads the same names in Japanese.
 Everything it starts is stopped by its process id.
 
 Usage: atspi_test.py SPANWISE SPANWISE_CLI
@@ -22,6 +23,9 @@ from xsession import Session
 
 LISTS = ["Model Number", "Internal Memory", "Function", "Sampling", "Sable Scanner Unit",
          "Channels", "Time-axis Range"]
+LISTS_JA = ["形名", "内部メモリ", "ファンクション", "サンプリング", "Sable スキャナユニット",
+            "チャンネル", "時間軸レンジ"]
+TITLE_JA = "NORVAK MEMORY Loomgraphs 最大記録計算ツール(テスト版)"
 WAIT_S = 15
 
 
@@ -92,10 +96,10 @@ def main(spanwise, cli):
                     return app
             return None
 
-        def start(args):
+        def start(args, environment=None):
             process = subprocess.Popen(
                 [spanwise, *args], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
-                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(environment or {})))
             if not pump(WAIT_S, lambda: find_app() is not None):
                 process.kill()
                 raise SystemExit("spanwise did not show up on the accessibility bus")
@@ -246,6 +250,20 @@ def main(spanwise, cli):
             process.kill()
             _, err = process.communicate()
         checks.equal("refused pick told", err.decode().count("spanwise: \"9G\""), 1)
+
+        # Under a Japanese locale the same view names everything in Japanese.
+        process = start([], {"LANG": "ja_JP.UTF-8", "LC_ALL": "", "LC_MESSAGES": ""})
+        try:
+            window = windows(find_app())[0]
+            checks.equal("Japanese: window", window.name, TITLE_JA)
+            checks.equal("Japanese: lists",
+                         [c.name for c in controls(window).get("combo box", [])], LISTS_JA)
+            checks.equal("Japanese: time", field(window, "最大記録時間"),
+                         "最大記録時間: " + cli_state()["recording_time"])
+            checks.equal("Japanese: focusable controls without a name", unnamed(window), [])
+        finally:
+            process.kill()
+            process.wait()
 
     for failure in checks.failures:
         print("FAILED:", failure)

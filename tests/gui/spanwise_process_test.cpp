@@ -154,6 +154,7 @@ struct CArgumentsCase {
     int nExit;
     std::string outContains;
     const char* errContains;
+    QStringList environment = {}; // "NAME=VALUE" set on top
 };
 
 void PrintTo(const CArgumentsCase& row, std::ostream* pOut) {
@@ -165,7 +166,7 @@ class SpanwiseArgumentsTest : public ::testing::TestWithParam<CArgumentsCase> {}
 TEST_P(SpanwiseArgumentsTest, AnswerWithoutAWindow) {
     const CArgumentsCase& row = GetParam();
     for (const bool bDisplay : {false, true}) {
-        const CRun run = RunSpanwise(row.args, bDisplay);
+        const CRun run = RunSpanwise(row.args, bDisplay, row.environment);
         SCOPED_TRACE(bDisplay ? "offscreen platform" : "no display");
         EXPECT_EQ(run.nExit, row.nExit);
         EXPECT_TRUE(run.out.contains(QString::fromStdString(row.outContains)))
@@ -184,7 +185,19 @@ INSTANTIATE_TEST_SUITE_P(
                        ""},
         CArgumentsCase{"Help", {"--help"}, 0, "Usage: spanwise", ""},
         CArgumentsCase{"Unknown", {"--frobnicate"}, 2, "", "unknown option \"--frobnicate\""},
-        CArgumentsCase{"UnknownWithEscape", {"--\x1b[2J"}, 2, "", "unknown option \"--\\x1b[2J\""}),
+        CArgumentsCase{"UnknownWithEscape", {"--\x1b[2J"}, 2, "", "unknown option \"--\\x1b[2J\""},
+        CArgumentsCase{"Language", {"--lang", "ja", "--help"}, 0, "使い方: spanwise", ""},
+        CArgumentsCase{"LanguageJoined", {"--help", "--lang=ja"}, 0, "使い方: spanwise", ""},
+        CArgumentsCase{
+            "LanguageOfLocale", {"--help"}, 0, "使い方: spanwise", "", {"LANG=ja_JP.UTF-8"}},
+        CArgumentsCase{"LanguageOverLocale",
+                       {"--lang", "en", "--help"},
+                       0,
+                       "Usage: spanwise",
+                       "",
+                       {"LC_ALL=ja_JP.UTF-8"}},
+        CArgumentsCase{"UnknownLanguage", {"--lang", "xx"}, 2, "", "unknown language \"xx\""},
+        CArgumentsCase{"LanguageLacking", {"--lang"}, 2, "", "--lang needs a language"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpanwiseProcessTest, ScreenshotIsTheWholeWindow) {

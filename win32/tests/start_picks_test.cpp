@@ -122,20 +122,24 @@ TEST(Win32StartPicks, TheWindowOpensWithThePicksAndOneRefusedIsReportedOverIt) {
 TEST(Win32StartPicks, OptionsAreAnsweredInAMessageBox) {
     const std::string version = std::string("Spanwise ") + kFileVersion;
     const struct {
-        const char* arg;
+        std::vector<std::string> args;
         std::string textStart;
         int nExit;
     } rows[] = {
-        {"--help", "Usage: spanwise [options] [LIST=VALUE ...]", 0},
-        {"/?", "Usage: spanwise [options] [LIST=VALUE ...]", 0},
-        {"-h", "Usage: spanwise [options] [LIST=VALUE ...]", 0},
-        {"--version", version, 0},
+        {{"--help"}, "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {{"/?"}, "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {{"-h"}, "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {{"--version"}, version, 0},
         // Not taken for a pick, and what does not print is shown escaped.
-        {"--modle=Cedar\x1b[2J", "Unknown option \"--modle=Cedar\\x1b[2J\".", 2},
+        {{"--modle=Cedar\x1b[2J"}, "Unknown option \"--modle=Cedar\\x1b[2J\".", 2},
+        // The help in the language asked for, whatever the display language.
+        {{"--lang", "ja", "/?"}, "使い方: spanwise [オプション] [LIST=VALUE ...]", 0},
+        {{"--help", "--lang=en"}, "Usage: spanwise [options] [LIST=VALUE ...]", 0},
+        {{"--lang", "xx"}, "Unknown language \"xx\": the languages are en, ja.", 2},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.arg);
-        const CProgram program({row.arg});
+        SCOPED_TRACE(row.args.front());
+        const CProgram program(row.args);
         HWND hwndBox = program.WaitForWindow(L"spanwise");
         ASSERT_NE(hwndBox, nullptr);
         const std::string text = WindowTextUtf8(GetDlgItem(hwndBox, 0xFFFF));

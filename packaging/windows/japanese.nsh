@@ -1,0 +1,18 @@
+; The installer's own texts in Japanese (spanwise.nsi has the English), as po/ja.po and
+; docs/glossary-ja.md word them.
+LangString ComponentsTop ${LANG_JAPANESE} "フォルダを PATH に追加すると、ターミナル (コマンド プロンプト、PowerShell) で spanwise-cli を名前だけで実行できます。続けるには [次へ] をクリックしてください。"
+LangString RunText ${LANG_JAPANESE} "Spanwise を起動する"
+LangString BothPrograms ${LANG_JAPANESE} "$0 と spanwise-cli.exe"
+LangString RunningDetail ${LANG_JAPANESE} "Spanwise が実行中です: $Folder の $0"
+LangString RunningBox ${LANG_JAPANESE} "Spanwise が実行中です: $Folder の $0。$\r$\n$\r$\n終了してから [再試行] を選んでください。[キャンセル] を選ぶと、何も変更せずにここで中止します。"
+LangString Stopped ${LANG_JAPANESE} "中止しました: $0 を終了してから、もう一度実行してください。"
+LangString RemoveTooLongDetail ${LANG_JAPANESE} "PATH が長すぎるため、ここでは変更できません: $Folder を手動で削除してください。"
+LangString RemoveTooLongBox ${LANG_JAPANESE} "PATH が長すぎるため、ここでは変更できません。次のフォルダを手動で削除してください:$\r$\n$\r$\n$Folder"
+LangString RemovedFromPath ${LANG_JAPANESE} "PATH から $Folder を削除しました"
+LangString PathHoldsAlready ${LANG_JAPANESE} "PATH には $INSTDIR がすでに含まれています"
+LangString AddedToPath ${LANG_JAPANESE} "PATH に $INSTDIR を追加しました"
+LangString AddTooLongDetail ${LANG_JAPANESE} "PATH が長すぎるため、ここでは変更できません: $INSTDIR を手動で追加してください。"
+LangString AddTooLongBox ${LANG_JAPANESE} "PATH が長すぎるため、ここでは変更できません。ターミナルで spanwise-cli を実行するには、次のフォルダを手動で追加してください:$\r$\n$\r$\n$INSTDIR"
+LangString MovedFrom ${LANG_JAPANESE} "Spanwise を $OldFolder から移動しました"
+LangString ShortcutDescription ${LANG_JAPANESE} "メモリレコーダの最大記録長と最大記録時間"
+LangString SecPathName ${LANG_JAPANESE} "フォルダを PATH に追加する"
