@@ -222,6 +222,8 @@ LANGUAGE_TEXTS = [
      "NORVAK MEMORY Loomgraphs 最大記録計算ツール(テスト版)"),
     ("#app .title-command", "Menu", "メニュー"),
     ("#app [role=menuitem]:last-child", "Copy Link", "リンクをコピー(L)"),
+    # The dialog's own texts, as the core hands them to the page.
+    ("#app [data-control-id='1014']", "Model Number", "形名"),
 ]
 READ_LANGUAGE = """
 return [document.documentElement.lang,
