@@ -29,13 +29,6 @@ constexpr UINT kMsgScaled = WM_APP + 2;
 // dialog's own.
 constexpr WPARAM kFirstSystemCommand = SC_SIZE;
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // In high contrast the system's colours are the user's: a text colour of the dialog's own could
 // not be read on them.
 bool IsHighContrast() {

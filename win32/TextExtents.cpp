@@ -7,13 +7,6 @@
 
 namespace {
 
-std::wstring TextOf(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::wstring ClassOf(HWND hwnd) {
     wchar_t name[32] = {};
     GetClassNameW(hwnd, name, static_cast<int>(std::size(name)));
@@ -153,7 +146,7 @@ int TextWidthNeed(HWND hwndControl) {
     if (className == L"ComboBox") {
         return ComboWidthNeed(hwndControl);
     }
-    const std::wstring text = TextOf(hwndControl);
+    const std::wstring text = WindowText(hwndControl);
     if (text.empty()) {
         return 0;
     }
@@ -168,7 +161,7 @@ int TextWidthNeed(HWND hwndControl) {
 
 int TextHeightNeed(HWND hwndControl) {
     const auto style = static_cast<LONG>(GetWindowLongW(hwndControl, GWL_STYLE));
-    const std::wstring text = TextOf(hwndControl);
+    const std::wstring text = WindowText(hwndControl);
     if (text.empty() || !IsStaticText(hwndControl, style) || !Wraps(hwndControl, style)) {
         return 0;
     }
@@ -198,4 +191,11 @@ ctl::CDialogBaseUnits DialogBaseUnits(HWND hwndDialog) {
     RECT rect{0, 0, 4, 8};
     MapDialogRect(hwndDialog, &rect);
     return {static_cast<int>(rect.right), static_cast<int>(rect.bottom)};
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
 }

@@ -4,6 +4,7 @@
 
 #include "controls/DialogLayout.h"
 
+#include <string>
 #include <vector>
 
 // How much room each control's text takes as the dialog manager draws it, measured with GDI in
@@ -18,3 +19,6 @@ std::vector<ctl::CTextExtent> MeasureTexts(const std::vector<HWND>& controls);
 
 // The base units the dialog manager lays hwndDialog out at.
 ctl::CDialogBaseUnits DialogBaseUnits(HWND hwndDialog);
+
+// The text a window shows (a control's caption, or what was typed into an edit field).
+std::wstring WindowText(HWND hwnd);
