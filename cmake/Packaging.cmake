@@ -22,8 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's scalable icon is drawn by Qt's SVG plugin; its results' bold face is DejaVu Sans
-# where the dialog's own font is missing. Neither is needed to calculate.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, fonts-dejavu-core")
+# where the dialog's own font is missing; Qt's own words (a message box's OK, an edit field's
+# menu) come in the user's language from Qt's translations. None is needed to calculate.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The synopsis, then the long description: CPack indents its lines and writes "." for a blank one.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maximum recording length and time of memory recorders")

@@ -15,6 +15,8 @@
 #include "res/Version.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <clocale>
 #include <cstdlib>
@@ -123,6 +125,14 @@ int main(int argc, char* argv[]) {
     const CCommandLine commandLine = ParseCommandLine(args);
     if (const int nExit = AnswerWithoutWindow(commandLine, true); nExit >= 0) {
         return nExit;
+    }
+
+    // Qt's own words (a message box's button, an edit field's menu) in the language spoken, from
+    // Qt's translations where they are installed; English where they are not.
+    QTranslator qtWords;
+    if (qtWords.load(QString::fromStdString("qtbase_" + lang::GetLanguage()),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtWords);
     }
 
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.spanwise.Spanwise"));
