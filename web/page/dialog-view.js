@@ -283,11 +283,15 @@ export class DialogView {
             measuring.append(probe);
         });
         document.body.append(measuring);
-        // A table scrolls its rows: only its columns' width counts.
+        // A table scrolls its rows: only its columns' width counts. A text that wraps needs its
+        // box's width for its widest piece between two places a line may break.
         const extents = probes.map(([index, probe, wraps, inset, scrolls]) => {
-            const { width, height } = probe.getBoundingClientRect();
-            return [index, wraps ? 0 : Math.ceil(width + inset),
-                inset || scrolls ? 0 : Math.ceil(height)];
+            const { height } = probe.getBoundingClientRect();
+            if (wraps) {
+                probe.style.width = 'min-content';
+            }
+            const { width } = probe.getBoundingClientRect();
+            return [index, Math.ceil(width + inset), inset || scrolls ? 0 : Math.ceil(height)];
         });
         measuring.remove();
         const layout = fit(extents);

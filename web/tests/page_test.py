@@ -230,6 +230,34 @@ return [document.documentElement.lang,
         ...arguments[0].map((selector) => document.querySelector(selector).textContent)];
 """
 
+# Each text of the calculator that wraps, as drawn against a copy that breaks lines only between
+# Japanese phrases: a text broken elsewhere, and one whose longest phrase its box cannot hold.
+FIND_BROKEN_PHRASES = """
+const faults = [];
+// The widths of its lines: the same where it breaks in the same places.
+const breaks = (e) => {
+    const range = document.createRange();
+    range.selectNodeContents(e);
+    return [...range.getClientRects()].map((r) => Math.round(r.width)).join(' ');
+};
+for (const text of document.querySelectorAll('#app > .window .static:not(.one-line)')) {
+    const phrases = text.cloneNode(true);
+    phrases.removeAttribute('id');
+    Object.assign(phrases.style, { wordBreak: 'auto-phrase', visibility: 'hidden' });
+    text.after(phrases);
+    if (breaks(text) !== breaks(phrases)) {
+        faults.push(`"${text.textContent}" breaks as ${breaks(text)}, not ${breaks(phrases)}`);
+    }
+    phrases.style.width = 'min-content';
+    const [need, has] = [phrases, text].map((e) => e.getBoundingClientRect().width);
+    if (need > has + 0.5) {
+        faults.push(`"${text.textContent}" has ${has} px for a phrase of ${need}`);
+    }
+    phrases.remove();
+}
+return faults;
+"""
+
 # Where the focus is in an edit field: [control id, text, selection start, selection end].
 READ_FIELD = """
 const field = document.activeElement;
@@ -953,9 +981,10 @@ class PageTest(unittest.TestCase):
             self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride",
                                         {"userAgent": agent, "acceptLanguage": "en-US"})
 
-        # In Japanese: what the page says, and the Ranges view's column of bars named for screen
-        # readers in it.
+        # In Japanese: no caption of the calculator broken inside a phrase, what the page says,
+        # and the Ranges view's column of bars named for screen readers in it.
         self.open_address(picks + [("lang", "ja")])
+        self.assertEqual(self.driver.execute_script(FIND_BROKEN_PHRASES), [])
         browser.set_clipboard_permission(self.driver, self.url, granted=True)
         self.choose_from_menu("リンクをコピー(L)")
         self.assertEqual(self.clipboard(), self.driver.current_url)
