@@ -322,8 +322,8 @@ TEST(CliHelp, ListsTheUnitsOfTheReader) {
     // Each spelling reads as the first on its line, or is refused with its line.
     for (const auto& [unit, spelling] : listed) {
         const std::string first =
-            std::find_if(listed.begin(), listed.end(), [&](const auto& entry) {
-                return entry.first == unit;
+            std::find_if(listed.begin(), listed.end(), [&unitName = unit](const auto& entry) {
+                return entry.first == unitName;
             })->second;
         double dSeconds = 0;
         double dFirst = 0;
