@@ -7,6 +7,7 @@
 #include "res/Version.h"
 
 #include <iterator>
+#include <string_view>
 
 using namespace ctl;
 
@@ -61,6 +62,12 @@ const CListInitData kRecordingCalcLists[] = {
     { IDC_CHANNELS,   kChannelsEntries,  std::size(kChannelsEntries) },
     { IDC_TIME_RANGE, kTimeRangeEntries, std::size(kTimeRangeEntries) },
 };
+
+// The About box's version line is written by the build from the project's version. The catalogue
+// knows it as it reads here: a new version stops the build until it is marked here too, so that
+// its translations follow.
+static_assert(std::string_view(spanwise::kAboutVersionLine) == N_("Spanwise Version 1.02"),
+              "mark the About box's version line for the catalogue as the build now writes it");
 
 const CDialogItemTemplate kAboutBoxItems[] = {
     // id         kind                        caption                                         x    y    cx   cy  style
