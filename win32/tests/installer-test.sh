@@ -10,6 +10,7 @@
 # - while spanwise.exe runs, an install or uninstall with a window asks to close it, and one
 #   without fails with status 2; neither replaces or removes anything;
 # - a PATH too long for the installer to read whole is left as it was;
+# - for a user whose Windows speaks Japanese, its pages speak Japanese;
 # - on 32-bit Windows (a 32-bit prefix) it installs the 32-bit programs, which run.
 # Usage: win32/tests/installer-test.sh SETUP.exe VERSION DRIVER.exe [PREFIX [PREFIX32]]
 #        (DRIVER: spanwise_installer_driver.exe, which goes through the installer's window;
@@ -248,6 +249,30 @@ check "a message box names the folder to take out of the PATH by hand" \
 check "the files, the shortcut and the key are removed" eventually removed
 check "the PATH is left as it was" equals "$(user_path_now)" "$grown_path"
 wine --stop
+stop_display
+
+step "$setup, for a Japanese user"
+# The same Windows, its user's language now Japanese (the prefix is turned to the Japanese locale):
+# the title, the page and the question whether to quit are NSIS's Japanese and japanese.nsh's.
+ja_wine() { "$root/scripts/wine-run" --prefix "$prefix" --locale ja_JP.UTF-8 "$@"; }
+start_display
+ja_wine --display "$setup" &
+setup_pid=$!
+# Its run ends any Wine server of the prefix as it starts, so the driver comes after the window.
+check "its window opens" eventually window_shown "$(basename "$setup")"
+# NSIS ends the title with a blank.
+shown_texts=$({ ja_wine "$driver" --page "Spanwise $version" || true; } | tr -d '\r' | sed 's/ *$//')
+shows() { grep -qxF -- "$1" <<<"$shown_texts" || { echo "  not shown: $1" >&2; return 1; }; }
+components_top=$(sed -n 's/^LangString ComponentsTop [^ ]* "\(.*\)"$/\1/p' \
+    "$root/packaging/windows/japanese.nsh")
+for text in "Spanwise $version セットアップ" "$components_top" "次へ(&N) >" "キャンセル" \
+    "Spanwise $version セットアップを中止しますか？"; do
+    check "it shows: $text" shows "$text"
+done
+eventually ended || kill "$setup_pid" 2>/dev/null || true
+setup_status=0
+wait "$setup_pid" || setup_status=$?
+check "cancelled, it ends with status 1" equals "$setup_status" 1
 stop_display
 
 step "$setup /S, on 32-bit Windows"

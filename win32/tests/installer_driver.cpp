@@ -5,8 +5,14 @@
 // does (Cancel, or OK where that is the only button), then closes the window: with Cancel when
 // the installation has stopped, with Close once it has finished.
 //
+// With --page it reads the first page instead: writes the texts its user sees (the window's title,
+// the page's texts and its buttons'), one a line, then cancels, and writes the text of the box that
+// asks whether to quit before answering it Yes.
+//
 // Usage: spanwise_installer_driver TITLE TEXT
-//   TITLE: how the windows are titled ("Spanwise VERSION Setup", "Spanwise VERSION Uninstall").
+//        spanwise_installer_driver --page TITLE
+//   TITLE: how the windows' titles begin ("Spanwise VERSION Setup", "Spanwise VERSION Uninstall";
+//   "Spanwise VERSION" whatever the language).
 //   Exit status 0 when the box came and was answered, 1 when none came within a minute.
 
 #include "win32/WindowsApi.h"
@@ -15,6 +21,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -59,12 +66,59 @@ void Press(HWND hwnd, int nButton) {
                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd, nButton)));
 }
 
+bool IsShown(HWND hwnd) {
+    return hwnd != nullptr && IsWindowVisible(hwnd) != FALSE;
+}
+
+BOOL CALLBACK CollectShownText(HWND hwnd, LPARAM lParam) {
+    auto& texts = *reinterpret_cast<std::vector<std::wstring>*>(lParam);
+    if (IsShown(hwnd)) {
+        std::wstring text = TextOf(hwnd);
+        if (!text.empty()) {
+            texts.push_back(std::move(text));
+        }
+    }
+    return TRUE;
+}
+
+// The page is a dialog inside the installer's window, whose own controls are its buttons.
+int ReadFirstPage(const std::wstring& title) {
+    for (int nTry = 0; nTry < 600; ++nTry, Sleep(100)) {
+        const HWND hwndPages = FindInstaller(title).hwndPages;
+        if (hwndPages == nullptr ||
+            !IsShown(FindWindowExW(hwndPages, nullptr, L"#32770", nullptr))) {
+            continue;
+        }
+        std::vector<std::wstring> texts{TextOf(hwndPages)};
+        EnumChildWindows(hwndPages, CollectShownText, reinterpret_cast<LPARAM>(&texts));
+        for (const std::wstring& text : texts) {
+            std::printf("%s\n", Narrow(text).c_str());
+        }
+        Press(hwndPages, IDCANCEL);
+        for (int nWait = 0; nWait < 200; ++nWait, Sleep(100)) {
+            const HWND hwndBox = FindInstaller(title).hwndBox;
+            if (hwndBox != nullptr) {
+                std::printf("%s\n", Narrow(TextOf(GetDlgItem(hwndBox, kMessageBoxText))).c_str());
+                Press(hwndBox, IDYES);
+                return 0;
+            }
+        }
+        std::fputs("no box asked whether to quit\n", stderr);
+        return 1;
+    }
+    std::fputs("no page came\n", stderr);
+    return 1;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 3) {
-        std::fputs("usage: spanwise_installer_driver TITLE TEXT\n", stderr);
+        std::fputs("usage: spanwise_installer_driver TITLE TEXT | --page TITLE\n", stderr);
         return 2;
+    }
+    if (std::wstring(argv[1]) == L"--page") {
+        return ReadFirstPage(argv[2]);
     }
     const std::wstring title = argv[1];
     const std::wstring text = argv[2];
