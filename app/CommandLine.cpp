@@ -15,9 +15,10 @@ namespace {
 constexpr const char* kLanguageOption = "--lang";
 
 // Speaks the language of --lang CODE or --lang=CODE, wherever it stands, before anything else is
-// read, so that the help and every message are in it. False, with the message, for a language
-// without a catalogue.
+// read, so that the help and every message are in it. False, with the message in the language
+// spoken till then (the locale's), for a language without a catalogue.
 bool SpeakLanguageOption(const std::vector<std::string>& args, std::string& error) {
+    const std::string spoken = spanwise::lang::GetLanguage();
     const std::string prefix = std::string(kLanguageOption) + "=";
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string code;
@@ -34,7 +35,7 @@ bool SpeakLanguageOption(const std::vector<std::string>& args, std::string& erro
             continue;
         }
         if (code.empty() || !spanwise::lang::SetLanguage(code)) {
-            spanwise::lang::SetLanguage({});
+            spanwise::lang::SetLanguage(spoken);
             error = spanwise::lang::TranslateFormat(
                 "unknown language %1: the languages are %2",
                 {spanwise::QuoteUserText(code), spanwise::lang::LanguageCodes()});

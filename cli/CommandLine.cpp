@@ -276,9 +276,10 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
 }
 
 // Takes --lang LANGUAGE or --lang=LANGUAGE out of the arguments before "--", wherever it stands,
-// and speaks that language, so that the help and every message are in it. False, with a message,
-// for a language without a catalogue.
+// and speaks that language, so that the help and every message are in it. False, with a message
+// in the language spoken till then (the locale's), for a language without a catalogue.
 bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
+    const std::string spoken = lang::GetLanguage();
     const std::string option = "--lang";
     for (std::size_t i = 0; i < args.size() && args[i] != "--";) {
         const std::string& arg = args[i];
@@ -299,7 +300,7 @@ bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
             continue;
         }
         if (code.empty() || !lang::SetLanguage(code)) {
-            lang::SetLanguage({});
+            lang::SetLanguage(spoken);
             error = lang::TranslateFormat("unknown language %1: the languages are %2",
                                           {QuoteTyped(code), lang::LanguageCodes()});
             return false;

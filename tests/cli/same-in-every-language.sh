@@ -93,4 +93,7 @@ status=0
 if [ "$status" != 2 ] || ! grep -q 'unknown language "xx"' "$work/err"; then
     fail "--lang xx is not refused (status $status)"
 fi
+ja --lang xx state 2>"$work/err" || true
+grep -q '^spanwise-cli: 不明な言語 "xx"' "$work/err" ||
+    fail "--lang xx is not refused in the locale's language"
 exit "$failed"
