@@ -18,6 +18,8 @@ constexpr const char* kLanguageOption = "--lang";
 // read, so that the help and every message are in it. False, with the message in the language
 // spoken till then (the locale's), for a language without a catalogue.
 bool SpeakLanguageOption(const std::vector<std::string>& args, std::string& error) {
+    // A copy: SetLanguage changes what GetLanguage refers to.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     const std::string spoken = spanwise::lang::GetLanguage();
     const std::string prefix = std::string(kLanguageOption) + "=";
     for (std::size_t i = 0; i < args.size(); ++i) {

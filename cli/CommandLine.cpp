@@ -279,6 +279,8 @@ bool SupplyCommand(std::vector<std::string>& args, std::string& error) {
 // and speaks that language, so that the help and every message are in it. False, with a message
 // in the language spoken till then (the locale's), for a language without a catalogue.
 bool TakeLanguageOption(std::vector<std::string>& args, std::string& error) {
+    // A copy: SetLanguage changes what GetLanguage refers to.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     const std::string spoken = lang::GetLanguage();
     const std::string option = "--lang";
     for (std::size_t i = 0; i < args.size() && args[i] != "--";) {
